@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace remitor {
+
+class Interaction;
+
+// Checks a bank account number in IBAN form: 22 characters (the Bulgarian
+// length), digits and capital Latin letters only, ISO 7064 MOD 97-10 check
+// digits. An empty or all-blank field is not an error and passes. Blanks
+// around the text (the padding of a fixed-width field) are ignored.
+// On failure tells the user "Невалиден IBAN номер: " followed by the text as
+// passed, with an OK button and no icon; `ui` may be null for a silent check.
+bool CheckIBAN(const QString &iban, Interaction *ui);
+
+// Checks a BULSTAT (company registration) number on its digits only: 13
+// digits are checked as a thirteen-digit number, anything else as the last
+// nine digits (left-padded with zeros, so an empty number passes). When
+// `showMessage` is 1 a failure tells the user "Невалиден булстат!" with the
+// critical icon; any other value, or a null `ui`, keeps it silent.
+bool CheckBulstat(const QString &bulstat, qint16 showMessage, Interaction *ui);
+
+} // namespace remitor
