@@ -1,0 +1,26 @@
+#pragma once
+
+#include "store/record.h"
+
+#include <QDate>
+
+namespace remitor {
+
+class Store;
+
+// What the start-up leaves behind for the rest of the run.
+struct StartupState {
+    Record firma;
+    Record params;
+    QDate today;
+    bool colorPrinting = true;
+};
+
+// Prepares the databases and reads the records, as the program does when
+// it starts: creates the main file when missing, opens every table of both
+// files (creating what is missing), upgrades old layouts, loads the own
+// company and the parameters (which writes them back). A failing step does
+// not stop the next one.
+StartupState RunStartup(Store &store, const QDate &today);
+
+}  // namespace remitor

@@ -1,0 +1,389 @@
+#include "database.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+QString DbError::text() const
+{
+    return QString::number(code) + u": "_s + message;
+}
+
+bool DbError::isDamage() const
+{
+    const int primary = code & 0xff;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+// ---- collations -----------------------------------------------------------
+
+namespace {
+
+int compareWith(void *collator, int n1, const void *s1, int n2, const void *s2)
+{
+    const QString a = QString::fromUtf8(static_cast<const char *>(s1), n1);
+    const QString b = QString::fromUtf8(static_cast<const char *>(s2), n2);
+    return static_cast<QCollator *>(collator)->compare(a, b);
+}
+
+QCollator &collatorFor(DbKind kind)
+{
+    // One thread: the collators live as long as the program.
+    static QCollator bulgarian{QLocale(QLocale::Bulgarian, QLocale::Bulgaria)};
+    static QCollator western{QLocale(QLocale::English, QLocale::UnitedStates)};
+    return kind == DbKind::Main ? bulgarian : western;
+}
+
+}  // namespace
+
+QString collationName(DbKind kind)
+{
+    return kind == DbKind::Main ? u"BULGARIAN"_s : u"WESTERN"_s;
+}
+
+void registerCollations(sqlite3 *db)
+{
+    for (DbKind k : {DbKind::Main, DbKind::Reports})
+        sqlite3_create_collation_v2(db, collationName(k).toUtf8().constData(), SQLITE_UTF8,
+                                    &collatorFor(k), compareWith, nullptr);
+}
+
+QString dateToStorage(const QDate &d)
+{
+    return d.isValid() ? d.toString(u"yyyy-MM-dd"_s) : QString();
+}
+
+QDate dateFromStorage(const QString &s)
+{
+    // Older copies may carry a time after the date.
+    return QDate::fromString(s.left(10), u"yyyy-MM-dd"_s);
+}
+
+// ---- Database -------------------------------------------------------------
+
+Database::Database(const QString &path, DbKind kind) : m_path(path), m_kind(kind)
+{
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        m_error = {rc, m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                            : QString::fromUtf8(sqlite3_errstr(rc))};
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return;
+    }
+    sqlite3_extended_result_codes(m_db, 0);
+    sqlite3_busy_timeout(m_db, 3000);
+    registerCollations(m_db);
+}
+
+Database::~Database()
+{
+    if (m_db) {
+        // Any statement left unfinalised is a bug; close_v2 still frees the file.
+        sqlite3_close_v2(m_db);
+    }
+}
+
+QString Database::collation() const
+{
+    return collationName(m_kind);
+}
+
+DbError Database::lastError() const
+{
+    if (!m_db)
+        return m_error;
+    return {sqlite3_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))};
+}
+
+int Database::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+bool Database::exec(const QString &sql)
+{
+    if (!m_db)
+        return false;
+    char *err = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        m_error = {rc, err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errstr(rc))};
+        sqlite3_free(err);
+        return false;
+    }
+    return true;
+}
+
+Statement Database::prepare(const QString &sql)
+{
+    sqlite3_stmt *stmt = nullptr;
+    if (!m_db)
+        return {};
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        m_error = {rc, QString::fromUtf8(sqlite3_errmsg(m_db))};
+        sqlite3_finalize(stmt);
+        return {};
+    }
+    return Statement(m_db, stmt);
+}
+
+bool Database::readSchema()
+{
+    if (!m_db)
+        return false;
+    m_tables.clear();
+    m_indexes.clear();
+    Statement st = prepare(u"SELECT type, name FROM sqlite_master"_s);
+    if (!st.isValid())
+        return false;
+    while (st.next()) {
+        const QString name = st.text(1).toUpper();
+        if (st.text(0) == u"table"_s)
+            m_tables.append(name);
+        else if (st.text(0) == u"index"_s)
+            m_indexes.append(name);
+    }
+    if (st.error().isError()) {
+        m_error = st.error();
+        return false;
+    }
+    m_schemaRead = true;
+    return true;
+}
+
+bool Database::hasTable(const QString &name)
+{
+    if (!m_schemaRead && !readSchema())
+        return false;
+    return m_tables.contains(name.toUpper());
+}
+
+bool Database::hasIndex(const QString &name)
+{
+    if (!m_schemaRead && !readSchema())
+        return false;
+    return m_indexes.contains(name.toUpper());
+}
+
+QList<Database::Column> Database::columns(const QString &table)
+{
+    QList<Column> out;
+    Statement st = prepare(u"PRAGMA table_info("_s + quoted(table) + u')');
+    while (st.next())
+        out.append({st.text(1), st.text(2)});
+    return out;
+}
+
+QStringList Database::indexFields(const QString &index)
+{
+    QStringList out;
+    Statement st = prepare(u"PRAGMA index_info("_s + quoted(index) + u')');
+    while (st.next())
+        out.append(st.text(2));
+    return out;
+}
+
+bool Database::ensureTable(const TableDef &def,
+                           const std::function<void(const DbError &)> &onError)
+{
+    if (!m_schemaRead && !readSchema()) {
+        onError(m_error);
+        return false;
+    }
+    bool ok = true;
+    if (!hasTable(def.name)) {
+        QStringList cols;
+        for (const FieldDef &f : def.fields)
+            cols.append(quoted(f.name) + u' ' + f.declaredType());
+        if (exec(u"CREATE TABLE "_s + quoted(def.name) + u" ("_s + cols.join(u", "_s) + u')'))
+            m_tables.append(def.name.toUpper());
+        else {
+            onError(m_error);
+            return false;
+        }
+    }
+    for (const IndexDef &index : def.indexes)
+        if (!hasIndex(index.sqlName()))
+            ok = createIndex(def, index, onError) && ok;
+    return ok;
+}
+
+bool Database::createIndex(const TableDef &def, const IndexDef &index,
+                           const std::function<void(const DbError &)> &onError)
+{
+    QStringList cols;
+    for (const QString &f : index.fields)
+        cols.append(quoted(f));
+    const QString body = u"INDEX "_s + quoted(index.sqlName()) + u" ON "_s + quoted(def.name) + u" ("_s +
+                         cols.join(u", "_s) + u')';
+    if (exec((index.unique ? u"CREATE UNIQUE "_s : u"CREATE "_s) + body)) {
+        m_indexes.append(index.sqlName().toUpper());
+        return true;
+    }
+    onError(m_error);
+    // Rows that break the uniqueness came from outside the program: keep
+    // them all and still give the table its index for the lookups.
+    if (index.unique && (m_error.code & 0xff) == SQLITE_CONSTRAINT && exec(u"CREATE "_s + body)) {
+        m_indexes.append(index.sqlName().toUpper());
+        return true;
+    }
+    return false;
+}
+
+// ---- Statement ------------------------------------------------------------
+
+Statement::Statement(Statement &&o) noexcept : m_db(o.m_db), m_stmt(o.m_stmt), m_rc(o.m_rc)
+{
+    o.m_stmt = nullptr;
+}
+
+Statement &Statement::operator=(Statement &&o) noexcept
+{
+    if (this != &o) {
+        sqlite3_finalize(m_stmt);
+        m_db = o.m_db;
+        m_stmt = o.m_stmt;
+        m_rc = o.m_rc;
+        o.m_stmt = nullptr;
+    }
+    return *this;
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+Statement &Statement::bind(int i, qint64 v)
+{
+    if (m_stmt)
+        sqlite3_bind_int64(m_stmt, i, v);
+    return *this;
+}
+
+Statement &Statement::bind(int i, const QString &v)
+{
+    if (m_stmt) {
+        if (v.isNull()) {
+            sqlite3_bind_null(m_stmt, i);
+        } else {
+            const QByteArray utf8 = v.toUtf8();
+            sqlite3_bind_text(m_stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+    }
+    return *this;
+}
+
+Statement &Statement::bind(int i, double v)
+{
+    if (m_stmt)
+        sqlite3_bind_double(m_stmt, i, v);
+    return *this;
+}
+
+Statement &Statement::bindNull(int i)
+{
+    if (m_stmt)
+        sqlite3_bind_null(m_stmt, i);
+    return *this;
+}
+
+bool Statement::next()
+{
+    if (!m_stmt)
+        return false;
+    m_rc = sqlite3_step(m_stmt);
+    return m_rc == SQLITE_ROW;
+}
+
+bool Statement::run()
+{
+    while (next()) {
+    }
+    return m_stmt && m_rc == SQLITE_DONE;
+}
+
+void Statement::reset()
+{
+    if (m_stmt) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    m_rc = 0;
+}
+
+DbError Statement::error() const
+{
+    if (!m_stmt)
+        return {SQLITE_MISUSE, u"statement not prepared"_s};
+    if (m_rc == SQLITE_ROW || m_rc == SQLITE_DONE || m_rc == SQLITE_OK)
+        return {};
+    return {m_rc, QString::fromUtf8(sqlite3_errmsg(m_db))};
+}
+
+int Statement::columnCount() const
+{
+    return m_stmt ? sqlite3_column_count(m_stmt) : 0;
+}
+
+QString Statement::columnName(int i) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+}
+
+bool Statement::isNull(int i) const
+{
+    return sqlite3_column_type(m_stmt, i) == SQLITE_NULL;
+}
+
+qint64 Statement::integer(int i) const
+{
+    return sqlite3_column_int64(m_stmt, i);
+}
+
+double Statement::real(int i) const
+{
+    return sqlite3_column_double(m_stmt, i);
+}
+
+QString Statement::text(int i) const
+{
+    const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+    if (!p)
+        return {};
+    return QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i));
+}
+
+// ---- Transaction ----------------------------------------------------------
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_active = m_db.exec(u"BEGIN IMMEDIATE"_s);
+}
+
+Transaction::~Transaction()
+{
+    if (m_active)
+        m_db.exec(u"ROLLBACK"_s);
+}
+
+bool Transaction::commit()
+{
+    if (!m_active)
+        return false;
+    m_active = false;
+    if (m_db.exec(u"COMMIT"_s))
+        return true;
+    m_db.exec(u"ROLLBACK"_s);
+    return false;
+}
+
+}  // namespace remitor

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "store/schema.h"
+
+#include <QString>
+#include <functional>
+
+namespace remitor {
+
+class Store;
+class Database;
+
+// Re-indexing. At start-up (showMessage false) every table and index of
+// both files is checked and whatever is missing is created: the engine's
+// indexes do not decay, and a rebuild of every index on every start would
+// cost the user time on large files. From the menu (showMessage true) every
+// index is rebuilt, one of the wrong shape is made anew, and
+// "Индексирането приключи." is shown.
+void ReindexAll(Store &store, bool showMessage);
+
+// Makes each index of the table the shape the layout says, creating the
+// missing ones; with `rebuild`, sound ones are rebuilt too.
+bool RebuildIndexes(Store &store, Database &db, const TableDef &def, bool rebuild);
+
+// Renumbers every document table 1..N in the Bulgarian order of its
+// ordering party (or payer, or payee), in one transaction: a failure leaves
+// the old numbering. Shows "Базата е сортирана." when done.
+bool SortDocuments(Store &store);
+
+// Asks "Ремонт на <path> ?"; on Yes checks and repairs both files.
+bool RepairDatabases(Store &store);
+
+// Backs up both files (Remitor.BAK, SprDocs.BAK) and replaces each by a
+// compacted copy; a damaged file is salvaged as far as it can be read.
+// With ask > 0 the user is asked first. When anything fails, the file is
+// left where it was and the user is told: nothing is lost.
+bool RepairAndCompact(Store &store, int ask);
+
+// The backup name: the file name cut after its first "." and "BAK" put
+// after it (Remitor.MDB gives Remitor.BAK); a name without a dot gets
+// ".BAK". The folder stays as it is.
+QString BackupPathFor(const QString &path);
+
+// The file operations of the compaction, replaceable so that tests can
+// make one of them fail.
+struct FileOps {
+    std::function<bool(const QString &)> remove;
+    std::function<bool(const QString &, const QString &)> rename;
+    static FileOps real();
+};
+void setFileOpsForTesting(const FileOps *ops);
+
+}  // namespace remitor

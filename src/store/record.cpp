@@ -1,0 +1,166 @@
+#include "record.h"
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+QString fixedWidth(const QString &text, int width)
+{
+    if (text.size() >= width)
+        return text.left(width);
+    return text + QString(width - text.size(), u' ');
+}
+
+namespace {
+
+Record::Value emptyValue(const FieldDef &f)
+{
+    switch (f.type) {
+    case FieldType::Text: return QString(f.width, u' ');
+    case FieldType::Int16:
+    case FieldType::Int32: return qint32(0);
+    case FieldType::Money: return Money();
+    case FieldType::Double: return 0.0;
+    case FieldType::Date: return QDate();
+    case FieldType::Boolean: return false;
+    }
+    return QString();
+}
+
+qint32 clampTo(const FieldDef &f, qint64 v)
+{
+    const qint64 lo = f.type == FieldType::Int16 ? std::numeric_limits<qint16>::min()
+                                                 : std::numeric_limits<qint32>::min();
+    const qint64 hi = f.type == FieldType::Int16 ? std::numeric_limits<qint16>::max()
+                                                 : std::numeric_limits<qint32>::max();
+    return qint32(std::clamp(v, lo, hi));
+}
+
+}  // namespace
+
+Record::Record(const TableDef &def) : m_def(&def)
+{
+    m_values.reserve(def.fields.size());
+    for (const FieldDef &f : def.fields)
+        m_values.append(emptyValue(f));
+}
+
+void Record::clear()
+{
+    for (int i = 0; i < m_values.size(); ++i)
+        m_values[i] = emptyValue(m_def->fields[i]);
+}
+
+int Record::indexOf(const QString &field, FieldType type) const
+{
+    const int i = m_def ? m_def->fieldIndex(field) : -1;
+    Q_ASSERT_X(i >= 0, "Record", qPrintable(u"no field "_s + field));
+    const FieldType t = m_def->fields[i].type;
+    const bool integral = type == FieldType::Int32 || type == FieldType::Int16;
+    Q_ASSERT_X(t == type || (integral && (t == FieldType::Int16 || t == FieldType::Int32)),
+               "Record", qPrintable(u"wrong type for "_s + field));
+    Q_UNUSED(t);
+    Q_UNUSED(integral);
+    return i;
+}
+
+QString Record::text(const QString &field) const
+{
+    return std::get<QString>(m_values[indexOf(field, FieldType::Text)]);
+}
+
+void Record::setText(const QString &field, const QString &value)
+{
+    set(indexOf(field, FieldType::Text), value);
+}
+
+qint32 Record::integer(const QString &field) const
+{
+    return std::get<qint32>(m_values[indexOf(field, FieldType::Int32)]);
+}
+
+void Record::setInteger(const QString &field, qint64 value)
+{
+    const int i = indexOf(field, FieldType::Int32);
+    m_values[i] = clampTo(m_def->fields[i], value);
+}
+
+Money Record::money(const QString &field) const
+{
+    return std::get<Money>(m_values[indexOf(field, FieldType::Money)]);
+}
+
+void Record::setMoney(const QString &field, Money value)
+{
+    m_values[indexOf(field, FieldType::Money)] = value;
+}
+
+double Record::real(const QString &field) const
+{
+    return std::get<double>(m_values[indexOf(field, FieldType::Double)]);
+}
+
+void Record::setReal(const QString &field, double value)
+{
+    m_values[indexOf(field, FieldType::Double)] = value;
+}
+
+QDate Record::date(const QString &field) const
+{
+    return std::get<QDate>(m_values[indexOf(field, FieldType::Date)]);
+}
+
+void Record::setDate(const QString &field, const QDate &value)
+{
+    m_values[indexOf(field, FieldType::Date)] = value.isValid() ? value : QDate();
+}
+
+bool Record::boolean(const QString &field) const
+{
+    return std::get<bool>(m_values[indexOf(field, FieldType::Boolean)]);
+}
+
+void Record::setBoolean(const QString &field, bool value)
+{
+    m_values[indexOf(field, FieldType::Boolean)] = value;
+}
+
+qint32 Record::key() const
+{
+    if (!m_def || m_def->keyField.isEmpty())
+        return 0;
+    return std::get<qint32>(m_values[m_def->fieldIndex(m_def->keyField)]);
+}
+
+void Record::setKey(qint64 value)
+{
+    if (m_def && !m_def->keyField.isEmpty())
+        setInteger(m_def->keyField, value);
+}
+
+void Record::set(int i, const Value &value)
+{
+    const FieldDef &f = m_def->fields[i];
+    switch (f.type) {
+    case FieldType::Text:
+        m_values[i] = fixedWidth(std::get<QString>(value), f.width);
+        break;
+    case FieldType::Int16:
+    case FieldType::Int32:
+        m_values[i] = clampTo(f, std::get<qint32>(value));
+        break;
+    case FieldType::Date: {
+        const QDate d = std::get<QDate>(value);
+        m_values[i] = d.isValid() ? d : QDate();
+        break;
+    }
+    default:
+        Q_ASSERT(value.index() == emptyValue(f).index());
+        m_values[i] = value;
+    }
+}
+
+}  // namespace remitor

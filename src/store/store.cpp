@@ -1,0 +1,359 @@
+#include "store.h"
+
+#include "store/maintenance.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+DbPaths DbPaths::inDirectory(const QString &dir)
+{
+    DbPaths p;
+    p.programDir = QDir(dir).absolutePath();
+    p.mainPath = QDir(p.programDir).filePath(u"Remitor.MDB"_s);
+    p.reportsPath = QDir(p.programDir).filePath(u"SprDocs.MDB"_s);
+    p.currentPath = p.mainPath;
+    return p;
+}
+
+Store::Store(DbPaths paths, Interaction &ui)
+    : m_paths(std::move(paths)), m_ui(ui), m_onDamage([](Store &s) { RepairAndCompact(s, 1); })
+{
+}
+
+void Store::report(const DbError &error) const
+{
+    m_ui.tell(error.text());
+}
+
+std::unique_ptr<Database> Store::open(DbKind kind)
+{
+    auto db = std::make_unique<Database>(m_paths.pathOf(kind), kind);
+    if (db->isOpen() && db->readSchema())
+        return db;
+    const DbError err = db->isOpen() ? db->lastError() : db->error();
+    db.reset();
+    if (err.isDamage()) {
+        m_ui.tell(u"Базата е повредена.\nЩе се стартира процедура за ремонт."_s);
+        if (m_onDamage)
+            m_onDamage(*this);
+    } else {
+        report(err);
+    }
+    return nullptr;
+}
+
+std::optional<Table> Store::table(const TableDef &def)
+{
+    auto db = open(def.db);
+    if (!db)
+        return std::nullopt;
+    db->ensureTable(def, [this](const DbError &e) { report(e); });
+    if (!db->hasTable(def.name))
+        return std::nullopt;
+    return Table(std::move(db), def);
+}
+
+std::optional<Table> Store::table(DbKind kind, const QString &name)
+{
+    return table(tableDef(kind, name));
+}
+
+// ---- Table ----------------------------------------------------------------
+
+Table::Table(std::unique_ptr<Database> db, const TableDef &def) : m_db(std::move(db)), m_def(&def)
+{
+    readColumns();
+    m_key = def.keyField.isEmpty() ? u"rowid"_s : quoted(def.keyField);
+}
+
+void Table::readColumns()
+{
+    m_present.clear();
+    const auto cols = m_db->columns(m_def->name);
+    for (int i = 0; i < m_def->fields.size(); ++i)
+        for (const auto &c : cols)
+            if (c.name.compare(m_def->fields[i].name, Qt::CaseInsensitive) == 0) {
+                m_present.append(i);
+                break;
+            }
+}
+
+QString Table::selectList() const
+{
+    QStringList cols;
+    for (int i : m_present)
+        cols.append(quoted(m_def->fields[i].name));
+    return cols.isEmpty() ? u"NULL"_s : cols.join(u", "_s);
+}
+
+Record Table::readRow(const Statement &st) const
+{
+    Record r(*m_def);
+    for (int c = 0; c < m_present.size(); ++c) {
+        const int i = m_present[c];
+        const FieldDef &f = m_def->fields[i];
+        if (st.isNull(c))
+            continue;
+        switch (f.type) {
+        case FieldType::Text: r.set(i, st.text(c)); break;
+        case FieldType::Int16:
+        case FieldType::Int32: r.set(i, qint32(std::clamp<qint64>(st.integer(c), INT32_MIN, INT32_MAX))); break;
+        case FieldType::Money: {
+            // Amounts are whole ten-thousandths; a real number can only come
+            // from a file written by another tool.
+            const QString t = st.text(c);
+            if (t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
+                r.set(i, Money::fromRaw(std::llround(st.real(c) * Money::Scale)));
+            else
+                r.set(i, Money::fromRaw(st.integer(c)));
+            break;
+        }
+        case FieldType::Double: r.set(i, st.real(c)); break;
+        case FieldType::Date: r.set(i, dateFromStorage(st.text(c))); break;
+        case FieldType::Boolean: r.set(i, st.integer(c) != 0); break;
+        }
+    }
+    return r;
+}
+
+void Table::bindRecord(Statement &st, const Record &r, int first) const
+{
+    int n = first;
+    for (int i : m_present) {
+        const Record::Value &v = r.at(i);
+        switch (m_def->fields[i].type) {
+        case FieldType::Text: {
+            // Blanks that pad a fixed-width text carry nothing: the record
+            // pads them back on reading.
+            QString s = std::get<QString>(v);
+            qsizetype end = s.size();
+            while (end > 0 && s.at(end - 1) == u' ')
+                --end;
+            s.truncate(end);
+            st.bind(n, s.isNull() ? u""_s : s);
+            break;
+        }
+        case FieldType::Int16:
+        case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
+        case FieldType::Money: st.bind(n, std::get<Money>(v).raw()); break;
+        case FieldType::Double: st.bind(n, std::get<double>(v)); break;
+        case FieldType::Date: {
+            const QDate d = std::get<QDate>(v);
+            if (d.isValid())
+                st.bind(n, dateToStorage(d));
+            else
+                st.bindNull(n);
+            break;
+        }
+        case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
+        }
+        ++n;
+    }
+}
+
+std::optional<Record> Table::one(const QString &whereOrder, std::optional<qint64> key)
+{
+    Statement st = m_db->prepare(u"SELECT "_s + selectList() + u" FROM "_s + quoted(m_def->name) +
+                                 u' ' + whereOrder + u" LIMIT 1"_s);
+    if (key)
+        st.bind(1, *key);
+    if (st.next())
+        return readRow(st);
+    return std::nullopt;
+}
+
+int Table::count()
+{
+    Statement st = m_db->prepare(u"SELECT COUNT(*) FROM "_s + quoted(m_def->name));
+    return st.next() ? int(st.integer(0)) : 0;
+}
+
+bool Table::contains(qint64 key)
+{
+    Statement st = m_db->prepare(u"SELECT 1 FROM "_s + quoted(m_def->name) + u" WHERE "_s + m_key +
+                                 u" = ?1 LIMIT 1"_s);
+    st.bind(1, key);
+    return st.next();
+}
+
+std::optional<Record> Table::find(qint64 key)
+{
+    return one(u"WHERE "_s + m_key + u" = ?1"_s, key);
+}
+
+std::optional<Record> Table::first()
+{
+    return one(u"ORDER BY "_s + m_key, std::nullopt);
+}
+
+std::optional<Record> Table::last()
+{
+    return one(u"ORDER BY "_s + m_key + u" DESC"_s, std::nullopt);
+}
+
+std::optional<Record> Table::next(qint64 key)
+{
+    if (!contains(key))
+        return std::nullopt;
+    if (auto r = one(u"WHERE "_s + m_key + u" > ?1 ORDER BY "_s + m_key, key))
+        return r;
+    return last();
+}
+
+std::optional<Record> Table::previous(qint64 key)
+{
+    if (!contains(key))
+        return std::nullopt;
+    if (auto r = one(u"WHERE "_s + m_key + u" < ?1 ORDER BY "_s + m_key + u" DESC"_s, key))
+        return r;
+    return first();
+}
+
+bool Table::insert(const Record &record)
+{
+    QStringList cols, marks;
+    for (int i : m_present) {
+        cols.append(quoted(m_def->fields[i].name));
+        marks.append(u"?"_s);
+    }
+    Statement st = m_db->prepare(u"INSERT INTO "_s + quoted(m_def->name) + u" ("_s +
+                                 cols.join(u", "_s) + u") VALUES ("_s + marks.join(u", "_s) + u')');
+    bindRecord(st, record, 1);
+    return st.run();
+}
+
+bool Table::save(const Record &record)
+{
+    if (m_def->keyField.isEmpty())
+        return insert(record);
+    QStringList sets;
+    for (int i : m_present)
+        sets.append(quoted(m_def->fields[i].name) + u" = ?"_s);
+    Statement st = m_db->prepare(u"UPDATE "_s + quoted(m_def->name) + u" SET "_s +
+                                 sets.join(u", "_s) + u" WHERE "_s + m_key + u" = ?"_s +
+                                 QString::number(m_present.size() + 1));
+    bindRecord(st, record, 1);
+    st.bind(int(m_present.size()) + 1, qint64(record.key()));
+    if (!st.run())
+        return false;
+    if (m_db->changes() > 0)
+        return true;
+    return insert(record);
+}
+
+bool Table::replaceWith(const Record &record)
+{
+    Transaction tx(*m_db);
+    if (!tx.isActive())
+        return false;
+    if (m_present.size() != m_def->fields.size() || m_db->columns(m_def->name).size() != m_def->fields.size()) {
+        if (!m_db->exec(u"DROP TABLE "_s + quoted(m_def->name)) || !m_db->readSchema() ||
+            !m_db->ensureTable(*m_def, [](const DbError &) {}))
+            return false;
+        readColumns();
+    }
+    return removeAll() && insert(record) && tx.commit();
+}
+
+bool Table::remove(qint64 key)
+{
+    Statement st = m_db->prepare(u"DELETE FROM "_s + quoted(m_def->name) + u" WHERE "_s + m_key +
+                                 u" = ?1"_s);
+    st.bind(1, key);
+    return st.run();
+}
+
+bool Table::removeAll()
+{
+    return m_db->exec(u"DELETE FROM "_s + quoted(m_def->name));
+}
+
+qint64 Table::nextFreeKey()
+{
+    // Walk the keys from 1 upward until the first gap: the same answer as
+    // seeking 1, 2, 3 … one by one, in one pass over the key index.
+    Statement st = m_db->prepare(u"SELECT DISTINCT "_s + m_key + u" FROM "_s +
+                                 quoted(m_def->name) + u" WHERE "_s + m_key + u" >= 1 ORDER BY "_s +
+                                 m_key);
+    qint64 n = 1;
+    while (st.next()) {
+        if (st.integer(0) != n)
+            break;
+        ++n;
+    }
+    return n;
+}
+
+bool Table::scan(Order order, const std::function<bool(const Record &)> &visit)
+{
+    QString by = m_key;
+    if (order == Order::Date && !m_def->dateField.isEmpty())
+        by = quoted(m_def->dateField) + u", "_s + m_key;
+    Statement st = m_db->prepare(u"SELECT "_s + selectList() + u" FROM "_s + quoted(m_def->name) +
+                                 u" ORDER BY "_s + by);
+    while (st.next())
+        if (!visit(readRow(st)))
+            return true;
+    return !st.error().isError();
+}
+
+}  // namespace remitor
+
+namespace remitor {
+
+qint64 NextFreeKod(Store &store, int kindNumber)
+{
+    const TableDef *def = mainTableForKind(kindNumber);
+    if (!def)
+        return 0;
+    auto t = store.table(*def);
+    return t ? t->nextFreeKey() : 0;
+}
+
+qint64 NextFreeKodReports(Store &store, int kindCode)
+{
+    const TableDef *def = reportsTableForKind(kindCode);
+    if (!def)
+        return 0;
+    auto t = store.table(*def);
+    return t ? t->nextFreeKey() : 0;
+}
+
+namespace {
+
+bool createFile(Store &store, DbKind kind)
+{
+    const QString path = store.paths().pathOf(kind);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path))
+        return true;
+    Database db(path, kind);
+    // Marks the file as ours; it also makes the engine write the file now.
+    if (!db.isOpen() || !db.exec(u"PRAGMA application_id = 1380273481"_s)) {
+        store.report(db.isOpen() ? db.lastError() : db.error());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CreateMainDatabase(Store &store)
+{
+    return createFile(store, DbKind::Main);
+}
+
+bool CreateSprBase(Store &store)
+{
+    return createFile(store, DbKind::Reports);
+}
+
+}  // namespace remitor

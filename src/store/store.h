@@ -1,0 +1,124 @@
+#pragma once
+
+#include "base/interaction.h"
+#include "store/database.h"
+#include "store/record.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace remitor {
+
+// Where the two files are: both in the program's working directory.
+struct DbPaths {
+    QString programDir;
+    QString mainPath;
+    QString reportsPath;
+    QString currentPath;  // every open of the main database uses this one
+
+    static DbPaths inDirectory(const QString &dir);
+    QString pathOf(DbKind kind) const { return kind == DbKind::Main ? currentPath : reportsPath; }
+};
+
+class Table;
+
+// The storage of the program: opens a database file for one operation,
+// creating what is missing and handing a damaged file to the repair.
+class Store {
+public:
+    Store(DbPaths paths, Interaction &ui);
+
+    const DbPaths &paths() const { return m_paths; }
+    Interaction &ui() const { return m_ui; }
+
+    // Opens the file, creating it when missing. A damaged file shows
+    // "Базата е повредена." / "Ще се стартира процедура за ремонт.", starts
+    // the repair and compaction, and gives no database; any other failure
+    // is shown as "code: message" and gives no database.
+    std::unique_ptr<Database> open(DbKind kind);
+
+    // Opens the file with the table ready: the table and its indexes are
+    // created when missing. No table when the file cannot be used.
+    std::optional<Table> table(const TableDef &def);
+    std::optional<Table> table(DbKind kind, const QString &name);
+
+    // Shows an engine error as "code: message"; the operation goes on.
+    void report(const DbError &error) const;
+
+    // What runs when a file is found damaged; by default the repair and
+    // compaction with its question.
+    void setDamageHandler(std::function<void(Store &)> handler) { m_onDamage = std::move(handler); }
+
+private:
+    DbPaths m_paths;
+    Interaction &m_ui;
+    std::function<void(Store &)> m_onDamage;
+};
+
+// One table of an open database, with the operations of the editors and
+// lists: seek by key, first, last, next, previous, save, delete, scan.
+// The database closes when the Table goes.
+class Table {
+public:
+    Table(std::unique_ptr<Database> db, const TableDef &def);
+    Table(Table &&) = default;
+
+    const TableDef &def() const { return *m_def; }
+    Database &db() { return *m_db; }
+
+    int count();
+    bool contains(qint64 key);
+    std::optional<Record> find(qint64 key);
+    std::optional<Record> first();
+    std::optional<Record> last();
+    // The row after (before) `key` in key order. After the last row comes
+    // the last row again, before the first the first. Nothing when `key`
+    // itself is not in the table.
+    std::optional<Record> next(qint64 key);
+    std::optional<Record> previous(qint64 key);
+
+    // Overwrites the row with the record's key, or adds one.
+    bool save(const Record &record);
+    // Adds a row whatever its key.
+    bool insert(const Record &record);
+    bool remove(qint64 key);
+    bool removeAll();
+    // Makes the record the one row of the table, in the current layout, in
+    // one transaction: the old row stays when anything fails.
+    bool replaceWith(const Record &record);
+
+    // The smallest key n >= 1 that no row has.
+    qint64 nextFreeKey();
+
+    enum class Order { Key, Date };
+    // Every row in key order (or in the order of the date index of the
+    // reports base); stop by returning false.
+    bool scan(Order order, const std::function<bool(const Record &)> &visit);
+
+    // Reads the current columns of the row `st` stands on into a record.
+    Record readRow(const Statement &st) const;
+    QString selectList() const;
+
+private:
+    void readColumns();
+    void bindRecord(Statement &st, const Record &r, int first) const;
+    std::optional<Record> one(const QString &whereOrder, std::optional<qint64> key);
+
+    std::unique_ptr<Database> m_db;
+    const TableDef *m_def;
+    QList<int> m_present;  // fields of the layout that the file's table has
+    QString m_key;         // quoted key column
+};
+
+// The lowest free number of a document kind (1 contractors … 15 currency
+// buy/sell order) in the main database, and of a kind code of the reports
+// base; 0 when the number names no table or the file cannot be used.
+qint64 NextFreeKod(Store &store, int kindNumber);
+qint64 NextFreeKodReports(Store &store, int kindCode);
+
+// Create the file, empty, when it is missing.
+bool CreateMainDatabase(Store &store);
+bool CreateSprBase(Store &store);
+
+}  // namespace remitor
