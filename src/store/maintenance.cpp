@@ -82,12 +82,16 @@ void ReindexAll(Store &store, bool showMessage)
         if (!db)
             continue;
         const auto report = [&store](const DbError &e) { store.report(e); };
+        // One transaction per file: one write to the disk, not one per table.
+        Transaction tx(*db);
         for (const TableDef &def : tablesOf(kind)) {
             if (showMessage)
                 RebuildIndexes(store, *db, def, true);
             else
                 db->ensureTable(def, report);
         }
+        if (!tx.commit())
+            report(db->lastError());
     }
     if (showMessage)
         store.ui().tell(u"Индексирането приключи."_s);
