@@ -57,7 +57,7 @@ std::optional<Table> Store::table(const TableDef &def)
     db->ensureTable(def, [this](const DbError &e) { report(e); });
     if (!db->hasTable(def.name))
         return std::nullopt;
-    return Table(std::move(db), def);
+    return Table(std::move(db), def, this);
 }
 
 std::optional<Table> Store::table(DbKind kind, const QString &name)
@@ -67,7 +67,8 @@ std::optional<Table> Store::table(DbKind kind, const QString &name)
 
 // ---- Table ----------------------------------------------------------------
 
-Table::Table(std::unique_ptr<Database> db, const TableDef &def) : m_db(std::move(db)), m_def(&def)
+Table::Table(std::unique_ptr<Database> db, const TableDef &def, const Store *reporter)
+    : m_db(std::move(db)), m_def(&def), m_reporter(reporter)
 {
     readColumns();
     m_key = def.keyField.isEmpty() ? u"rowid"_s : quoted(def.keyField);
@@ -226,7 +227,14 @@ bool Table::insert(const Record &record)
     Statement st = m_db->prepare(u"INSERT INTO "_s + quoted(m_def->name) + u" ("_s +
                                  cols.join(u", "_s) + u") VALUES ("_s + marks.join(u", "_s) + u')');
     bindRecord(st, record, 1);
-    return st.run();
+    return st.run() || failed();
+}
+
+bool Table::failed()
+{
+    if (m_reporter)
+        m_reporter->report(m_db->lastError());
+    return false;
 }
 
 bool Table::save(const Record &record)
@@ -242,7 +250,7 @@ bool Table::save(const Record &record)
     bindRecord(st, record, 1);
     st.bind(int(m_present.size()) + 1, qint64(record.key()));
     if (!st.run())
-        return false;
+        return failed();
     if (m_db->changes() > 0)
         return true;
     return insert(record);
@@ -259,7 +267,7 @@ bool Table::replaceWith(const Record &record)
             return false;
         readColumns();
     }
-    return removeAll() && insert(record) && tx.commit();
+    return removeAll() && insert(record) && (tx.commit() || failed());
 }
 
 bool Table::remove(qint64 key)
@@ -267,12 +275,12 @@ bool Table::remove(qint64 key)
     Statement st = m_db->prepare(u"DELETE FROM "_s + quoted(m_def->name) + u" WHERE "_s + m_key +
                                  u" = ?1"_s);
     st.bind(1, key);
-    return st.run();
+    return st.run() || failed();
 }
 
 bool Table::removeAll()
 {
-    return m_db->exec(u"DELETE FROM "_s + quoted(m_def->name));
+    return m_db->exec(u"DELETE FROM "_s + quoted(m_def->name)) || failed();
 }
 
 qint64 Table::nextFreeKey()

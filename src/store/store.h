@@ -61,7 +61,8 @@ private:
 // The database closes when the Table goes.
 class Table {
 public:
-    Table(std::unique_ptr<Database> db, const TableDef &def);
+    // A failed write is shown to the user through `reporter`, when given.
+    Table(std::unique_ptr<Database> db, const TableDef &def, const Store *reporter = nullptr);
     Table(Table &&) = default;
 
     const TableDef &def() const { return *m_def; }
@@ -78,7 +79,8 @@ public:
     std::optional<Record> next(qint64 key);
     std::optional<Record> previous(qint64 key);
 
-    // Overwrites the row with the record's key, or adds one.
+    // Overwrites the row with the record's key, or adds one. False (and
+    // the engine's error shown) when the row could not be written.
     bool save(const Record &record);
     // Adds a row whatever its key.
     bool insert(const Record &record);
@@ -102,11 +104,13 @@ public:
 
 private:
     void readColumns();
+    bool failed();
     void bindRecord(Statement &st, const Record &r, int first) const;
     std::optional<Record> one(const QString &whereOrder, std::optional<qint64> key);
 
     std::unique_ptr<Database> m_db;
     const TableDef *m_def;
+    const Store *m_reporter = nullptr;
     QList<int> m_present;  // fields of the layout that the file's table has
     QString m_key;         // quoted key column
 };

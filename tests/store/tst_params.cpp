@@ -65,6 +65,7 @@ void TestParams::failedSaveKeepsTheOldRow()
                    u"CREATE TRIGGER no_insert BEFORE INSERT ON ParamTable BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
     p.setText(u"podpis1"_s, u"Новият подпис"_s);
     QVERIFY(!SaveParams(*t.store, p));
+    QVERIFY2(t.ui.texts().value(0).endsWith(u": disk full"_s), qPrintable(t.ui.texts().join(u'|')));
     QCOMPARE(queryOn(t.path(u"Remitor.MDB"_s), u"SELECT podpis1 FROM ParamTable"_s), u"Старият подпис"_s);
     QCOMPARE(queryOn(t.path(u"Remitor.MDB"_s), u"SELECT count(*) FROM ParamTable"_s), u"1"_s);
 }
