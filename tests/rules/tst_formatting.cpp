@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 using remitor::Money;
 
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void fixedWidth_data();
     void fixedWidth();
     void fixedWidthRoundTrip();
+    void moneyFromDouble_data();
+    void moneyFromDouble();
     void spread_data();
     void spread();
     void blankControlChars();
@@ -166,6 +170,36 @@ void TestFormatting::fixedWidthRoundTrip()
         const qint64 diff = remitor::ParseAmount(space).raw() - raw;
         QVERIFY2(std::abs(diff) <= halfStep, qPrintable(space));
         QCOMPARE(remitor::ParseAmount(zero).raw(), remitor::ParseAmount(space).raw());
+    }
+}
+
+// The buy/sell amounts are kept as Double: they come into Money at the
+// nearest ten-thousandth, and what cannot be an amount does not come in.
+void TestFormatting::moneyFromDouble_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<qint64>("raw");
+
+    QTest::newRow("binary fraction") << 0.1 + 0.2 << true << 3000LL;
+    QTest::newRow("typed amount") << 1234.56 << true << 12345600LL;
+    QTest::newRow("negative, half away") << -0.00005 << true << -1LL;
+    QTest::newRow("too large") << 1e300 << false << 0LL;
+    QTest::newRow("2^63 ten-thousandths") << 922337203685477.5808 << false << 0LL;
+    QTest::newRow("not a number") << std::nan("") << false << 0LL;
+    QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << false << 0LL;
+}
+
+void TestFormatting::moneyFromDouble()
+{
+    QFETCH(double, value);
+    QFETCH(bool, fits);
+    QFETCH(qint64, raw);
+    const std::optional<Money> m = Money::fromDouble(value);
+    QCOMPARE(m.has_value(), fits);
+    if (fits) {
+        QCOMPARE(m->raw(), raw);
+        QCOMPARE(Money::fromDouble(m->toDouble()), m);
     }
 }
 

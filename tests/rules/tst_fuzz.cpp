@@ -96,6 +96,11 @@ void TestFuzz::randomText()
         const auto blanks = std::count_if(spreadText.cbegin(), spreadText.cend(),
                                           [](QChar c) { return c.isSpace(); });
         QCOMPARE(spread.size(), 2 * (spreadText.size() - blanks));
+        QCOMPARE(remitor::SpreadCharsGrouped(spreadText).size(),
+                 spread.size() + 2 * ((spreadText.size() - blanks) / 4));
+        QString blanked = input;
+        remitor::BlankControlChars(blanked);
+        QVERIFY(std::none_of(blanked.cbegin(), blanked.cend(), [](QChar c) { return c < u' '; }));
         QVERIFY(remitor::GroupInWordsBG(input, rng.bounded(-1, 6)).endsWith(u' '));
         QVERIFY(!remitor::AmountInWordsBG(amount, u"EUR"_s).contains(u"   "));
         remitor::AmountInWordsBG(amount, input);
