@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+namespace remitor {
+
+// "Помощна информация": what the program does and how to work with it.
+class HelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget *parent = nullptr);
+    static QString helpText();
+};
+
+// "За програмата".
+class AboutWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutWindow(QWidget *parent = nullptr);
+};
+
+}  // namespace remitor

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "base/interaction.h"
+
+class QWidget;
+
+namespace remitor {
+
+// The user in front of the screen: message boxes titled with the program's
+// title, and the one-line input box.
+class MessageInteraction final : public Interaction {
+public:
+    void tell(const QString &text, Icon icon, const QString &title) override;
+    bool askOkCancel(const QString &text, const QString &title, bool cancelIsDefault,
+                     Icon icon) override;
+    bool askYesNo(const QString &text, const QString &title, Icon icon) override;
+    std::optional<QString> inputLine(const QString &prompt, const QString &title,
+                                     const QString &defaultText) override;
+};
+
+}  // namespace remitor

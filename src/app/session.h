@@ -1,0 +1,60 @@
+#pragma once
+
+#include "base/interaction.h"
+#include "store/record.h"
+#include "store/store.h"
+
+#include <QDate>
+#include <memory>
+
+namespace remitor {
+
+// What the whole run shares: the storage, the own-company and parameter
+// records, the dates, the colour setting. Created once in main() and handed
+// to every window by reference.
+class Session {
+public:
+    static constexpr auto Title = u"Remitor";
+
+    Session(const QString &programDir, Interaction &ui, const QDate &today = QDate::currentDate());
+
+    Store &store() { return m_store; }
+    Interaction &ui() { return m_ui; }
+    const DbPaths &paths() const { return m_store.paths(); }
+
+    // The start-up steps: databases made ready, records loaded, colour
+    // printing computed. A failing step does not stop the next one.
+    void startUp();
+
+    Record firma;
+    Record params;
+    QDate today;
+    QDate periodFrom;
+    QDate periodTo;
+    QDate lastPickedDate;  // where every date picker opens
+    bool colorPrinting = true;
+    bool exitWithoutAsking = false;
+    QString currencyCode = QStringLiteral("BGN");
+
+    // The main window's caption: "<firm> - <town>" once the firm has a name.
+    QString mainCaption() const;
+
+    // Commands of the main window that need no window of their own.
+    // True when the program may end.
+    bool confirmExit();
+    // "Печат на цветове?": Yes stores "0", No "1", saved at once. The
+    // colours of this run stay as they were computed at start-up.
+    void chooseColorPrinting();
+    void reindex();
+    void sortDocuments();
+    void repairAndCompact();
+
+    bool saveFirma();
+    bool saveParams();
+
+private:
+    Interaction &m_ui;
+    Store m_store;
+};
+
+}  // namespace remitor

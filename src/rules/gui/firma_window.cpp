@@ -1,0 +1,192 @@
+#include "firma_window.h"
+
+#include "app/session.h"
+#include "base/gui/field_focus.h"
+#include "rules/identifiers.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+namespace {
+
+QString rightTrimmed(QString s)
+{
+    while (s.endsWith(u' '))
+        s.chop(1);
+    return s;
+}
+
+}  // namespace
+
+FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
+    : QWidget(parent), m_session(session), m_focus(new FieldFocus(FocusLightYellow, this))
+{
+    setObjectName(u"frmFirma"_s);
+    setWindowTitle(u"Данни за фирмата"_s);
+
+    // Window field, record field, label, in the order on the screen.
+    const struct {
+        const char *name;
+        const char *field;
+        const char16_t *label;
+    } rows[] = {
+        {"ime", "ime", u"Титуляр"},
+        {"Grad", "Grad", u"Селище"},
+        {"street", "street", u"Улица"},
+        {"Oblast", "Oblast", u"Област"},
+        {"Obstina", "Obstina", u"Община"},
+        {"Bulstat", "Bulstat", u"Булстат"},
+        {"Phone", "Phone", u"Телефон "},
+        {"email", "email", u"e-mail"},
+        {"DanSub", "Dzveno", u"Дан.подраздел."},
+        {"DanDir", "TRD", u"Дан. дирекция"},
+        {"Upravitel", "Upravitel", u"Управител"},
+        {"Schetovod", "Schetovod", u"Счетоводител"},
+        {"Kasier", "Kasier", u"Касиер"},
+    };
+    auto *grid = new QGridLayout;
+    int row = 0;
+    for (const auto &r : rows) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1StringView(r.name));
+        const QString field = QLatin1StringView(r.field);
+        edit->setMaxLength(session.firma.def().field(field)->width);
+        edit->setText(rightTrimmed(session.firma.text(field)));
+        edit->setMinimumWidth(280);
+        m_fieldOf.insert(edit, field);
+        m_committed.insert(edit, edit->text());
+        m_focus->watch(edit);
+        auto *label = new QLabel(QString::fromUtf16(r.label), this);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        ++row;
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
+            commit(edit);
+            const int i = int(m_cycle.indexOf(edit));
+            m_cycle[(i + 1) % m_cycle.size()]->setFocus(Qt::TabFocusReason);
+        });
+    }
+    for (const char *n : {"ime", "Grad", "Obstina", "Oblast", "street", "Bulstat", "DanSub",
+                          "DanDir", "email", "Phone", "Upravitel", "Schetovod", "Kasier"})
+        m_cycle.append(field(QLatin1StringView(n)));
+    for (int i = 0; i < m_cycle.size(); ++i)
+        setTabOrder(m_cycle[i], m_cycle[(i + 1) % m_cycle.size()]);
+    m_focus->onLeave = [this](QWidget *w) { commit(static_cast<QLineEdit *>(w)); };
+
+    auto *exit = new QPushButton(u"Изход"_s, this);
+    exit->setObjectName(u"cmdExit"_s);
+    exit->setAutoDefault(false);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(exit);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+QLineEdit *FirmaWindow::field(const QString &objectName) const
+{
+    return findChild<QLineEdit *>(objectName);
+}
+
+void FirmaWindow::commit(QLineEdit *edit)
+{
+    // Enter commits and then moves on; the leaving that follows has
+    // nothing new to take.
+    if (m_committed.value(edit) == edit->text())
+        return;
+    m_committed.insert(edit, edit->text());
+    const QString field = m_fieldOf.value(edit);
+    Record &firma = m_session.firma;
+    if (field == u"Bulstat"_s) {
+        // Only a valid number is kept; the record is saved all the same.
+        if (CheckBulstat(edit->text(), 1, &m_session.ui()))
+            firma.setText(field, edit->text());
+    } else {
+        firma.setText(field, edit->text());
+    }
+    m_session.saveFirma();
+    if (field == u"ime"_s || field == u"Grad"_s)
+        Q_EMIT captionChanged();
+}
+
+void FirmaWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+SignaturesWindow::SignaturesWindow(Session &session, QWidget *parent)
+    : QWidget(parent), m_session(session)
+{
+    setObjectName(u"frmPodpisi"_s);
+    setWindowTitle(u"Подписи в края на справките"_s);
+    const char16_t *labels[] = {u"Преводно Нареждане от/към Бюджета",
+                                u"Бюджетно Платежно Нареждане",
+                                u"Преводно Нареждане за Кредитет Превод",
+                                u"Преводно Нареждане за Директен Дебит",
+                                u"Вносна Бележка",
+                                u"Нареждане-Разписка",
+                                u"Приходен Касов Ордер",
+                                u"Разходен Касов Ордер",
+                                u"Преводно Нареждане от/към Бюджета - 4"};
+    auto *layout = new QVBoxLayout(this);
+    for (int i = 0; i < 9; ++i) {
+        auto *label = new QLabel(QString::fromUtf16(labels[i]), this);
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(u"Text%1"_s.arg(i + 1));
+        edit->setMaxLength(85);
+        edit->setMinimumWidth(560);
+        edit->setText(rightTrimmed(session.params.text(u"podpis%1"_s.arg(i + 1))));
+        label->setBuddy(edit);
+        layout->addWidget(label);
+        layout->addWidget(edit);
+        m_lines.append(edit);
+    }
+    auto *save = new QPushButton(u"Запис"_s, this);
+    save->setObjectName(u"cmdSave"_s);
+    auto *exit = new QPushButton(u"Изход"_s, this);
+    exit->setObjectName(u"cmdExit"_s);
+    for (QPushButton *b : {save, exit})
+        b->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &SignaturesWindow::save);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+}
+
+void SignaturesWindow::save()
+{
+    for (int i = 0; i < m_lines.size(); ++i)
+        m_session.params.setText(u"podpis%1"_s.arg(i + 1), m_lines[i]->text());
+    if (m_session.saveParams())
+        m_session.ui().tell(u"Параметрите са записани."_s);
+}
+
+void SignaturesWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace remitor
