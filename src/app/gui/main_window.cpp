@@ -133,7 +133,9 @@ void MainWindow::buildToolbar()
     bar->setObjectName(u"tlbButtons"_s);
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(22, 22));
+    // All seventeen buttons fit in one row of the narrow window.
+    bar->setIconSize(QSize(20, 20));
+    bar->setStyleSheet(u"QToolBar { spacing: 0px; padding: 0px; } QToolButton { padding: 1px; margin: 0px; }"_s);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     const struct {
         const char *name;
