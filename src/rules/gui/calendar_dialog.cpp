@@ -324,6 +324,26 @@ void CalendarDialog::setCurrentDate(const QDate &date)
     m_lastPicked = date;
 }
 
+void CalendarDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_placeAt)
+        return;
+    // Beside a field near the screen's edge the dialog would stick out; the
+    // window frame is known only now.
+    QScreen *screen = QGuiApplication::screenAt(*m_placeAt);
+    if (!screen)
+        screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    QPoint at = *m_placeAt;
+    at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width())));
+    at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height())));
+    move(at);
+}
+
 void CalendarDialog::accept()
 {
     m_chosen = true;
@@ -361,18 +381,8 @@ bool CalendarDialog::run(QDate &userDate, const QString &title,
     if (!title.isEmpty())
         setWindowTitle(title);
     if (topLeft) {
-        adjustSize();
-        QScreen *screen = QGuiApplication::screenAt(*topLeft);
-        if (!screen)
-            screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        QPoint at = *topLeft;
-        if (screen) {
-            // Beside a field near the screen's edge the dialog would stick out.
-            const QRect free = screen->availableGeometry();
-            at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
-            at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-        }
-        move(at);
+        m_placeAt = *topLeft;
+        move(*topLeft);  // marks the window as placed, so Qt does not centre it
     }
     if (exec() != QDialog::Accepted || !m_chosen)
         return false;

@@ -51,6 +51,9 @@ public:
 public Q_SLOTS:
     void accept() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     bool run(QDate &userDate, const QString &title, const std::optional<QPoint> &topLeft);
     void monthChosen(int index);
@@ -59,6 +62,7 @@ private:
     QDate m_date;
     QDate &m_lastPicked;
     bool m_chosen = false;
+    std::optional<QPoint> m_placeAt;  // top-left corner asked for by the caller
     QComboBox *m_months = nullptr;
     QComboBox *m_years = nullptr;
     CalendarGrid *m_grid = nullptr;
