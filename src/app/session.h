@@ -36,6 +36,15 @@ public:
     bool exitWithoutAsking = false;
     QString currencyCode = QStringLiteral("BGN");
 
+    // The search state that every editor and list shares: the last text
+    // searched for (offered again next time), the text of the search under
+    // way (upper-cased; empty lists everything), which list the find dialog
+    // shows and which field is searched (0 payer, 1 payee, 2 bank).
+    QString lastSearchText;
+    QString currentSearchText;
+    int searchKind = 0;
+    int searchField = 0;
+
     // The main window's caption: "<firm> - <town>" once the firm has a name.
     QString mainCaption() const;
 

@@ -1,6 +1,9 @@
 #include "message_interaction.h"
 
 #include "app/session.h"
+#include "base/gui/twips.h"
+#include "documents/gui/small_dialogs.h"
+#include "rules/gui/calendar_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -73,6 +76,35 @@ std::optional<QString> MessageInteraction::inputLine(const QString &prompt, cons
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+SaveChoice::Result MessageInteraction::chooseSave(const SaveChoice &choice)
+{
+    return SaveDialog::Choose(QApplication::activeWindow(), choice);
+}
+
+int MessageInteraction::pickFromList(const FindListView &list)
+{
+    return FindDialog::Pick(QApplication::activeWindow(), list);
+}
+
+std::optional<SearchRequest> MessageInteraction::askSearch(const QString &lastText)
+{
+    return SearchDialog::Ask(QApplication::activeWindow(), lastText);
+}
+
+bool MessageInteraction::pickDate(QDate &date, QDate &lastPicked, const QString &title,
+                                  QPoint offsetTwips)
+{
+    // The picker stands beside the button that opened it: the offset is
+    // from the editor's top-left corner.
+    QWidget *editor = QApplication::activeWindow();
+    if (editor && !offsetTwips.isNull()) {
+        const QPoint at = editor->frameGeometry().topLeft() +
+                          QPoint(twips(offsetTwips.x()), twips(offsetTwips.y()));
+        return CalendarDialog::GetDate(editor, at, date, lastPicked, title);
+    }
+    return CalendarDialog::GetDate(editor, date, lastPicked, title);
 }
 
 }  // namespace remitor

@@ -16,6 +16,10 @@ public:
     bool askYesNo(const QString &text, const QString &title, Icon icon) override;
     std::optional<QString> inputLine(const QString &prompt, const QString &title,
                                      const QString &defaultText) override;
+    SaveChoice::Result chooseSave(const SaveChoice &choice) override;
+    int pickFromList(const FindListView &list) override;
+    std::optional<SearchRequest> askSearch(const QString &lastText) override;
+    bool pickDate(QDate &date, QDate &lastPicked, const QString &title, QPoint offsetTwips) override;
 };
 
 }  // namespace remitor
