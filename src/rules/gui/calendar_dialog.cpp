@@ -244,8 +244,8 @@ CalendarDialog::CalendarDialog(const QDate &startDate, QDate &lastPickedDate, co
         m_years->addItem(QString::number(year), year);
     m_years->setMaxVisibleItems(15);
 
-    const QDate today_ = today.isValid() ? today : QDate::currentDate();
-    m_grid = new CalendarGrid(m_date, today_, this);
+    const QDate marked = today.isValid() ? today : QDate::currentDate();
+    m_grid = new CalendarGrid(m_date, marked, this);
     const int cellWidth = m_grid->cellWidth();
 
     auto *captions = new QHBoxLayout;
@@ -339,8 +339,10 @@ void CalendarDialog::showEvent(QShowEvent *event)
     const QRect free = screen->availableGeometry();
     const QSize outer = frameGeometry().size();
     QPoint at = *m_placeAt;
-    at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width())));
-    at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height())));
+    const int right = std::max(free.left(), free.right() + 1 - outer.width());
+    const int bottom = std::max(free.top(), free.bottom() + 1 - outer.height());
+    at.setX(std::clamp(at.x(), free.left(), right));
+    at.setY(std::clamp(at.y(), free.top(), bottom));
     move(at);
 }
 
