@@ -28,6 +28,14 @@ void Session::startUp()
     colorPrinting = s.colorPrinting;
 }
 
+DocumentState &Session::document(const TableDef &table)
+{
+    auto it = m_documents.find(table.name);
+    if (it == m_documents.end())
+        it = m_documents.emplace(table.name, DocumentState{Record(table), false}).first;
+    return it->second;
+}
+
 QString Session::mainCaption() const
 {
     const QString name = firma.text(u"ime"_s);

@@ -5,9 +5,18 @@
 #include "store/store.h"
 
 #include <QDate>
+#include <map>
 #include <memory>
 
 namespace remitor {
+
+// The document of one kind that its editor shows, kept for the whole run
+// (closing the editor keeps it), and whether it came back from the reports
+// base (then Save refuses until a document is read).
+struct DocumentState {
+    Record record;
+    bool fromReports = false;
+};
 
 // What the whole run shares: the storage, the own-company and parameter
 // records, the dates, the colour setting. Created once in main() and handed
@@ -45,6 +54,9 @@ public:
     int searchKind = 0;
     int searchField = 0;
 
+    // The document record of a kind (by its table), empty at first.
+    DocumentState &document(const TableDef &table);
+
     // The main window's caption: "<firm> - <town>" once the firm has a name.
     QString mainCaption() const;
 
@@ -64,6 +76,7 @@ public:
 private:
     Interaction &m_ui;
     Store m_store;
+    std::map<QString, DocumentState> m_documents;
 };
 
 }  // namespace remitor

@@ -1,0 +1,390 @@
+#include "workflow.h"
+
+#include "app/session.h"
+#include "documents/find_list.h"
+#include "rules/dates.h"
+#include "rules/formatting.h"
+#include "store/store.h"
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+// ---- field rules --------------------------------------------------------------
+
+QString AmountDisplayText(Money amount)
+{
+    if (amount <= Money())
+        return {};
+    const qint64 cents = amount.scaledTo(2);
+    return QString::number(cents / 100) + u'.' + QString::number(cents % 100).rightJustified(2, u'0');
+}
+
+namespace {
+
+QString rightTrimmed(QString s)
+{
+    qsizetype end = s.size();
+    while (end > 0 && s.at(end - 1).isSpace())
+        --end;
+    s.truncate(end);
+    return s;
+}
+
+// The leading whole number of a text, as the old programs read it.
+qint64 leadingWholeNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        negative = t[i++] == u'-';
+    qint64 n = 0;
+    for (; i < t.size() && t[i].isDigit() && n < 100000000000LL; ++i)
+        n = n * 10 + t[i].digitValue();
+    return negative ? -n : n;
+}
+
+}  // namespace
+
+QString DisplayText(const Record &record, const QString &field, FieldRule rule)
+{
+    const FieldDef *f = record.def().field(field);
+    Q_ASSERT_X(f, "DisplayText", qPrintable(field));
+    switch (f->type) {
+    case FieldType::Money: return AmountDisplayText(record.money(field));
+    case FieldType::Int16:
+    case FieldType::Int32: {
+        const qint32 n = record.integer(field);
+        return n == 0 ? QString() : QString::number(n);
+    }
+    case FieldType::Date: return ShortDateText(record.date(field));
+    case FieldType::Double: return record.real(field) == 0 ? QString() : QString::number(record.real(field), 'f', 2);
+    case FieldType::Boolean: return record.boolean(field) ? u"1"_s : QString();
+    case FieldType::Text: break;
+    }
+    // Long free texts keep the blanks the user typed in front.
+    if (f->width >= 85 || rule == FieldRule::RightTrimmed)
+        return rightTrimmed(record.text(field));
+    return record.text(field).trimmed();
+}
+
+void TakeText(Record &record, const QString &field, FieldRule rule, const QString &typed)
+{
+    const FieldDef *f = record.def().field(field);
+    Q_ASSERT_X(f, "TakeText", qPrintable(field));
+    QString text = typed;
+    switch (rule) {
+    case FieldRule::Upper:
+    case FieldRule::Iban: text = text.toUpper(); break;
+    case FieldRule::Trimmed: text = text.trimmed(); break;
+    case FieldRule::RightTrimmed:
+        BlankControlChars(text);
+        text = rightTrimmed(text);
+        break;
+    default: break;
+    }
+    switch (f->type) {
+    case FieldType::Money: {
+        if (rule == FieldRule::LeadingNumber) {
+            // Only a decimal point counts here: "12,50" is 12.
+            const qsizetype comma = text.indexOf(u',');
+            record.setMoney(field, ParseAmount(comma < 0 ? text : text.left(comma)));
+        } else {
+            record.setMoney(field, ParseAmount(text));
+        }
+        return;
+    }
+    case FieldType::Int16:
+    case FieldType::Int32: record.setInteger(field, leadingWholeNumber(text)); return;
+    case FieldType::Date: record.setDate(field, DateFromText(NormalizeDateText(text))); return;
+    case FieldType::Double: record.setReal(field, ParseAmount(text).toDouble()); return;
+    case FieldType::Boolean: record.setBoolean(field, leadingWholeNumber(text) != 0); return;
+    case FieldType::Text: record.setText(field, text); return;
+    }
+}
+
+Record ConvertRecord(const Record &from, const TableDef &to)
+{
+    Record out(to);
+    const TableDef &src = from.def();
+    for (int i = 0; i < to.fields.size(); ++i) {
+        const int j = src.fieldIndex(to.fields[i].name);
+        if (j < 0)
+            continue;
+        const FieldType a = src.fields[j].type, b = to.fields[i].type;
+        const Record::Value &v = from.at(j);
+        const bool integral = [](FieldType t) { return t == FieldType::Int16 || t == FieldType::Int32; }(a);
+        if (a == b || (integral && (b == FieldType::Int16 || b == FieldType::Int32)))
+            out.set(i, v);
+        else if (integral && b == FieldType::Text)
+            out.set(i, QString::number(std::get<qint32>(v)));
+        else if (a == FieldType::Text && (b == FieldType::Int16 || b == FieldType::Int32))
+            out.set(i, qint32(leadingWholeNumber(std::get<QString>(v))));
+    }
+    return out;
+}
+
+// ---- the workflow -------------------------------------------------------------
+
+DocumentWorkflow::DocumentWorkflow(Session &session, const KindDescriptor &kind)
+    : m_session(session), m_kind(kind)
+{
+}
+
+DocumentState &DocumentWorkflow::state()
+{
+    return m_session.document(m_kind.tableDef());
+}
+
+Record &DocumentWorkflow::record()
+{
+    return state().record;
+}
+
+void DocumentWorkflow::open()
+{
+    if (!m_kind.currencyField.isEmpty())
+        record().setText(m_kind.currencyField, u"BGN"_s);
+}
+
+QString DocumentWorkflow::caption() const
+{
+    return m_kind.captionTitle + u"No:"_s +
+           numberText(m_session.document(m_kind.tableDef()).record.key());
+}
+
+QString DocumentWorkflow::display(const FieldSpec &field) const
+{
+    return DisplayText(m_session.document(m_kind.tableDef()).record, field.name, field.rule);
+}
+
+void DocumentWorkflow::take(const FieldSpec &field, const QString &text)
+{
+    TakeText(record(), field.name, field.rule, text);
+}
+
+void DocumentWorkflow::clearRecord()
+{
+    record().clear();
+    for (const auto &[field, value] : m_kind.newDefaults)
+        record().setText(field, value);
+}
+
+bool DocumentWorkflow::newDocument()
+{
+    if (!m_session.ui().askOkCancel(u"Изчиства текущия документ?"_s, {}, true))
+        return false;
+    clearRecord();
+    return true;
+}
+
+void DocumentWorkflow::previous()
+{
+    auto table = m_session.store().table(m_kind.tableDef());
+    if (!table)
+        return;
+    const qint32 key = record().key();
+    const auto row = key == 0 ? table->first() : table->previous(key);
+    if (row)
+        record() = *row;
+}
+
+void DocumentWorkflow::next()
+{
+    auto table = m_session.store().table(m_kind.tableDef());
+    if (!table)
+        return;
+    const qint32 key = record().key();
+    const auto row = key == 0 ? table->first() : table->next(key);
+    if (row)
+        record() = *row;
+}
+
+bool DocumentWorkflow::read()
+{
+    Session &s = m_session;
+    const auto request = s.ui().askSearch(s.lastSearchText);
+    if (!request)
+        return false;
+    if (!request->text.isEmpty())
+        s.lastSearchText = request->text;
+    s.currentSearchText = request->text.toUpper();
+    s.searchKind = m_kind.searchKind;
+    s.searchField = request->field;
+    const QString line = RunFind(s.store(), s.ui(),
+                                 {s.searchKind, s.currentSearchText, s.searchField, record().key()},
+                                 m_kind.title);
+    s.currentSearchText.clear();
+    const qint64 number = NumberOfLine(line);
+    if (number == 0)
+        return false;
+    auto table = s.store().table(m_kind.tableDef());
+    const auto row = table ? table->find(number) : std::nullopt;
+    if (!row)
+        return false;  // gone since the list was made
+    state().fromReports = false;
+    record() = *row;
+    return true;
+}
+
+bool DocumentWorkflow::remove()
+{
+    Session &s = m_session;
+    s.searchKind = m_kind.searchKind;
+    s.currentSearchText.clear();
+    const QString line =
+        RunFind(s.store(), s.ui(), {s.searchKind, QString(), s.searchField, record().key()}, m_kind.title);
+    const qint64 number = NumberOfLine(line);
+    if (number == 0)
+        return false;
+    auto table = s.store().table(m_kind.tableDef());
+    const auto row = table ? table->find(number) : std::nullopt;
+    if (!row)
+        return false;
+    record() = *row;
+    const QString name = m_kind.deleteName() + u" No:"_s + numberText(number);
+    if (!s.ui().askOkCancel(u"Изтрива: "_s + name))
+        return false;
+    if (!table->remove(number))
+        return false;
+    s.ui().tell(name + u" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново."_s);
+    return true;
+}
+
+bool DocumentWorkflow::save()
+{
+    Session &s = m_session;
+    if (state().fromReports) {
+        s.ui().tell(u"Този документ е от база справки."_s);
+        return false;
+    }
+    const qint64 free = NextFreeKod(s.store(), m_kind.kindNumber);
+    if (free == 0)
+        return false;  // the table could not be opened; the user has been told
+    Record &r = record();
+    if (r.key() == 0 && free == 1) {
+        r.setKey(1);
+    } else {
+        SaveChoice choice;
+        choice.showOverwrite = r.key() != 0 && r.key() != free;
+        choice.overwriteCaption = u"Презапис"_s + numberText(r.key());
+        choice.newCaption = u"Нов запис"_s + numberText(free);
+        choice.offsetTwips = QPoint(0, 1650);
+        choice.editorWidthOffsetTwips = 3550;
+        switch (s.ui().chooseSave(choice)) {
+        case SaveChoice::Cancel: return false;
+        case SaveChoice::New: r.setKey(free); break;
+        case SaveChoice::Overwrite: break;
+        }
+    }
+    auto table = s.store().table(m_kind.tableDef());
+    return table && table->save(r);
+}
+
+bool DocumentWorkflow::copyToReports()
+{
+    Session &s = m_session;
+    const TableDef *reports = m_kind.reportsTableDef();
+    if (!reports)
+        return false;
+    const qint64 free = NextFreeKodReports(s.store(), m_kind.reportsCode);
+    if (free == 0)
+        return false;
+    SaveChoice choice;
+    choice.showOverwrite = false;
+    choice.forReports = true;
+    choice.newCaption = u"Нов запис"_s + QString::number(free);  // no blank here
+    choice.offsetTwips = QPoint(0, 1400);
+    choice.editorWidthOffsetTwips = 3750;
+    if (s.ui().chooseSave(choice) != SaveChoice::New)
+        return false;
+
+    // The copy gets its own number and, when the document has no date, the
+    // working date; the editor goes on showing the document unchanged.
+    Record copy = ConvertRecord(record(), *reports);
+    copy.setKey(free);
+    const QString dateField = m_kind.dateField;
+    using Style = KindDescriptor::DateStyle;
+    switch (m_kind.dateStyle) {
+    case Style::FreeText:
+        if (ParseAmount(copy.text(dateField)).isZero())
+            copy.setText(dateField, ShortDateText(s.today));
+        break;
+    case Style::LongText:
+        if (copy.text(dateField).trimmed().isEmpty())
+            copy.setText(dateField, LongDateText(s.today));
+        break;
+    case Style::Date:
+        if (!copy.date(dateField).isValid())
+            copy.setDate(dateField, s.today);
+        break;
+    case Style::None: break;
+    }
+    auto table = s.store().table(*reports);
+    return table && table->save(copy);
+}
+
+bool DocumentWorkflow::pickContractor(const QList<FieldCopy> &copies)
+{
+    Session &s = m_session;
+    const auto answer = s.ui().inputLine(u"Посочете име за търсене.\n\n"_s, u"Търси фирма по име"_s,
+                                         s.lastSearchText);
+    if (!answer)
+        return false;  // the user cancelled the question
+    QString text = *answer == u"false"_s ? QString() : *answer;
+    if (!text.isEmpty())
+        s.lastSearchText = text;
+    s.currentSearchText = text.toUpper();
+    s.searchKind = 7;
+    const QString line = RunFind(s.store(), s.ui(), {7, s.currentSearchText, 0, 0}, u"Контрагенти"_s);
+    s.currentSearchText.clear();
+    const qint64 number = NumberOfLine(line);
+    if (number == 0)
+        return false;
+    auto table = s.store().table(DbKind::Main, u"KlientTable"_s);
+    const auto row = table ? table->find(number) : std::nullopt;
+    if (!row)
+        return false;
+    for (const FieldCopy &c : copies)
+        record().setText(c.to, row->text(c.from));
+    return true;
+}
+
+bool DocumentWorkflow::pickPayee()
+{
+    return pickContractor(m_kind.payee);
+}
+
+bool DocumentWorkflow::pickPayer()
+{
+    return pickContractor(m_kind.payer);
+}
+
+bool DocumentWorkflow::pickSubmissionDate(QPoint offsetTwips)
+{
+    Session &s = m_session;
+    QDate date = s.lastPickedDate;
+    if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
+        return false;
+    using Style = KindDescriptor::DateStyle;
+    if (m_kind.dateStyle == Style::Date)
+        record().setDate(m_kind.dateField, date);
+    else
+        record().setText(m_kind.dateField, LongDateText(date));
+    return true;
+}
+
+bool DocumentWorkflow::pickExecutionDate(QPoint offsetTwips)
+{
+    Session &s = m_session;
+    if (m_kind.workDateField.isEmpty())
+        return false;
+    QDate date = s.lastPickedDate;
+    if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
+        return false;
+    record().setDate(m_kind.workDateField, date);
+    return true;
+}
+
+}  // namespace remitor

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "documents/kinds.h"
+#include "store/record.h"
+
+#include <QPoint>
+#include <QString>
+
+namespace remitor {
+
+class Session;
+struct DocumentState;
+
+// How a field shows its record value, and how its text goes back: the
+// display and commit rules of every editor.
+QString DisplayText(const Record &record, const QString &field, FieldRule rule);
+void TakeText(Record &record, const QString &field, FieldRule rule, const QString &text);
+// "###########0.00": at least one integer digit, two decimals, no grouping;
+// empty for zero or less.
+QString AmountDisplayText(Money amount);
+
+// The one workflow of every document editor: showing, moving, clearing,
+// saving with the choice between overwrite and a new number, reading,
+// deleting, copying into the reports base, and filling payee and payer from
+// the contractor list. It works on the program-wide record of its kind;
+// the window only shows it and hands the typed texts back.
+class DocumentWorkflow {
+public:
+    DocumentWorkflow(Session &session, const KindDescriptor &kind);
+
+    const KindDescriptor &kind() const { return m_kind; }
+    Record &record();
+    DocumentState &state();
+
+    // The editor opens: the currency becomes "BGN"; the record stays.
+    void open();
+    // "<title> No: 12".
+    QString caption() const;
+
+    QString display(const FieldSpec &field) const;
+    void take(const FieldSpec &field, const QString &text);
+
+    // New: asks, then clears the record and sets the kind's defaults.
+    bool newDocument();
+    // Previous / Next; an empty record moves to the first document.
+    void previous();
+    void next();
+    // Read: the search window, the find list, and the chosen document. True
+    // when a document was read (the editor then puts the focus on the amount).
+    bool read();
+    // Delete: the find list of all documents, the question, the deletion;
+    // the document stays in the record.
+    bool remove();
+    // Save: overwrite or the lowest free number.
+    bool save();
+    // Copies the document into the reports base under its own number; the
+    // record keeps its number and date.
+    bool copyToReports();
+    // Payee ("cmdFindP") and payer ("cmdFindN") from the contractor list.
+    bool pickPayee();
+    bool pickPayer();
+    // The date buttons: submission date ("cmdDat") and execution date ("cmdM").
+    bool pickSubmissionDate(QPoint offsetTwips = {5250, 1050});
+    bool pickExecutionDate(QPoint offsetTwips = {5180, 2850});
+
+private:
+    bool pickContractor(const QList<FieldCopy> &copies);
+    void clearRecord();
+
+    Session &m_session;
+    const KindDescriptor &m_kind;
+};
+
+// The values of a record in another layout of the same kind (the reports
+// base's copy of a table), field by field by name.
+Record ConvertRecord(const Record &from, const TableDef &to);
+
+}  // namespace remitor
