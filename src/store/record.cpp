@@ -57,13 +57,16 @@ void Record::clear()
 int Record::indexOf(const QString &field, FieldType type) const
 {
     const int i = m_def ? m_def->fieldIndex(field) : -1;
-    Q_ASSERT_X(i >= 0, "Record", qPrintable(u"no field "_s + field));
+    if (i < 0)
+        qFatal("Record: no field %s", qPrintable(field));
     const FieldType t = m_def->fields[i].type;
-    const bool integral = type == FieldType::Int32 || type == FieldType::Int16;
-    Q_ASSERT_X(t == type || (integral && (t == FieldType::Int16 || t == FieldType::Int32)),
-               "Record", qPrintable(u"wrong type for "_s + field));
-    Q_UNUSED(t);
-    Q_UNUSED(integral);
+    const auto integral = [](FieldType x) { return x == FieldType::Int32 || x == FieldType::Int16; };
+    const bool fits = t == type || (integral(type) && integral(t)) ||
+                      (type == FieldType::Boolean && integral(t));
+    // A wrong type is a programming error; it must not pass unnoticed in a
+    // build without assertions either.
+    if (!fits)
+        qFatal("Record: field %s is not of the type asked for", qPrintable(field));
     return i;
 }
 
@@ -118,14 +121,23 @@ void Record::setDate(const QString &field, const QDate &value)
     m_values[indexOf(field, FieldType::Date)] = value.isValid() ? value : QDate();
 }
 
+// Flags kept in 16-bit fields (-1 or 1 for true, 0 for false) read and
+// write as booleans too.
 bool Record::boolean(const QString &field) const
 {
-    return std::get<bool>(m_values[indexOf(field, FieldType::Boolean)]);
+    const Value &v = m_values[indexOf(field, FieldType::Boolean)];
+    if (const auto *n = std::get_if<qint32>(&v))
+        return *n != 0;
+    return std::get<bool>(v);
 }
 
 void Record::setBoolean(const QString &field, bool value)
 {
-    m_values[indexOf(field, FieldType::Boolean)] = value;
+    const int i = indexOf(field, FieldType::Boolean);
+    if (m_def->fields[i].type == FieldType::Boolean)
+        m_values[i] = value;
+    else
+        m_values[i] = qint32(value ? 1 : 0);
 }
 
 qint32 Record::key() const
