@@ -1,0 +1,579 @@
+#include "documents/find_list.h"
+#include "rules/formatting.h"
+#include "support/temp_store.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace remitor;
+using namespace remitor::test;
+
+namespace {
+
+// Stores one row: field name -> value; amounts are given as text, dates as
+// QDate, numbers as integers.
+void put(TempStore &t, DbKind db, const QString &table, qint64 key, const QVariantMap &values)
+{
+    const TableDef &def = tableDef(db, table);
+    Record r(def);
+    r.setKey(key);
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const FieldDef *f = def.field(it.key());
+        QVERIFY2(f, qPrintable(table + u'.' + it.key()));
+        switch (f->type) {
+        case FieldType::Text: r.setText(f->name, it.value().toString()); break;
+        case FieldType::Money: r.setMoney(f->name, ParseAmount(it.value().toString())); break;
+        case FieldType::Date: r.setDate(f->name, it.value().toDate()); break;
+        default: r.setInteger(f->name, it.value().toLongLong()); break;
+        }
+    }
+    auto tb = t.store->table(def);
+    QVERIFY(tb);
+    QVERIFY(tb->save(r));
+}
+
+// The texts of the row under the number 500 in every other numbered table
+// of both files, written in one transaction per file: a list that reads
+// the wrong table shows them.
+void putDecoys(TempStore &t, DbKind base, const QString &table, const QVariantMap &values)
+{
+    for (DbKind kind : {DbKind::Main, DbKind::Reports}) {
+        auto db = t.store->open(kind);
+        QVERIFY(db);
+        Transaction tx(*db);
+        for (const TableDef &def : tablesOf(kind)) {
+            if (def.keyField.isEmpty() || (kind == base && def.name == table))
+                continue;
+            db->ensureTable(def, [](const DbError &e) { QFAIL(qPrintable(e.text())); });
+            QStringList cols{quoted(def.keyField)};
+            QStringList texts;
+            for (auto it = values.cbegin(); it != values.cend(); ++it)
+                if (const FieldDef *f = def.field(it.key()); f && f->type == FieldType::Text) {
+                    cols.append(quoted(f->name));
+                    texts.append(it.value().toString());
+                }
+            QStringList marks;
+            for (int i = 1; i <= cols.size(); ++i)
+                marks.append(u"?"_s + QString::number(i));
+            Statement st = db->prepare(u"INSERT INTO "_s + quoted(def.name) + u" ("_s + cols.join(u", "_s) +
+                                       u") VALUES ("_s + marks.join(u", "_s) + u')');
+            st.bind(1, qint64(500));
+            for (int i = 0; i < texts.size(); ++i)
+                st.bind(i + 2, texts[i]);
+            QVERIFY2(st.run(), qPrintable(def.name));
+        }
+        QVERIFY(tx.commit());
+    }
+}
+
+void putPln(TempStore &t, qint64 kod, const QString &bank, const QString &payee,
+            const QString &payer, const QString &reason)
+{
+    put(t, DbKind::Main, u"PlnTable"_s, kod,
+        {{u"DoBanka"_s, bank}, {u"Poluchatel"_s, payee}, {u"Nareditel"_s, payer}, {u"Osnovanie"_s, reason}});
+}
+
+FindListView list(TempStore &t, int kind, const QString &text = {}, int field = 0, qint64 current = 0)
+{
+    return BuildFindList(*t.store, FindQuery{kind, text, field, current}, u"Заглавие"_s);
+}
+
+QList<qint64> numbers(const FindListView &v)
+{
+    QList<qint64> out;
+    for (const QString &l : v.lines)
+        out.append(NumberOfLine(l));
+    return out;
+}
+
+// A cell of the expected line: the text blank-padded to the width.
+QString w(const QString &text, int width) { return text.leftJustified(width, u' '); }
+QString line(const QStringList &cells) { return cells.join(u" | "_s); }
+const QString blanks20(20, u' ');
+
+const QStringList paymentHeaders{u"До банка"_s, u"Получател"_s, u"Наредител"_s, u"Основание"_s};
+
+}  // namespace
+
+class TestFindList : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void creditTransferLine_data();
+    void creditTransferLine();
+    void matching_data();
+    void matching();
+    void selection_data();
+    void selection();
+    void emptyLists_data();
+    void emptyLists();
+    void eachKindReadsItsOwnTable_data();
+    void eachKindReadsItsOwnTable();
+    void numbersThatDoNotFitAreNotCut();
+    void runFind_data();
+    void runFind();
+    void numberOfLine_data();
+    void numberOfLine();
+    void largeTableIsFast();
+};
+
+void TestFindList::creditTransferLine_data()
+{
+    QTest::addColumn<qint64>("kod");
+    QTest::addColumn<QString>("bank");
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("payer");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("short texts padded to 15, 20, 20, 25")
+        << qint64(7) << u"ОББ"_s << u"Иван Петров"_s << u"Алфа ООД"_s << u"Наем за май"_s
+        << u"    7 | ОББ             | Иван Петров          | Алфа ООД             | Наем за май              "_s;
+    QTest::newRow("long texts cut, five-digit number")
+        << qint64(12345) << u"Обединена българска банка"_s
+        << u"Национална агенция за приходите"_s << u"Търговска къща Черно море ЕООД"_s
+        << u"Плащане по фактура 1234567890 от 01.05.2024"_s
+        << u"12345 | Обединена бълга | Национална агенция з | Търговска къща Черно | Плащане по фактура 123456"_s;
+    QTest::newRow("empty columns show 20 blanks, the bank too")
+        << qint64(42) << QString() << QString() << u"Алфа"_s << u"   "_s
+        << u"   42 |                      |                      | Алфа                 |                     "_s;
+    QTest::newRow("leading blanks kept, line breaks blanked")
+        << qint64(3) << u"  ДСК"_s << u"Ред1\nРед2"_s << u"Б"_s << u"О"_s
+        << u"    3 |   ДСК           | Ред1 Ред2            | Б                    | О                        "_s;
+}
+
+void TestFindList::creditTransferLine()
+{
+    QFETCH(qint64, kod);
+    QFETCH(QString, bank);
+    QFETCH(QString, payee);
+    QFETCH(QString, payer);
+    QFETCH(QString, reason);
+    QFETCH(QString, expected);
+    TempStore t;
+    putPln(t, kod, bank, payee, payer, reason);
+    const FindListView v = list(t, 3);
+    QCOMPARE(v.lines, QStringList{expected});
+    QCOMPARE(v.headers, paymentHeaders);
+    QCOMPARE(v.caption, u"Заглавие"_s);
+    QVERIFY(!v.expandable);
+    QVERIFY(v.details.isEmpty());
+    QCOMPARE(NumberOfLine(v.lines.first()), kod);
+}
+
+void TestFindList::matching_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QList<qint64>>("found");
+    QTest::addColumn<QString>("count");
+
+    const QList<qint64> all{1, 2, 3, 5};
+    QTest::newRow("empty text lists all, field ignored") << QString() << 1 << all << u"Прочетени 4 записа."_s;
+    QTest::newRow("middle of a payee's name") << u"ПЕТР"_s << 1 << QList<qint64>{1, 3}
+                                              << u"Прочетени 2 записа."_s;
+    QTest::newRow("same text not in the payers") << u"ПЕТР"_s << 0 << QList<qint64>{}
+                                                 << u"Няма записи."_s;
+    QTest::newRow("payer field") << u"ООД"_s << 0 << QList<qint64>{1, 5} << u"Прочетени 2 записа."_s;
+    QTest::newRow("bank field") << u"ДСК"_s << 2 << QList<qint64>{2} << u"Прочетени 1 записа."_s;
+    QTest::newRow("bank text not searched as payee") << u"ДСК"_s << 1 << QList<qint64>{} << u"Няма записи."_s;
+    QTest::newRow("reason is never searched") << u"НАЕМ"_s << 0 << QList<qint64>{} << u"Няма записи."_s;
+    QTest::newRow("beyond the shown 20 characters") << u"ВТОРИ"_s << 1 << QList<qint64>{5}
+                                                    << u"Прочетени 1 записа."_s;
+    QTest::newRow("unknown field is the payer") << u"ООД"_s << 7 << QList<qint64>{1, 5}
+                                                << u"Прочетени 2 записа."_s;
+}
+
+void TestFindList::matching()
+{
+    QFETCH(QString, text);
+    QFETCH(int, field);
+    QFETCH(QList<qint64>, found);
+    QFETCH(QString, count);
+    TempStore t;
+    putPln(t, 3, u"ОББ"_s, u"Стефан Петров"_s, u"Бета АД"_s, u"Наем"_s);
+    putPln(t, 1, u"УниКредит"_s, u"Мария Петрова"_s, u"Алфа ООД"_s, u"Наем"_s);
+    putPln(t, 5, u"ОББ"_s, u"Дълго име на получател и втори ред"_s, u"Гама ООД"_s, u"Заплата"_s);
+    putPln(t, 2, u"ДСК"_s, u"Иван Иванов"_s, u"Делта ЕТ"_s, u"Услуга"_s);
+    const FindListView v = list(t, 3, text, field);
+    QCOMPARE(numbers(v), found);
+    QCOMPARE(v.countText, count);
+}
+
+void TestFindList::selection_data()
+{
+    QTest::addColumn<qint64>("current");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selected");
+
+    QTest::newRow("caller's document") << qint64(9) << QString() << 2;
+    QTest::newRow("caller's document among the matches") << qint64(9) << u"Б"_s << 1;
+    QTest::newRow("caller's document filtered out: first line") << qint64(9) << u"А"_s << 0;
+    QTest::newRow("no number: first line") << qint64(0) << QString() << 0;
+    QTest::newRow("nothing listed") << qint64(9) << u"Я"_s << -1;
+}
+
+void TestFindList::selection()
+{
+    QFETCH(qint64, current);
+    QFETCH(QString, text);
+    QFETCH(int, selected);
+    TempStore t;
+    putPln(t, 1, u"Б"_s, u"П"_s, u"А"_s, u"О"_s);
+    putPln(t, 4, u"Б"_s, u"П"_s, u"Б"_s, u"О"_s);
+    putPln(t, 9, u"Б"_s, u"П"_s, u"Б"_s, u"О"_s);
+    QCOMPARE(list(t, 3, text, 0, current).selected, selected);
+}
+
+void TestFindList::emptyLists_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("headers");
+    QTest::newRow("empty credit transfers") << 3 << paymentHeaders;
+    QTest::newRow("empty contractors")
+        << 7 << QStringList{u"Име на контрагента"_s, u"Име на банката"_s, u"Банкова сметка"_s, u"Коментар"_s};
+    QTest::newRow("empty reports base") << 22 << paymentHeaders + QStringList{u"Сума"_s};
+    QTest::newRow("no such search kind") << 16 << QStringList{};
+}
+
+void TestFindList::emptyLists()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, headers);
+    TempStore t;
+    const FindListView v = list(t, kind, QString(), 0, 1);
+    QVERIFY(v.lines.isEmpty());
+    QCOMPARE(v.countText, u"Няма записи."_s);
+    QCOMPARE(v.selected, -1);
+    QCOMPARE(v.headers, headers);
+    QVERIFY(t.ui.shown().isEmpty());
+}
+
+void TestFindList::eachKindReadsItsOwnTable_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("db");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<qint64>("key");
+    QTest::addColumn<QVariantMap>("values");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QStringList>("headers");
+    // The texts that the search fields 0, 1, 2 find: equal texts where two
+    // fields look in the same column.
+    QTest::addColumn<QStringList>("probes");
+    // A text of the row that no search field looks in.
+    QTest::addColumn<QString>("unsearched");
+    QTest::addColumn<QString>("details");
+
+    const int M = int(DbKind::Main);
+    const int R = int(DbKind::Reports);
+    const QStringList withAmount = paymentHeaders + QStringList{u"Сума"_s};
+    const QString amount1250 = u"        1250.00"_s;
+
+    auto payment = [&](const char *name, int kind, int db, const QString &table, const QString &word,
+                       bool amount) {
+        QVariantMap v{{u"DoBanka"_s, u"Банка "_s + word},
+                      {u"Poluchatel"_s, u"Получател "_s + word},
+                      {u"Nareditel"_s, u"Наредител "_s + word},
+                      {u"Osnovanie"_s, u"Основание "_s + word},
+                      {u"suma"_s, u"1250"_s}};
+        QStringList cells{u"   41"_s, w(u"Банка "_s + word, 15), w(u"Получател "_s + word, 20),
+                          w(u"Наредител "_s + word, 20), w(u"Основание "_s + word, 25)};
+        if (amount)
+            cells.append(amount1250);
+        QTest::newRow(name) << kind << db << table << qint64(41) << v << line(cells)
+                            << (amount ? withAmount : paymentHeaders)
+                            << QStringList{u"НАРЕДИТЕЛ"_s, u"ПОЛУЧАТЕЛ"_s, u"БАНКА"_s}
+                            << u"ОСНОВАНИЕ"_s << QString();
+    };
+    payment("1 budget order", 1, M, u"PlnBTable"_s, u"едно"_s, false);
+    payment("2 budget-organisation order", 2, M, u"BPlnTable"_s, u"две"_s, false);
+    payment("3 credit transfer", 3, M, u"PlnTable"_s, u"три"_s, false);
+    payment("13 four-item budget order", 13, M, u"PlnB4Table"_s, u"четири"_s, false);
+    payment("35 foreign-currency transfer", 35, M, u"PlnMTable"_s, u"валута"_s, false);
+    payment("20 reports: budget order", 20, R, u"PlnBTable"_s, u"двайсет"_s, true);
+    payment("21 reports: budget-organisation order", 21, R, u"BPlnTable"_s, u"21"_s, true);
+    payment("22 reports: credit transfer", 22, R, u"PlnTable"_s, u"22"_s, true);
+    payment("28 reports: four-item budget order", 28, R, u"PlnB4Table"_s, u"28"_s, true);
+
+    const QVariantMap isk{{u"DoBanka"_s, u"Инвестбанк"_s}, {u"Poluchatel"_s, u"Топлофикация"_s},
+                          {u"Platec"_s, u"Георги Иванов"_s}, {u"Osnovanie"_s, u"Отопление"_s},
+                          {u"suma"_s, u"1250"_s}};
+    const QString iskLine = line({u"   41"_s, w(u"Инвестбанк"_s, 15), w(u"Топлофикация"_s, 20),
+                                  w(u"Георги Иванов"_s, 20), w(u"Отопление"_s, 25)});
+    const QStringList iskHeaders{u"До банка"_s, u"Получател"_s, u"Платец"_s, u"Основание"_s};
+    const QStringList iskProbes{u"ГЕОРГИ"_s, u"ТОПЛО"_s, u"ИНВЕСТ"_s};
+    QTest::newRow("4 direct debit") << 4 << M << u"IskTable"_s << qint64(41) << isk << iskLine << iskHeaders
+                                    << iskProbes << u"ОТОПЛЕНИЕ"_s << QString();
+    QTest::newRow("23 reports: direct debit")
+        << 23 << R << u"IskTable"_s << qint64(41) << isk << iskLine + u" | "_s + amount1250
+        << iskHeaders + QStringList{u"Сума"_s} << iskProbes << u"ОТОПЛЕНИЕ"_s << QString();
+
+    const QVariantMap vnos{{u"DoBanka"_s, u"Пощенска банка"_s}, {u"Vnositel"_s, u"Петър Колев"_s},
+                           {u"Nareditel"_s, u"ЕТ Слънце"_s}, {u"Osnovanie"_s, u"Вноска"_s},
+                           {u"suma"_s, u"1250"_s}};
+    const QString vnosLine = line({u"   41"_s, w(u"Пощенска банка"_s, 15), w(u"Петър Колев"_s, 20),
+                                   w(u"ЕТ Слънце"_s, 20), w(u"Вноска"_s, 25)});
+    const QStringList vnosHeaders{u"До банка"_s, u"Вносител"_s, u"В полза на"_s, u"Основание"_s};
+    const QStringList vnosProbes{u"КОЛЕВ"_s, u"СЛЪНЦЕ"_s, u"ПОЩЕНСКА"_s};
+    QTest::newRow("5 deposit slip") << 5 << M << u"VnosTable"_s << qint64(41) << vnos << vnosLine
+                                    << vnosHeaders << vnosProbes << u"ВНОСКА"_s << QString();
+    QTest::newRow("24 reports: deposit slip")
+        << 24 << R << u"VnosTable"_s << qint64(41) << vnos << vnosLine + u" | "_s + amount1250
+        << vnosHeaders + QStringList{u"Сума"_s} << vnosProbes << u"ВНОСКА"_s << QString();
+
+    const QVariantMap raz{{u"DoBanka"_s, u"ДСК"_s}, {u"Poluchatel"_s, u"Стоян Стоев"_s},
+                          {u"Nareditel"_s, u"Фирма Раз ООД"_s}, {u"IBANn"_s, u"BG80BNBG96611020345678"_s},
+                          {u"BankaN"_s, u"ДСК Център"_s}, {u"suma"_s, u"1250"_s}, {u"valuta"_s, u"BGN"_s},
+                          {u"Pasport"_s, u"123456789"_s}, {u"egn"_s, u"7501011234"_s},
+                          {u"pDate"_s, QDate(2024, 5, 3)}};
+    const QString razLine = line({u"   41"_s, w(u"ДСК"_s, 15), w(u"Стоян Стоев"_s, 20), w(u"Фирма Раз ООД"_s, 20)});
+    const QStringList razHeaders{u"До банка"_s, u"Получател"_s, u"Наредител"_s};
+    const QStringList razProbes{u"РАЗ"_s, u"СТОЯН"_s, u"ДСК"_s};
+    const QString razDetails =
+        u"Получател: Стоян Стоев\nНаредител: Фирма Раз ООД\nIBAN на наредителя: BG80BNBG96611020345678\n"
+        "При банка: ДСК Център\nСума: 1250.00\nВид валута: BGN\nПаспорт: 123456789\nЕГН: 7501011234\n"
+        "Дата: 03.05.2024"_s;
+    QTest::newRow("6 order-receipt") << 6 << M << u"RazTable"_s << qint64(41) << raz << razLine << razHeaders
+                                     << razProbes << u"7501011234"_s << razDetails;
+    QTest::newRow("25 reports: order-receipt")
+        << 25 << R << u"RazTable"_s << qint64(41) << raz << razLine + u" | "_s + amount1250
+        << razHeaders + QStringList{u"Сума"_s} << razProbes << u"7501011234"_s << razDetails;
+
+    QTest::newRow("7 contractors, by name whatever the field")
+        << 7 << M << u"KlientTable"_s << qint64(41)
+        << QVariantMap{{u"KlIme"_s, u"Гама Трейд ЕООД - клон Пловдив Изток"_s},
+                       {u"BankIme"_s, u"УниКредит Булбанк АД"_s},
+                       {u"IBAN"_s, u"BG80BNBG96611020345678"_s},
+                       {u"Phone"_s, u"Доставчик на хартия"_s}}
+        << u"   41 | Гама Трейд ЕООД - клон Пл | УниКредит Булба | BG80BNBG96611020345678 | Доставчик на хартия      "_s
+        << QStringList{u"Име на контрагента"_s, u"Име на банката"_s, u"Банкова сметка"_s, u"Коментар"_s}
+        << QStringList{u"ИЗТОК"_s, u"ИЗТОК"_s, u"ИЗТОК"_s} << u"БУЛБАНК"_s << QString();
+
+    QTest::newRow("8 paragraphs, by text whatever the field")
+        << 8 << M << u"ParagrafTable"_s << qint64(3)
+        << QVariantMap{{u"kod"_s, u"551400"_s}, {u"ime"_s, u"Вноски за ДОО"_s}}
+        << u"    3 | 551400       | Вноски за ДОО"_s
+        << QStringList{u"Параграф"_s, u"Обяснителен текст"_s}
+        << QStringList{u"ДОО"_s, u"ДОО"_s, u"ДОО"_s} << u"5514"_s
+        << u"Параграф: 551400\nОбяснителен текст: Вноски за ДОО"_s;
+
+    QTest::newRow("9 mass payment, second account for the payee")
+        << 9 << M << u"MassTable"_s << qint64(41)
+        << QVariantMap{{u"DoBanka"_s, u"ЦКБ"_s}, {u"IBANp"_s, u"BG11CECB97901012345678"_s},
+                       {u"Nareditel"_s, u"ОБЩИНА ЧЕПЕЛАРЕ"_s}, {u"suma"_s, u"1234,5"_s},
+                       {u"IBANn"_s, u"BG22UNCR70001512345678"_s}, {u"BICn"_s, u"UNCRBGSF"_s},
+                       {u"SEBRA"_s, u"554433"_s}, {u"valuta"_s, u"BGN"_s}, {u"rows"_s, 12},
+                       {u"pDate"_s, u"Чепеларе 03.05.2024"_s}}
+        << u"   41 | ЦКБ             | BG11CECB97901012345678 | ОБЩИНА ЧЕПЕЛАРЕ      |         1234.50"_s
+        << QStringList{u"До банка"_s, u"IBAN на получателя"_s, u"Наредител"_s, u"Сума"_s}
+        << QStringList{u"ЧЕПЕЛАРЕ"_s, u"CECB"_s, u"ЦКБ"_s} << u"554433"_s
+        << u"Клиент: ОБЩИНА ЧЕПЕЛАРЕ\nIBAN на клиента: BG22UNCR70001512345678\nBIC на клиента: UNCRBGSF\n"
+           "Код по МФ в СЕБРА: 554433\nВтори IBAN: BG11CECB97901012345678\nВтори BIC: \nОбща сума: 1234.50\n"
+           "Вид валута: BGN\nБрой редове: 12\nМясто и дата на подаване: Чепеларе 03.05.2024"_s;
+
+    QTest::newRow("10 direct debit consent")
+        << 10 << M << u"SDDTable"_s << qint64(41)
+        << QVariantMap{{u"DoBanka"_s, u"ОББ"_s}, {u"Poluchatel"_s, u"Енерго Про"_s},
+                       {u"Platec"_s, u"Веселин Димов"_s}, {u"IBANn"_s, u"BG80BNBG96611020345678"_s},
+                       {u"Razmer"_s, u"300"_s}, {u"Srok"_s, u"31.12.2025"_s},
+                       {u"uslovia"_s, u"Ежемесечно"_s}, {u"pDate"_s, u"01.06.2024"_s}}
+        << line({u"   41"_s, w(u"ОББ"_s, 15), w(u"Енерго Про"_s, 20), w(u"Веселин Димов"_s, 20)})
+        << QStringList{u"До банка"_s, u"Получател"_s, u"Платец"_s}
+        << QStringList{u"ВЕСЕЛИН"_s, u"ЕНЕРГО"_s, u"ОББ"_s} << u"ЕЖЕМЕСЕЧНО"_s
+        << u"Получател: Енерго Про\nПлатец: Веселин Димов\nСметка на платеца: BG80BNBG96611020345678\n"
+           "В размер на: 300\nСрок на валидност: 31.12.2025\nУсловия: Ежемесечно\n"
+           "Дата на представяне: 01.06.2024"_s;
+
+    const QVariantMap pko{{u"Firma"_s, u"Моята фирма"_s}, {u"Vnositel"_s, u"Касиер Пенка"_s},
+                          {u"Osnovanie"_s, u"Връщане аванс"_s}, {u"suma"_s, u"1250"_s},
+                          {u"Bulstat"_s, u"831234567"_s}};
+    const QString pkoLine = line({u"   41"_s, w(u"Касиер Пенка"_s, 20), w(u"Моята фирма"_s, 20),
+                                  w(u"Връщане аванс"_s, 25)});
+    const QStringList pkoHeaders{u"Вносител"_s, u"Фирма"_s, u"Основание"_s};
+    const QStringList pkoProbes{u"ПЕНКА"_s, u"МОЯТА"_s, u"АВАНС"_s};
+    QTest::newRow("11 cash receipt") << 11 << M << u"PKOTable"_s << qint64(41) << pko << pkoLine
+                                     << pkoHeaders << pkoProbes << u"831234567"_s << QString();
+    QTest::newRow("26 reports: cash receipt")
+        << 26 << R << u"PKOTable"_s << qint64(41) << pko << pkoLine + u" | "_s + amount1250
+        << pkoHeaders + QStringList{u"Сума"_s} << pkoProbes << u"831234567"_s << QString();
+
+    const QVariantMap rko{{u"Firma"_s, u"Моята фирма"_s}, {u"Poluchatel"_s, u"Шофьор Иван"_s},
+                          {u"Osnovanie"_s, u"Командировка"_s}, {u"suma"_s, u"1250"_s},
+                          {u"Karta"_s, u"Лична карта 645"_s}};
+    const QString rkoLine = line({u"   41"_s, w(u"Шофьор Иван"_s, 20), w(u"Моята фирма"_s, 20),
+                                  w(u"Командировка"_s, 25)});
+    const QStringList rkoHeaders{u"Получател"_s, u"Фирма"_s, u"Основание"_s};
+    const QStringList rkoProbes{u"МОЯТА"_s, u"ШОФЬОР"_s, u"КОМАНДИРОВКА"_s};
+    QTest::newRow("12 cash disbursement") << 12 << M << u"RKOTable"_s << qint64(41) << rko << rkoLine
+                                          << rkoHeaders << rkoProbes << u"КАРТА"_s << QString();
+    QTest::newRow("27 reports: cash disbursement")
+        << 27 << R << u"RKOTable"_s << qint64(41) << rko << rkoLine + u" | "_s + amount1250
+        << rkoHeaders + QStringList{u"Сума"_s} << rkoProbes << u"КАРТА"_s << QString();
+
+    QTest::newRow("14 business trips, numbered by No")
+        << 14 << M << u"KomandTable"_s << qint64(17)
+        << QVariantMap{{u"Ime"_s, u"Иван Иванов"_s}, {u"Do"_s, u"Варна"_s},
+                       {u"In"_s, u"Завод Девня Цимент АД, цех 2"_s}, {u"Date"_s, QDate(2024, 3, 15)},
+                       {u"Work"_s, u"Монтаж на машина"_s}}
+        << line({u"   17"_s, w(u"Иван Иванов"_s, 20), w(u"Варна"_s, 20), u"Завод Девня Цимент АД, це"_s,
+                 u"15.03.2024"_s})
+        << QStringList{u"Трите имена"_s, u"Командирован до"_s, u"Място, организация"_s, u"Дата"_s}
+        << QStringList{u"ИВАНОВ"_s, u"ВАРНА"_s, u"ДЕВНЯ"_s} << u"МОНТАЖ"_s << QString();
+
+    QTest::newRow("15 notes")
+        << 15 << M << u"NotesTable"_s << qint64(4) << QVariantMap{{u"Ime"_s, u"Общината"_s}}
+        << u"    4 | Общината            "_s << QStringList{u"Текст"_s}
+        << QStringList{u"ОБЩ"_s, u"ОБЩ"_s, u"ОБЩ"_s} << QString() << QString();
+
+    QTest::newRow("29 reports: foreign-currency transfer")
+        << 29 << R << u"PlnMTable"_s << qint64(41)
+        << QVariantMap{{u"DoBanka"_s, u"Банка 29"_s}, {u"Poluchatel"_s, u"Получател 29"_s},
+                       {u"Nareditel"_s, u"Наредител 29"_s}, {u"Osnovanie"_s, u"Основание 29 за внос на стока"_s},
+                       {u"IBANp"_s, u"DE89370400440532013000"_s}, {u"Bankap"_s, u"Commerzbank"_s},
+                       {u"IBANn"_s, u"BG80BNBG96611020345678"_s}, {u"suma"_s, u"1250"_s},
+                       {u"valuta"_s, u"EUR"_s}, {u"pDate"_s, u"03.05.2024"_s}}
+        << line({u"   41"_s, w(u"Банка 29"_s, 15), w(u"Получател 29"_s, 20), w(u"Наредител 29"_s, 20),
+                 u"Основание 29 за внос на с"_s, amount1250})
+        << withAmount << QStringList{u"НАРЕДИТЕЛ"_s, u"ПОЛУЧАТЕЛ"_s, u"БАНКА"_s} << u"СТОКА"_s
+        << u"Основание: Основание 29 за внос на стока\nПолучател: Получател 29\n"
+           "IBAN на получателя: DE89370400440532013000\nБанка на получателя: Commerzbank\n"
+           "Наредител: Наредител 29\nIBAN на наредителя: BG80BNBG96611020345678\nСума: 1250.00\n"
+           "Вид валута: EUR\nДата: 03.05.2024"_s;
+
+    QTest::newRow("36 currency buy/sell, the holder for the parties")
+        << 36 << M << u"BuyTable"_s << qint64(41)
+        << QVariantMap{{u"DoBanka"_s, u"ПИБ"_s}, {u"Titul"_s, u"Елена Тодорова"_s},
+                       {u"vidValuta0"_s, u"EUR"_s}, {u"suma0"_s, u"1000"_s}, {u"suma1"_s, u"7"_s},
+                       {u"kurs0"_s, u"1.95583"_s}}
+        << line({u"   41"_s, w(u"ПИБ"_s, 15), w(u"Елена Тодорова"_s, 20), w(u"EUR"_s, 20),
+                 u"        1000.00"_s})
+        << QStringList{u"До банка"_s, u"Титуляр"_s, u"Валута"_s, u"Сума"_s}
+        << QStringList{u"ЕЛЕНА"_s, u"ЕЛЕНА"_s, u"ПИБ"_s} << u"EUR"_s << QString();
+}
+
+void TestFindList::eachKindReadsItsOwnTable()
+{
+    QFETCH(int, kind);
+    QFETCH(int, db);
+    QFETCH(QString, table);
+    QFETCH(qint64, key);
+    QFETCH(QVariantMap, values);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, headers);
+    QFETCH(QStringList, probes);
+    QFETCH(QString, unsearched);
+    QFETCH(QString, details);
+
+    TempStore t;
+    const DbKind base = DbKind(db);
+    put(t, base, table, key, values);
+    putDecoys(t, base, table, values);
+
+    const FindListView v = list(t, kind, QString(), 0, key);
+    QCOMPARE(v.lines, QStringList{expected});
+    QCOMPARE(v.headers, headers);
+    QCOMPARE(v.selected, 0);
+    QCOMPARE(v.countText, u"Прочетени 1 записа."_s);
+    QCOMPARE(NumberOfLine(v.lines.first()), key);
+    QCOMPARE(v.expandable, !details.isEmpty());
+    QCOMPARE(v.details, details.isEmpty() ? QStringList{} : QStringList{details});
+
+    // Each search field looks in its own column.
+    for (int field = 0; field < 3; ++field)
+        for (int p = 0; p < 3; ++p) {
+            const bool shouldFind = probes[p] == probes[field];
+            QVERIFY2(list(t, kind, probes[p], field).lines.size() == (shouldFind ? 1 : 0),
+                     qPrintable(u"field %1, text %2"_s.arg(field).arg(probes[p])));
+        }
+    if (!unsearched.isEmpty())
+        for (int field = 0; field < 3; ++field)
+            QVERIFY2(list(t, kind, unsearched, field).lines.isEmpty(), qPrintable(unsearched));
+    QVERIFY2(t.ui.shown().isEmpty(), qPrintable(t.ui.texts().join(u'\n')));
+}
+
+void TestFindList::numbersThatDoNotFitAreNotCut()
+{
+    TempStore t;
+    putPln(t, 23456, u"Б"_s, u"П"_s, u"Н"_s, u"О"_s);
+    putPln(t, 123456, u"Б"_s, u"П"_s, u"Н"_s, u"О"_s);
+    const FindListView v = list(t, 3, QString(), 0, 123456);
+    QCOMPARE(v.lines.size(), 2);
+    QVERIFY2(v.lines[1].startsWith(u"123456 | Б "_s), qPrintable(v.lines[1]));
+    QCOMPARE(numbers(v), (QList<qint64>{23456, 123456}));
+    QCOMPARE(v.selected, 1);
+}
+
+void TestFindList::runFind_data()
+{
+    QTest::addColumn<qint64>("pick");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("picked line")
+        << qint64(2)
+        << u"    2 | ДСК             | Иван Иванов          | Делта                | Услуга                   "_s;
+    QTest::newRow("cancelled") << qint64(0) << QString();
+}
+
+void TestFindList::runFind()
+{
+    QFETCH(qint64, pick);
+    QFETCH(QString, result);
+    TempStore t;
+    putPln(t, 1, u"ОББ"_s, u"Мария"_s, u"Алфа"_s, u"Наем"_s);
+    putPln(t, 2, u"ДСК"_s, u"Иван Иванов"_s, u"Делта"_s, u"Услуга"_s);
+    t.ui.pickNumber(pick);
+    const QString got = RunFind(*t.store, t.ui, FindQuery{3, QString(), 0, 1},
+                                u"Платежно нареждане за кредитен превод"_s);
+    QCOMPARE(got, result);
+    QCOMPARE(t.ui.pendingAnswers(), 0);
+    QCOMPARE(t.ui.lastList().caption, u"Платежно нареждане за кредитен превод"_s);
+    QCOMPARE(t.ui.lastList().lines.size(), 2);
+    QCOMPARE(t.ui.lastList().selected, 0);
+}
+
+void TestFindList::numberOfLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("number");
+    QTest::newRow("padded number") << u"    7 | ОББ"_s << qint64(7);
+    QTest::newRow("five digits") << u"12345 | ОББ"_s << qint64(12345);
+    QTest::newRow("wider number read whole") << u"123456 | ОББ"_s << qint64(123456);
+    QTest::newRow("negative") << u"   -3 | x"_s << qint64(-3);
+    QTest::newRow("digits then letters") << u"  12ab"_s << qint64(12);
+    QTest::newRow("empty") << QString() << qint64(0);
+    QTest::newRow("blanks only") << u"     "_s << qint64(0);
+    QTest::newRow("no number") << u"abc 5"_s << qint64(0);
+    QTest::newRow("sign alone") << u"   - | 5"_s << qint64(0);
+    QTest::newRow("too large") << u"99999999999999999999"_s << qint64(0);
+}
+
+void TestFindList::numberOfLine()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, number);
+    QCOMPARE(NumberOfLine(text), number);
+}
+
+void TestFindList::largeTableIsFast()
+{
+    TempStore t;
+    putPln(t, 1, u"Б"_s, u"П"_s, u"Н"_s, u"О"_s);  // creates the table
+    QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
+                   u"WITH RECURSIVE n(k) AS (SELECT 2 UNION ALL SELECT k + 1 FROM n WHERE k < 100000) "
+                   "INSERT INTO PlnTable (kod, DoBanka, poluchatel, nareditel, osnovanie) "
+                   "SELECT k, 'Банка ' || k, 'Получател номер ' || k, 'Наредител ' || k, 'Основание' FROM n"_s));
+    QElapsedTimer timer;
+    timer.start();
+    const FindListView all = list(t, 3, QString(), 0, 99999);
+    const FindListView one = list(t, 3, u"НОМЕР 77777"_s, 1);
+    const qint64 ms = timer.elapsed();
+    QCOMPARE(all.lines.size(), 100000);
+    QCOMPARE(all.countText, u"Прочетени 100000 записа."_s);
+    QCOMPARE(all.selected, 99998);
+    QCOMPARE(numbers(one), QList<qint64>{77777});
+    qInfo("two lists of 100000 rows: %lld ms", ms);
+    QVERIFY2(ms < 3000, qPrintable(QString::number(ms)));
+}
+
+QTEST_GUILESS_MAIN(TestFindList)
+#include "tst_find_list.moc"
