@@ -114,7 +114,10 @@ constexpr SortedTable sortedTables[] = {
     {"PKOTable", "vnositel"},   {"RKOTable", "Poluchatel"},
 };
 
-bool renumber(Database &db, const TableDef &def, const QString &field, const QCollator &collator)
+}  // namespace
+
+bool RenumberByText(Database &db, const TableDef &def, const QString &field,
+                    const QCollator &collator)
 {
     struct Row {
         qint64 rowid;
@@ -156,8 +159,6 @@ bool renumber(Database &db, const TableDef &def, const QString &field, const QCo
     return db.createIndex(def, *key, [](const DbError &) {});
 }
 
-}  // namespace
-
 bool SortDocuments(Store &store)
 {
     auto db = store.open(DbKind::Main);
@@ -174,7 +175,7 @@ bool SortDocuments(Store &store)
         for (const SortedTable &s : sortedTables) {
             if (!ok)
                 break;
-            ok = renumber(*db, tableDef(DbKind::Main, QLatin1StringView(s.table)),
+            ok = RenumberByText(*db, tableDef(DbKind::Main, QLatin1StringView(s.table)),
                           QLatin1StringView(s.field), collator);
         }
         if (ok)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+class QCollator;
+
 namespace remitor {
 
 class Store;
@@ -26,6 +28,14 @@ bool RebuildIndexes(Store &store, Database &db, const TableDef &def, bool rebuil
 // ordering party (or payer, or payee), in one transaction: a failure leaves
 // the old numbering. Shows "Базата е сортирана." when done.
 bool SortDocuments(Store &store);
+
+// Gives the rows of a keyed table the numbers 1..N in the collator's order
+// of `field` (blanks at the end of a text do not count; equal texts keep the
+// order of their old numbers). The key index is dropped while the numbers
+// are rewritten and made again afterwards. Run it inside the caller's
+// transaction: on false the caller rolls back and the old numbers stay.
+bool RenumberByText(Database &db, const TableDef &def, const QString &field,
+                    const QCollator &collator);
 
 // Asks "Ремонт на <path> ?"; on Yes checks and repairs both files.
 bool RepairDatabases(Store &store);
