@@ -15,8 +15,8 @@ namespace {
 
 // How a column of a list line is written.
 enum class Shape {
-    // Cut (or blank-padded) to its width; an empty text gives 20 blanks,
-    // whatever the width, as the lists have always shown it.
+    // Cut (or blank-padded) to its width; an empty text gives 20 blanks
+    // whatever the width.
     Cut,
     // Blank-padded to its width even when empty: the paragraph code, whose
     // place in the line the budget orders read (characters 8 to 19).
