@@ -30,8 +30,8 @@ FindListView BuildFindList(Store &store, const FindQuery &query, const QString &
 // empty text when nothing was chosen.
 QString RunFind(Store &store, Interaction &ui, const FindQuery &query, const QString &caption);
 
-// The number at the start of a chosen line (its first five characters);
-// 0 for an empty or unreadable text.
+// The number at the start of a chosen line; 0 for an empty or unreadable
+// text.
 qint64 NumberOfLine(const QString &line);
 
 // The number column of a list line: right-aligned in five characters

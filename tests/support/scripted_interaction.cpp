@@ -1,5 +1,7 @@
 #include "scripted_interaction.h"
 
+#include "documents/find_list.h"
+
 #include <QTest>
 
 namespace remitor::test {
@@ -75,7 +77,7 @@ int ScriptedInteraction::pickFromList(const FindListView &list)
     if (!a || a->toLongLong() == 0)
         return -1;
     for (int i = 0; i < list.lines.size(); ++i)
-        if (list.lines[i].left(5).trimmed().toLongLong() == a->toLongLong())
+        if (NumberOfLine(list.lines[i]) == a->toLongLong())
             return i;
     QTest::qFail("the scripted number is not in the list", __FILE__, __LINE__);
     return -1;

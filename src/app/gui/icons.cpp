@@ -1,35 +1,13 @@
 #include "icons.h"
 
-#include <QFont>
+#include "base/gui/tile_icon.h"
+
 #include <QHash>
-#include <QPainter>
-#include <QPixmap>
 
 using namespace Qt::StringLiterals;
 
 namespace remitor {
 
-namespace {
-
-QPixmap tile(const QString &text, const QColor &color, int size)
-{
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(color.darker(150), 1));
-    p.setBrush(color);
-    p.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 6.0, size / 6.0);
-    QFont f(u"Arial"_s);
-    f.setBold(true);
-    f.setPixelSize(text.size() > 2 ? size * 9 / 24 : size * 11 / 24);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, text);
-    return pm;
-}
-
-}  // namespace
 
 QIcon buttonIcon(const QString &name)
 {
@@ -47,18 +25,12 @@ QIcon buttonIcon(const QString &name)
         {u"cmdKlients"_s, {u"К"_s, QColor(90, 60, 140)}},
     };
     const auto t = tiles.value(name, {u"·"_s, tool});
-    QIcon icon;
-    for (int size : {22, 32, 44})
-        icon.addPixmap(tile(t.first, t.second, size));
-    return icon;
+    return tileIcon(t.first, t.second);
 }
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(tile(u"R"_s, QColor(0, 51, 102), size));
-    return icon;
+    return tileIcon(u"R"_s, QColor(0, 51, 102));
 }
 
 }  // namespace remitor

@@ -4,6 +4,8 @@
 #include "app/gui/icons.h"
 #include "app/session.h"
 #include "base/gui/twips.h"
+#include "documents/gui/editor_window.h"
+#include "documents/gui/pln_editor.h"
 #include "rules/gui/firma_window.h"
 
 #include <QApplication>
@@ -80,7 +82,9 @@ void MainWindow::buildMenus()
     addItem(docs, u"mnuPlnB4"_s, u"Платежно Нареждане от/към бюджета - многоредово"_s);
     addItem(docs, u"mnuBPln"_s, u"Бюджетно платежно нареждане"_s);
     docs->addSeparator();
-    addItem(docs, u"mnuPln"_s, u"Платежно Нареждане за Кредитен Превод"_s);
+    addItem(docs, u"mnuPln"_s, u"Платежно Нареждане за Кредитен Превод"_s, [this] {
+        showSingle(u"frmPln"_s, [this] { return CreatePlnEditor(m_session); });
+    });
     addItem(docs, u"mnuIsk"_s, u"Платежно Нареждане за Директен Дебит"_s);
     addItem(docs, u"mnuMass"_s, u"Нареждане за масово плащане"_s);
     addItem(docs, u"mnuSDD"_s, u"СЪГЛАСИЕ за Директен Дебит"_s);

@@ -1,0 +1,181 @@
+#include "editor_window.h"
+
+#include "app/session.h"
+#include "base/gui/tile_icon.h"
+#include "base/gui/twips.h"
+#include "documents/gui/field_binder.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+EditorWindow::EditorWindow(Session &session, const KindDescriptor &kind, const QList<FormItem> &form,
+                           int widthTwips, int heightTwips, QWidget *parent)
+    : QWidget(parent), m_session(session), m_flow(session, kind)
+{
+    setObjectName(kind.editor);
+    BuildForm(this, form, widthTwips, heightTwips);
+    m_fields = new FieldBinder(session, m_flow, kind.entryOrder, this);
+    m_fields->onShown = [this] { setWindowTitle(m_flow.caption()); if (m_showSecondPage && m_secondPage && m_secondPage->isVisible()) m_showSecondPage(); };
+    m_fields->onKey = [this](int key, int place) {
+        if (key == Qt::Key_Escape) {
+            close();
+            return true;
+        }
+        if (key == Qt::Key_F2) {
+            const FieldSpec &f = m_fields->fields()[place];
+            if (!f.ibanCode.isEmpty() && onReplaceAccount)
+                onReplaceAccount(m_flow.kind().replaceKindCode, f.ibanCode, m_fields->edit(place)->text());
+            return true;
+        }
+        return false;
+    };
+    addCommands();
+
+    // The buttons beside the fields.
+    const auto connectButton = [this](const char *name, const std::function<void()> &action) {
+        if (auto *b = findChild<QPushButton *>(QLatin1StringView(name)))
+            connect(b, &QPushButton::clicked, this, [this, action] { run(action); });
+    };
+    connectButton("cmdFindP", [this] { m_flow.pickPayee(); });
+    connectButton("cmdFindN", [this] { m_flow.pickPayer(); });
+    connectButton("cmdDat", [this] {
+        if (m_flow.pickSubmissionDate())
+            focusField(m_flow.kind().dateField);
+    });
+    connectButton("cmdM", [this] {
+        if (m_flow.pickExecutionDate())
+            focusField(m_flow.kind().workDateField);
+    });
+    if (auto *b = findChild<QPushButton *>(u"Command1"_s))
+        connect(b, &QPushButton::clicked, this, [this] {
+            run({});
+            if (m_secondPage && m_showSecondPage) {
+                m_showSecondPage();
+                m_secondPage->show();
+                m_secondPage->raise();
+                m_secondPage->activateWindow();
+            }
+        });
+}
+
+QToolButton *EditorWindow::addCommand(const QString &name, const QString &tip, const QIcon &icon,
+                                      const std::function<void()> &action, int row)
+{
+    auto *b = new QToolButton(this);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setIcon(icon);
+    b->setIconSize(QSize(26, 26));
+    b->setAutoRaise(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setGeometry(width() - 46, 8 + row * 40, 38, 36);
+    if (action)
+        connect(b, &QToolButton::clicked, this, [this, action] { run(action); });
+    else
+        b->setEnabled(false);  // comes with the printing
+    return b;
+}
+
+void EditorWindow::addCommands()
+{
+    const QColor blue(0, 102, 170), green(0, 128, 64), red(170, 30, 30), grey(96, 96, 120);
+    QStyle *st = style();
+    int row = 0;
+    addCommand(u"cmdNew"_s, u"Изчиства документ"_s, st->standardIcon(QStyle::SP_FileIcon),
+               [this] { m_flow.newDocument(); }, row++);
+    addCommand(u"cmdPrevious"_s, u"Чете предходен документ"_s, st->standardIcon(QStyle::SP_ArrowBack),
+               [this] { m_flow.previous(); }, row++);
+    addCommand(u"cmdNext"_s, u"Чете следващ документ"_s, st->standardIcon(QStyle::SP_ArrowForward),
+               [this] { m_flow.next(); }, row++);
+    addCommand(u"cmdRead"_s, u"Чете документ"_s, st->standardIcon(QStyle::SP_DialogOpenButton),
+               [this] {
+                   if (m_flow.read()) {
+                       showRecord();
+                       focusField(m_flow.kind().amountField);
+                   }
+               }, row++);
+    addCommand(u"cmdSave"_s, u"Записва документ"_s, st->standardIcon(QStyle::SP_DialogSaveButton),
+               [this] { m_flow.save(); }, row++);
+    addCommand(u"cmdDel"_s, u"Изтрива документ"_s, st->standardIcon(QStyle::SP_TrashIcon),
+               [this] { m_flow.remove(); }, row++);
+    addCommand(u"cmdPrint"_s, u"Печата документ"_s, tileIcon(u"П"_s, grey), {}, row++);
+    QToolButton *base = addCommand(u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
+                                   [this] { m_flow.copyToReports(); }, row++);
+    base->setEnabled(m_flow.kind().reportsCode != 0);
+    addCommand(u"cmdExit"_s, u"Изход"_s, tileIcon(u"Х"_s, red), [this] { close(); }, row++);
+    Q_UNUSED(blue);
+}
+
+QToolButton *EditorWindow::command(const QString &name) const
+{
+    return findChild<QToolButton *>(name);
+}
+
+void EditorWindow::showRecord()
+{
+    m_fields->showAll();
+    setWindowTitle(m_flow.caption());
+    if (m_showSecondPage && m_secondPage && m_secondPage->isVisible())
+        m_showSecondPage();
+}
+
+void EditorWindow::run(const std::function<void()> &command)
+{
+    m_fields->takeAll();
+    if (command)
+        command();
+    showRecord();
+}
+
+void EditorWindow::focusField(const QString &name)
+{
+    if (QLineEdit *e = m_fields->edit(name))
+        e->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorWindow::setSecondPage(QWidget *page, std::function<void()> show)
+{
+    m_secondPage = page;
+    m_showSecondPage = std::move(show);
+}
+
+void EditorWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Opening: the record is not cleared; the currency starts as BGN.
+    m_flow.open();
+    if (auto *c = findChild<QCheckBox *>(u"Check1"_s))
+        c->setChecked(false);
+    showRecord();
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    // The field being typed is kept: the record outlives the window.
+    m_fields->takeAll();
+    if (m_secondPage)
+        m_secondPage->close();
+    QWidget::closeEvent(event);
+}
+
+void EditorWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace remitor

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "documents/kinds.h"
+
+#include <QObject>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace remitor {
+
+class DocumentWorkflow;
+class Session;
+
+// Binds the text fields of a window to record fields by their object names
+// and gives them the editors' common behaviour: yellow while focused; on
+// leaving, white again (light cyan for an account, which is upper-cased and
+// checked), every field taken into the record and the record shown again;
+// Enter takes the fields and moves to the next field of the entry order,
+// wrapping at the end. Written once for every editor and second page.
+class FieldBinder : public QObject {
+    Q_OBJECT
+public:
+    FieldBinder(Session &session, DocumentWorkflow &flow, const QList<FieldSpec> &fields,
+                QWidget *form);
+
+    QLineEdit *edit(int place) const { return m_edits.value(place); }
+    QLineEdit *edit(const QString &name) const;
+    const QList<FieldSpec> &fields() const { return m_fields; }
+    // The place of the focused field in the entry order; -1 before any.
+    int fieldNumber() const { return m_fieldNumber; }
+
+    // Every field's text into the record.
+    void takeAll();
+    // Every field shows its record value.
+    void showAll();
+
+    // Run after a field was left and the record shown (the editor refreshes
+    // its caption and second page); and for keys the window handles itself
+    // (F2, Escape): return true when the key was used.
+    std::function<void()> onShown;
+    std::function<bool(int key, int place)> onKey;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void left(int place);
+
+    Session &m_session;
+    DocumentWorkflow &m_flow;
+    QList<FieldSpec> m_fields;
+    QList<QLineEdit *> m_edits;
+    int m_fieldNumber = -1;
+    bool m_busy = false;
+};
+
+}  // namespace remitor
