@@ -189,6 +189,9 @@ void TestPlnEditor::payerFromTheContractors()
     for (const auto &[field, value] : want)
         QCOMPARE(app.field(field)->text(), value);
     QCOMPARE(app.field(u"Poluchatel"_s)->text(), QString());
+    app.field(u"suma"_s)->setText(u"1250.00"_s);
+    app.field(u"Osnovanie"_s)->setText(u"Фактура 1024 от 01.03.2010"_s);
+    shoot(app.editor, u"pln"_s);
 }
 
 void TestPlnEditor::secondPage()

@@ -77,6 +77,8 @@ void BuildForm(QWidget *parent, const QList<FormItem> &items, int widthTwips, in
             }
             l->setFont(font);
             l->setWordWrap(it.kind == FormItem::Small);
+            if (it.kind == FormItem::Title)
+                l->setAlignment(Qt::AlignCenter);
             w = l;
             break;
         }

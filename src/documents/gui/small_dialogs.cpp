@@ -236,6 +236,8 @@ FindDialog::FindDialog(const FindListView &view, QWidget *parent) : QDialog(pare
     layout->addWidget(headers);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
+    // The header text starts where the list's text does.
+    headers->setContentsMargins(m_list->frameWidth() + 3, 0, 0, 0);
     m_list->setFocus();
 }
 
