@@ -12,6 +12,9 @@ namespace remitor {
 // new number, or cancel.
 struct SaveChoice {
     enum Result { Cancel = 0, Overwrite = 1, New = 2 };
+    // The same dialog asks how many copies to print: "Печат на документ",
+    // "2 копия" (1), "1 копие" (2).
+    QString caption = QStringLiteral("Записва документ");
     bool showOverwrite = true;
     QString overwriteCaption;  // "Презапис 5"
     QString newCaption;        // "Нов запис 6"

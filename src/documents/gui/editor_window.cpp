@@ -107,12 +107,12 @@ void EditorWindow::addCommands()
                [this] { m_flow.save(); }, row++);
     addCommand(u"cmdDel"_s, u"Изтрива документ"_s, st->standardIcon(QStyle::SP_TrashIcon),
                [this] { m_flow.remove(); }, row++);
-    addCommand(u"cmdPrint"_s, u"Печата документ"_s, tileIcon(u"П"_s, grey), {}, row++);
+    addCommand(u"cmdPrint"_s, u"Печата документ"_s, tileIcon(u"П"_s, blue), {}, row++);
     QToolButton *base = addCommand(u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
                                    [this] { m_flow.copyToReports(); }, row++);
     base->setEnabled(m_flow.kind().reportsCode != 0);
     addCommand(u"cmdExit"_s, u"Изход"_s, tileIcon(u"Х"_s, red), [this] { close(); }, row++);
-    Q_UNUSED(blue);
+    Q_UNUSED(grey);
 }
 
 QToolButton *EditorWindow::command(const QString &name) const
@@ -140,6 +140,15 @@ void EditorWindow::focusField(const QString &name)
 {
     if (QLineEdit *e = m_fields->edit(name))
         e->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorWindow::setPrint(std::function<void()> print)
+{
+    QToolButton *b = command(u"cmdPrint"_s);
+    b->disconnect(this);
+    b->setEnabled(bool(print));
+    if (print)
+        connect(b, &QToolButton::clicked, this, [this, print] { run(print); });
 }
 
 void EditorWindow::setSecondPage(QWidget *page, std::function<void()> show)

@@ -40,6 +40,8 @@ public:
     // A second page that lives beside the editor (shown by "Command1").
     void setSecondPage(QWidget *page, std::function<void()> show);
     QWidget *secondPage() const { return m_secondPage; }
+    // The print command of the kind; "cmdPrint" stays disabled without one.
+    void setPrint(std::function<void()> print);
     // F2 in an account field: the kind code, the field code and the account.
     std::function<void(int kindCode, const QString &fieldCode, const QString &account)> onReplaceAccount;
 

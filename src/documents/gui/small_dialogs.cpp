@@ -57,7 +57,7 @@ QFont listFont()
 SaveDialog::SaveDialog(const SaveChoice &choice, QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmSave"_s);
-    setWindowTitle(u"Записва документ"_s);
+    setWindowTitle(choice.caption);
     auto *spr = new QLabel(u"За СПРАВКИ"_s, this);
     spr->setObjectName(u"lblSpr"_s);
     QFont f = spr->font();
