@@ -14,7 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +25,32 @@ namespace remitor {
 namespace {
 
 const QColor selectedGreen{0, 255, 0};
+
+// The picture of a move button: one or two triangles, with a bar at the
+// end for the first and the last contractor; drawn pointing left and
+// mirrored for the forward moves.
+QIcon moveIcon(int triangles, bool bar, bool forward)
+{
+    const int size = 16;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 40));
+    if (forward)
+        p.setTransform(QTransform(-1, 0, 0, 1, size, 0));
+    const int width = 6;
+    const int total = triangles * width + (bar ? 3 : 0);
+    qreal x = (size - total) / 2.0;
+    if (bar) {
+        p.drawRect(QRectF(x, 3, 2, 10));
+        x += 3;
+    }
+    for (int i = 0; i < triangles; ++i, x += width)
+        p.drawPolygon(QPolygonF({QPointF(x, 8), QPointF(x + width, 3), QPointF(x + width, 13)}));
+    return QIcon(pixmap);
+}
 
 // "Контрагент No:" and the other numbers of captions carry a leading blank.
 QString numberText(qint64 n)
@@ -112,6 +139,9 @@ KlientsWindow::KlientsWindow(Session &session, QWidget *parent)
     }
     for (int i = 1; i < m_details.size(); ++i)
         setTabOrder(m_details[i - 1], m_details[i]);
+    // The comment stands outside the frames, in line with their fields.
+    const QMargins inner = firmForm->contentsMargins() + firm->contentsMargins();
+    comment->setContentsMargins(inner.left(), 0, inner.right(), 0);
 
     auto *right = new QVBoxLayout;
     right->addWidget(m_number);
@@ -134,6 +164,7 @@ KlientsWindow::KlientsWindow(Session &session, QWidget *parent)
     countRow->addWidget(navigation);
     countRow->addStretch();
     countRow->addWidget(m_count);
+    countRow->addSpacing(4);
     countRow->addWidget(firms);
     names->addLayout(countRow);
 
@@ -171,16 +202,16 @@ void KlientsWindow::buildButtons(QWidget *navigation, QWidget *commands)
     using M = ContractorList::Move;
     const struct {
         const char *name;
-        QStyle::StandardPixmap icon;
+        QIcon icon;
         const char16_t *tip;
         M mode;
     } moves[] = {
-        {"cmdFirst", QStyle::SP_MediaSkipBackward, u"На първи запис", M::First},
-        {"cmdFPrevious", QStyle::SP_MediaSeekBackward, u"Страница назад", M::PageBack},
-        {"cmdPrevious", QStyle::SP_ArrowLeft, u"Предходен запис", M::Back},
-        {"cmdNext", QStyle::SP_ArrowRight, u"Следващ запис", M::Forward},
-        {"cmdFNext", QStyle::SP_MediaSeekForward, u"Следваща страница", M::PageForward},
-        {"cmdLast", QStyle::SP_MediaSkipForward, u"На последен запис", M::Last},
+        {"cmdFirst", moveIcon(1, true, false), u"На първи запис", M::First},
+        {"cmdFPrevious", moveIcon(2, false, false), u"Страница назад", M::PageBack},
+        {"cmdPrevious", moveIcon(1, false, false), u"Предходен запис", M::Back},
+        {"cmdNext", moveIcon(1, false, true), u"Следващ запис", M::Forward},
+        {"cmdFNext", moveIcon(2, false, true), u"Следваща страница", M::PageForward},
+        {"cmdLast", moveIcon(1, true, true), u"На последен запис", M::Last},
     };
     auto *nav = new QHBoxLayout(navigation);
     nav->setContentsMargins(0, 0, 0, 0);
@@ -188,7 +219,7 @@ void KlientsWindow::buildButtons(QWidget *navigation, QWidget *commands)
     for (const auto &m : moves) {
         auto *b = new QPushButton(navigation);
         b->setObjectName(QLatin1StringView(m.name));
-        b->setIcon(style()->standardIcon(m.icon));
+        b->setIcon(m.icon);
         b->setToolTip(QString::fromUtf16(m.tip));
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
