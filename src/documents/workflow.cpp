@@ -181,22 +181,23 @@ bool DocumentWorkflow::newDocument()
 
 void DocumentWorkflow::previous()
 {
-    auto table = m_session.store().table(m_kind.tableDef());
-    if (!table)
-        return;
-    const qint32 key = record().key();
-    const auto row = key == 0 ? table->first() : table->previous(key);
-    if (row)
-        record() = *row;
+    step(false);
 }
 
 void DocumentWorkflow::next()
 {
+    step(true);
+}
+
+void DocumentWorkflow::step(bool forward)
+{
     auto table = m_session.store().table(m_kind.tableDef());
     if (!table)
         return;
+    // An empty record starts at the first document; past either end the
+    // same document shows again; a deleted one has nothing to move from.
     const qint32 key = record().key();
-    const auto row = key == 0 ? table->first() : table->next(key);
+    const auto row = key == 0 ? table->first() : forward ? table->next(key) : table->previous(key);
     if (row)
         record() = *row;
 }

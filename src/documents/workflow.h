@@ -65,6 +65,7 @@ public:
 
 private:
     bool pickContractor(const QList<FieldCopy> &copies);
+    void step(bool forward);
     void clearRecord();
 
     Session &m_session;

@@ -2,6 +2,7 @@
 #include "app/gui/main_window.h"
 #include "app/session.h"
 #include "rules/gui/firma_window.h"
+#include "support/gui_support.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 #include "support/typing.h"
@@ -23,21 +24,7 @@ using namespace remitor::test;
 
 namespace {
 
-// Saves a picture of a window when REMITOR_SHOTS names a folder.
-void shoot(QWidget *w, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("REMITOR_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(dir + u'/' + name + u".png"_s);
-}
 
-// The offscreen platform leaves the main window active when another
-// window opens over it; a user's click would make the new one active.
-bool activate(QWidget *w)
-{
-    QApplication::setActiveWindow(w);
-    return QTest::qWaitForWindowActive(w);
-}
 
 struct App {
     QTemporaryDir dir;

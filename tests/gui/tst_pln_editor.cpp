@@ -4,6 +4,7 @@
 #include "documents/gui/field_binder.h"
 #include "documents/gui/pln_editor.h"
 #include "documents/gui/small_dialogs.h"
+#include "support/gui_support.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 #include "support/typing.h"
@@ -24,18 +25,7 @@ using namespace remitor::test;
 
 namespace {
 
-void shoot(QWidget *w, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("REMITOR_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(dir + u'/' + name + u".png"_s);
-}
 
-bool activate(QWidget *w)
-{
-    QApplication::setActiveWindow(w);
-    return QTest::qWaitForWindowActive(w);
-}
 
 struct App {
     QTemporaryDir dir;
