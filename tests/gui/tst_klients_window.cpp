@@ -284,6 +284,11 @@ void TestKlientsWindow::pageKeysAndArrows()
     QCOMPARE(app.f(u"Ime0"_s)->text(), u"Фирма 6"_s);
     QCOMPARE(app.f(u"Ime19"_s)->text(), u"Фирма 25"_s);
     QCOMPARE(app.focused(), u"Ime19"_s);
+    // Up from the top row moves it back by one.
+    QTest::mouseClick(app.f(u"Ime0"_s), Qt::LeftButton);
+    app.key(Qt::Key_Up);
+    QCOMPARE(app.f(u"Ime0"_s)->text(), u"Фирма 5"_s);
+    QCOMPARE(w->list().selectedRow(), 0);
     app.key(Qt::Key_Escape);
     QVERIFY(!w->isVisible());
 }

@@ -67,7 +67,6 @@ private Q_SLOTS:
     void moves_data();
     void moves();
     void movesFromAPageWithoutItsTop();
-    void arrowsMoveThePageAtItsEdges();
     void commitChecks_data();
     void commitChecks();
     void clearedNameIsNotSavedButTheContractorStays();
@@ -79,7 +78,6 @@ private Q_SLOTS:
     void removeAsks_data();
     void removeAsks();
     void sortByBulgarianName();
-    void cancelledSortChangesNothing();
     void failedSortKeepsTheOldNumbers();
 };
 
@@ -151,7 +149,6 @@ void TestContractors::moves_data()
     QTest::addColumn<qint64>("top");
     QTest::addColumn<qint64>("expected");
     using M = ContractorList::Move;
-    QTest::newRow("first") << M::First << qint64(60) << qint64(2);
     QTest::newRow("last") << M::Last << qint64(20) << qint64(100);
     QTest::newRow("one back") << M::Back << qint64(60) << qint64(58);
     QTest::newRow("one back at the first") << M::Back << qint64(2) << qint64(2);
@@ -199,31 +196,6 @@ void TestContractors::movesFromAPageWithoutItsTop()
     QCOMPARE(f.list.row(0).key(), 7);
     QVERIFY(execOn(f.db(), u"DELETE FROM KlientTable WHERE kod = 7"_s));
     QVERIFY(f.list.move(ContractorList::Move::Back));
-    QCOMPARE(f.list.row(0).key(), 3);
-}
-
-void TestContractors::arrowsMoveThePageAtItsEdges()
-{
-    Fixture f;
-    Keys keys;
-    for (int k = 1; k <= 25; ++k)
-        keys.append(k);
-    f.addKeys(keys);
-    f.list.readPageFrom(3);
-    f.list.select(19);
-    f.list.down();  // in the twentieth row: the page one forward
-    QCOMPARE(f.list.row(0).key(), 4);
-    QCOMPARE(f.list.selectedRow(), 19);
-    QCOMPARE(f.list.selected().key(), 23);
-    f.list.up();
-    QCOMPARE(f.list.row(0).key(), 4);
-    QCOMPARE(f.list.selected().key(), 22);
-    f.list.select(0);
-    f.list.up();  // in the top row: the page one back
-    QCOMPARE(f.list.row(0).key(), 3);
-    QCOMPARE(f.list.selectedRow(), 0);
-    f.list.down();
-    QCOMPARE(f.list.selectedRow(), 1);
     QCOMPARE(f.list.row(0).key(), 3);
 }
 
@@ -461,16 +433,6 @@ void TestContractors::sortByBulgarianName()
     QCOMPARE(queryOn(f.db(), u"SELECT \"unique\" FROM pragma_index_list('KlientTable') "
                              "WHERE name = 'KlientIndex'"_s),
              u"1"_s);
-}
-
-void TestContractors::cancelledSortChangesNothing()
-{
-    Fixture f;
-    f.add(1, u"Янтра"_s);
-    f.add(2, u"Бор"_s);
-    f.ui.answer(false);
-    QVERIFY(!f.list.sort());
-    QCOMPARE(f.stored(), (QStringList{u"1|Янтра"_s, u"2|Бор"_s}));
 }
 
 void TestContractors::failedSortKeepsTheOldNumbers()
