@@ -101,6 +101,7 @@ void TestMainWindow::menusInOrder()
     // Windows that exist are open to the user; the rest wait for their work.
     QVERIFY(app.window->action(u"mnuFirma"_s)->isEnabled());
     QVERIFY(app.window->action(u"mnuPodpisi"_s)->isEnabled());
+    QVERIFY(app.window->action(u"mnuKlients"_s)->isEnabled());
     QVERIFY(!app.window->action(u"mnuPrinter"_s)->isEnabled());
 }
 

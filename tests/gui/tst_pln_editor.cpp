@@ -66,6 +66,7 @@ private Q_SLOTS:
     void secondPage();
     void escapeClosesBothPages();
     void findDialogPaging();
+    void f2ReplacesTheAccountEverywhere();
 };
 
 void TestPlnEditor::opensOnTheRecord()
@@ -270,6 +271,43 @@ void TestPlnEditor::findDialogPaging()
     QCOMPARE(e.result(), int(QDialog::Rejected));
     QCOMPARE(e.chosen(), -1);
     shoot(&d, u"find"_s);
+}
+
+void TestPlnEditor::f2ReplacesTheAccountEverywhere()
+{
+    App app;
+    const QString oldIban = u"BG80BNBG96611020345678"_s, newIban = u"BG89UBBS80021087654321"_s;
+    {
+        auto t = app.session.store().table(DbKind::Main, u"PlnTable"_s);
+        Record r(t->def());
+        for (int k : {1, 2, 3}) {
+            r.setKey(k);
+            r.setText(u"IBANn"_s, k == 2 ? u"BG18RZBB91550123456789"_s : oldIban);
+            QVERIFY(t->save(r));
+        }
+        app.session.document(t->def()).record = *t->find(1);
+    }
+    QVERIFY(app.open());
+    QLineEdit *iban = app.field(u"IBANn"_s);
+    QCOMPARE(iban->text(), oldIban);
+    iban->setFocus();
+    QTest::keyClick(iban, Qt::Key_F2);
+    auto *copy = app.editor->findChild<QWidget *>(u"frmCopy"_s);
+    QVERIFY(copy && copy->isVisible());
+    QCOMPARE(copy->findChild<QLabel *>(u"lblMode"_s)->text(), u"4"_s);
+    QCOMPARE(copy->findChild<QLabel *>(u"lblIBAN"_s)->text(), u"2"_s);
+    QCOMPARE(copy->findChild<QLineEdit *>(u"Text1"_s)->text(), oldIban);
+    copy->findChild<QLineEdit *>(u"Text2"_s)->setText(newIban);
+    QTest::mouseClick(copy->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+    QCOMPARE(app.stored(u"kod, IBANn"_s),
+             (QStringList{u"1|"_s + newIban, u"2|BG18RZBB91550123456789"_s, u"3|"_s + newIban}));
+    QCOMPARE(app.rec().text(u"IBANn"_s), newIban);
+    QCOMPARE(iban->text(), newIban);
+    // F2 in a field that is not an account does nothing.
+    app.field(u"Clon"_s)->setFocus();
+    copy->hide();
+    QTest::keyClick(app.field(u"Clon"_s), Qt::Key_F2);
+    QVERIFY(!copy->isVisible());
 }
 
 QTEST_MAIN(TestPlnEditor)

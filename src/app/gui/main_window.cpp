@@ -6,6 +6,7 @@
 #include "base/gui/twips.h"
 #include "documents/gui/editor_window.h"
 #include "documents/gui/pln_editor.h"
+#include "lists/gui/klients_window.h"
 #include "rules/gui/firma_window.h"
 
 #include <QApplication>
@@ -56,7 +57,9 @@ void MainWindow::buildMenus()
     Session &s = m_session;
     QMenu *file = menuBar()->addMenu(u"Файл"_s);
     file->setObjectName(u"mnuFile"_s);
-    addItem(file, u"mnuKlients"_s, u"Контрагенти"_s);
+    addItem(file, u"mnuKlients"_s, u"Контрагенти"_s, [this] {
+        showSingle(u"frmKlients"_s, [this] { return new KlientsWindow(m_session); });
+    });
     addItem(file, u"mnuParagraf"_s, u"Параграфи"_s);
     addItem(file, u"mnuNotes"_s, u"Бележки"_s);
     addItem(file, u"mnuFirma"_s, u"Данни за фирмата"_s, [this] {

@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "base/gui/tile_icon.h"
 #include "base/gui/twips.h"
+#include "documents/gui/copy_window.h"
 #include "documents/gui/field_binder.h"
 
 #include <QCheckBox>
@@ -32,8 +33,8 @@ EditorWindow::EditorWindow(Session &session, const KindDescriptor &kind, const Q
         }
         if (key == Qt::Key_F2) {
             const FieldSpec &f = m_fields->fields()[place];
-            if (!f.ibanCode.isEmpty() && onReplaceAccount)
-                onReplaceAccount(m_flow.kind().replaceKindCode, f.ibanCode, m_fields->edit(place)->text());
+            if (!f.ibanCode.isEmpty() && m_flow.kind().replaceKindCode != 0)
+                replaceAccount(f, m_fields->edit(place)->text());
             return true;
         }
         return false;
@@ -142,6 +143,20 @@ void EditorWindow::focusField(const QString &name)
         e->setFocus(Qt::OtherFocusReason);
 }
 
+void EditorWindow::replaceAccount(const FieldSpec &field, const QString &account)
+{
+    if (!m_copyWindow) {
+        auto *w = new CopyWindow(m_session, this);
+        connect(w, &CopyWindow::accountReplaced, this, [this](const QString &name, const QString &value) {
+            m_flow.record().setText(name, value);
+            showRecord();
+        });
+        m_copyWindow = w;
+    }
+    static_cast<CopyWindow *>(m_copyWindow.data())
+        ->start(m_flow.kind().replaceKindCode, field.ibanCode.toInt(), account);
+}
+
 void EditorWindow::setPrint(std::function<void()> print)
 {
     QToolButton *b = command(u"cmdPrint"_s);
@@ -175,6 +190,8 @@ void EditorWindow::closeEvent(QCloseEvent *event)
     m_fields->takeAll();
     if (m_secondPage)
         m_secondPage->close();
+    if (m_copyWindow)
+        m_copyWindow->close();
     QWidget::closeEvent(event);
 }
 

@@ -42,8 +42,6 @@ public:
     QWidget *secondPage() const { return m_secondPage; }
     // The print command of the kind; "cmdPrint" stays disabled without one.
     void setPrint(std::function<void()> print);
-    // F2 in an account field: the kind code, the field code and the account.
-    std::function<void(int kindCode, const QString &fieldCode, const QString &account)> onReplaceAccount;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -55,11 +53,15 @@ private:
     QToolButton *addCommand(const QString &name, const QString &tip, const QIcon &icon,
                             const std::function<void()> &action, int row);
     void focusField(const QString &name);
+    // F2 in an account field: the replacement window, told the kind, the
+    // field and the account; the new account comes back into the record.
+    void replaceAccount(const FieldSpec &field, const QString &account);
 
     Session &m_session;
     DocumentWorkflow m_flow;
     FieldBinder *m_fields;
     QPointer<QWidget> m_secondPage;
+    QPointer<QWidget> m_copyWindow;
     std::function<void()> m_showSecondPage;
 };
 
