@@ -35,15 +35,30 @@ QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>
 {
     QList<FieldSpec> out;
     for (const auto &[name, rule] : list)
-        out.append({QLatin1StringView(name), rule, {}});
+        out.append({QLatin1StringView(name), rule, {}, {}});
     return out;
 }
 
+QList<FieldCopy> copies(std::initializer_list<std::pair<const char *, const char *>> list)
+{
+    QList<FieldCopy> out;
+    for (const auto &[from, to] : list)
+        out.append({QLatin1StringView(from), QLatin1StringView(to)});
+    return out;
+}
+
+FieldSpec &fieldOf(QList<FieldSpec> &list, const char *name)
+{
+    for (FieldSpec &f : list)
+        if (f.name == QLatin1StringView(name))
+            return f;
+    qFatal("no field %s in the entry order", name);
+}
+
+// The field code F2 hands to the account replacement from that field.
 void markIban(KindDescriptor &k, const char *field, const char *code)
 {
-    for (FieldSpec &f : k.entryOrder)
-        if (f.name == QLatin1StringView(field))
-            f.ibanCode = QLatin1StringView(code);
+    fieldOf(k.entryOrder, field).ibanCode = QLatin1StringView(code);
 }
 
 KindDescriptor base(const char *id, const char *table, int kindNumber, int searchKind,
@@ -61,14 +76,25 @@ KindDescriptor base(const char *id, const char *table, int kindNumber, int searc
     return k;
 }
 
+using R = FieldRule;
+using Style = KindDescriptor::DateStyle;
+
+// The statistics page of the transfers between local and foreign persons,
+// the same on the credit transfer and the direct debit order.
+QList<FieldSpec> foreignPersonsPage()
+{
+    return fields({{"countryN", R::Trimmed}, {"countryP", R::Trimmed},
+                   {"adressN", R::Trimmed},  {"adressP", R::Trimmed},
+                   {"Note", R::RightTrimmed}, {"BNBno", R::Trimmed}});
+}
+
 KindDescriptor creditTransfer()
 {
-    using R = FieldRule;
     KindDescriptor k = base("Pln", "PlnTable", 4, 3, 4, "frmPln",
                             u"Платежно нареждане за кредитен превод"_s);
     k.currencyField = u"valuta"_s;
     k.dateField = u"pDate"_s;
-    k.dateStyle = KindDescriptor::DateStyle::FreeText;
+    k.dateStyle = Style::FreeText;
     k.workDateField = u"workDate"_s;
     k.amountField = u"suma"_s;
     k.entryOrder = fields({{"DoBanka", R::Text},     {"Clon", R::Text},
@@ -84,9 +110,7 @@ KindDescriptor creditTransfer()
                            {"TAXsuma", R::LeadingNumber}});
     markIban(k, "IBANp", "1");
     markIban(k, "IBANn", "2");
-    k.secondPage = fields({{"countryN", R::Trimmed}, {"countryP", R::Trimmed},
-                           {"adressN", R::Trimmed},  {"adressP", R::Trimmed},
-                           {"Note", R::RightTrimmed}, {"BNBno", R::Trimmed}});
+    k.secondPage = foreignPersonsPage();
     k.payee = {{u"KlIme"_s, u"Poluchatel"_s}, {u"IBAN"_s, u"IBANp"_s},
                {u"BIC"_s, u"BICp"_s},         {u"BankIme"_s, u"Bankap"_s}};
     k.payer = {{u"KlIme"_s, u"Nareditel"_s}, {u"BankIme"_s, u"DoBanka"_s},
@@ -97,47 +121,367 @@ KindDescriptor creditTransfer()
     return k;
 }
 
+// The payment order to or from the budget. Its bank, payer and liable
+// person show trimmed on both sides although they are wide; its payee code
+// keeps the blanks typed in front.
+KindDescriptor budgetOrder()
+{
+    KindDescriptor k = base("PlnB", "PlnBTable", 2, 1, 2, "frmPlnB",
+                            u"Платежно Нареждане от/към Бюджета"_s);
+    k.captionTitle = u"Платежно нареждане за плащане от/към бюджета "_s;
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::LongText;
+    k.workDateField = u"workDate"_s;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},      {"Clon", R::Text},
+                           {"Adress", R::Text},       {"RegNo", R::Text},
+                           {"pDate", R::Text},        {"Poluchatel", R::Text},
+                           {"IBANp", R::Iban},        {"BICp", R::Upper},
+                           {"Bankap", R::Trimmed},    {"PayTypep", R::RightTrimmed},
+                           {"valuta", R::Upper},      {"suma", R::Amount},
+                           {"Osnovanie", R::Text},    {"poiasnenia", R::Text},
+                           {"VidDoc", R::WholeNumber}, {"DocNum", R::Text},
+                           {"DocDate", R::Date},      {"period1", R::Date},
+                           {"period2", R::Date},      {"uridic", R::Trimmed},
+                           {"Bulstat", R::Text},      {"EGN", R::Text},
+                           {"LNC", R::Text},          {"Nareditel", R::Trimmed},
+                           {"IBANn", R::Iban},        {"BICn", R::Upper},
+                           {"PaySystem", R::Text},    {"tax", R::WholeNumber},
+                           {"workDate", R::Date},     {"PayTypen", R::Text}});
+    // F2 replaces the accounts, and copies the other four texts into every order.
+    markIban(k, "IBANp", "1");
+    markIban(k, "IBANn", "2");
+    markIban(k, "Poluchatel", "3");
+    markIban(k, "BICp", "4");
+    markIban(k, "Bankap", "5");
+    markIban(k, "pDate", "6");
+    k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
+                      {"BankIme", "Bankap"}});
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"},
+                      {"Bulstat", "Bulstat"}});
+    k.replaceKindCode = 1;
+    return k;
+}
+
+// The budget order of up to four items: the head, the total and item 1 on
+// the first page, items 2 to 4 on the second.
+KindDescriptor fourItemBudgetOrder()
+{
+    KindDescriptor k = base("PlnB4", "PlnB4Table", 13, 13, 13, "frmPlnB4",
+                            u"Платежно Нареждане4 от/към Бюджета"_s);
+    k.captionTitle = u"Платежно нареждане4/вн.бележка за плащане от/към бюджета "_s;
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::FreeText;
+    k.workDateField = u"workDate"_s;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},       {"Clon", R::Text},
+                           {"Adress", R::Text},        {"RegNo", R::Text},
+                           {"pDate", R::Text},         {"Poluchatel", R::Text},
+                           {"IBANp", R::Iban},         {"BICp", R::Upper},
+                           {"Bankap", R::Trimmed},     {"PayTypep", R::RightTrimmed},
+                           {"valuta", R::Upper},       {"suma", R::Amount},
+                           {"PayTypep1", R::Text},     {"suma1", R::Amount},
+                           {"Osnovanie", R::Text},     {"poiasnenia", R::Text},
+                           {"VidDoc", R::WholeNumber}, {"DocNum", R::Text},
+                           {"DocDate", R::Date},       {"period1", R::Date},
+                           {"period2", R::Date},       {"uridic", R::Trimmed},
+                           {"Bulstat", R::Text},       {"EGN", R::Text},
+                           {"LNC", R::Text},           {"Nareditel", R::Trimmed},
+                           {"IBANn", R::Iban},         {"BICn", R::Upper},
+                           {"PaySystem", R::Text},     {"tax", R::WholeNumber},
+                           {"workDate", R::Date},      {"PayTypen", R::Text}});
+    markIban(k, "IBANp", "1");
+    markIban(k, "IBANn", "2");
+    for (int n = 2; n <= 4; ++n) {
+        const auto item = [n](const char *name, FieldRule rule) {
+            return FieldSpec{QLatin1StringView(name) + QString::number(n), rule, {}, {}};
+        };
+        k.secondPage << item("PayTypep", R::Text) << item("suma", R::Amount)
+                     << item("osnovanie", R::Trimmed) << item("poiasnenia", R::Trimmed)
+                     << item("VidDoc", R::WholeNumber) << item("DocNum", R::Text)
+                     << item("DocDate", R::Date) << item("period1", R::Date)
+                     << item("period2", R::Date);
+    }
+    k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
+                      {"BankIme", "Bankap"}});
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"},
+                      {"Bulstat", "Bulstat"}});
+    k.replaceKindCode = 2;
+    return k;
+}
+
+// The order of a budget-funded organisation: a payee account, no payer
+// account and no BICs; the submission date is a date.
+KindDescriptor budgetOrganisationOrder()
+{
+    KindDescriptor k = base("BPln", "BPlnTable", 3, 2, 3, "frmBPln",
+                            u"Бюджетно Платежно Нареждане"_s);
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::Date;
+    k.workDateField = u"workDate"_s;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},   {"Clon", R::Text},
+                           {"Adress", R::Text},    {"Grad", R::Text},
+                           {"pDate", R::Date},     {"Poluchatel", R::Text},
+                           {"IBANp", R::Iban},     {"Bankap", R::Trimmed},
+                           {"PayType", R::RightTrimmed}, {"valuta", R::Upper},
+                           {"suma", R::Amount},    {"Osnovanie", R::Text},
+                           {"paragraf", R::Text},  {"period1", R::Date},
+                           {"period2", R::Date},   {"VidDoc", R::NonZeroWholeNumber},
+                           {"DocNum", R::Text},    {"DocDate", R::Date},
+                           {"Nareditel", R::Trimmed}, {"WorkKod", R::Text},
+                           {"workDate", R::Date},  {"budjetKod", R::Text},
+                           {"SEBRA", R::Text}});
+    markIban(k, "IBANp", "1");
+    // The budget holder's code is replaced in every order like an account.
+    markIban(k, "budjetKod", "2");
+    k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BankIme", "Bankap"}});
+    // The town is the contractor's own, not its bank's.
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"Grad", "Grad"}});
+    k.replaceKindCode = 3;
+    return k;
+}
+
+// The direct debit order: the credit transfer order with payer and payee
+// changing places (the payee hands it to his bank) and no bank fee.
+KindDescriptor directDebitOrder()
+{
+    KindDescriptor k = base("Isk", "IskTable", 5, 4, 5, "frmIsk",
+                            u"Платежно Нареждане за Директен Дебит"_s);
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::FreeText;
+    k.workDateField = u"workDate"_s;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},     {"Clon", R::Text},
+                           {"Adress", R::Text},      {"Grad", R::Text},
+                           {"pDate", R::Text},       {"Platec", R::Text},
+                           {"IBANp", R::Iban},       {"BICp", R::Upper},
+                           {"Bankap", R::Text},      {"valuta", R::Upper},
+                           {"suma", R::Amount},      {"Osnovanie", R::Text},
+                           {"poiasnenia", R::Text},  {"Poluchatel", R::Text},
+                           {"IBANn", R::Iban},       {"BICn", R::Upper},
+                           {"PaySystem", R::Text},   {"tax", R::WholeNumber},
+                           {"workDate", R::Date}});
+    markIban(k, "IBANp", "1");
+    markIban(k, "IBANn", "2");
+    k.secondPage = foreignPersonsPage();
+    // "cmdFindP" fills the payer's side, "cmdFindN" the payee's.
+    k.payee = copies({{"KlIme", "Platec"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
+                      {"BankIme", "Bankap"}});
+    k.payer = copies({{"KlIme", "Poluchatel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
+                      {"BIC", "BICn"}});
+    k.replaceKindCode = 5;
+    return k;
+}
+
+// The payer's consent to direct debits: no currency, no execution date, no
+// F2; the limit is an amount kept as text.
+KindDescriptor directDebitConsent()
+{
+    KindDescriptor k = base("SDD", "SDDTable", 10, 10, 0, "frmSDD",
+                            u"СЪГЛАСИЕ за директен дебит"_s);
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::FreeText;
+    k.amountField = u"Razmer"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},    {"Clon", R::Text},
+                           {"Adress", R::Text},     {"pDate", R::Trimmed},
+                           {"Poluchatel", R::Text}, {"Razmer", R::AmountText},
+                           {"IBANn", R::Iban},      {"srok", R::Text},
+                           {"uslovia", R::Text},    {"Platec", R::Text}});
+    k.payee = copies({{"KlIme", "Poluchatel"}});
+    k.payer = copies({{"KlIme", "Platec"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"IBAN", "IBANn"}});
+    k.newDefaults = {{u"Razmer"_s, u"0"_s}};
+    return k;
+}
+
+// The deposit slip and the order-receipt: cash at the bank counter, a dated
+// submission, one contractor button for the account holder's side.
+KindDescriptor depositSlip()
+{
+    KindDescriptor k = base("Vnos", "VnosTable", 7, 5, 7, "frmVnos", u"Вносна бележка"_s);
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::Date;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},  {"Clon", R::Text},
+                           {"Adress", R::Text},   {"Grad", R::Text},
+                           {"pDate", R::Date},    {"Nareditel", R::Text},
+                           {"IBANp", R::Iban},    {"Bankap", R::Text},
+                           {"valuta", R::Upper},  {"suma", R::Amount},
+                           {"Vnositel", R::Text}, {"Osnovanie", R::Text}});
+    markIban(k, "IBANp", "1");
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANp"},
+                      {"BankIme", "BankaP"}});
+    k.replaceKindCode = 6;
+    return k;
+}
+
+KindDescriptor orderReceipt()
+{
+    KindDescriptor k = base("Raz", "RazTable", 6, 6, 6, "frmRaz", u"Нареждане разписка"_s);
+    k.captionTitle = k.title;  // "Нареждане разпискаNo: 3", as the form always had it
+    k.deleteTitle = u"Разписка"_s;
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::Date;
+    k.amountField = u"suma"_s;
+    // The extra text "txtSuma" after EGN is no field of the record: it is
+    // the parameter record's, and its editor's.
+    k.entryOrder = fields({{"DoBanka", R::Text},    {"Clon", R::Text},
+                           {"Adress", R::Text},     {"Grad", R::Text},
+                           {"pDate", R::Date},      {"Nareditel", R::Text},
+                           {"IBANn", R::Iban},      {"BankaN", R::Text},
+                           {"valuta", R::Upper},    {"suma", R::Amount},
+                           {"Poluchatel", R::Text}, {"pasport", R::Text},
+                           {"EGN", R::Text}});
+    // Its only account is the payer's, sent with the field code 1.
+    markIban(k, "IBANn", "1");
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
+                      {"BankIme", "BankaN"}});
+    k.replaceKindCode = 7;
+    return k;
+}
+
+// The cover sheet of a medium of many payments. Its submission date is a
+// date kept as "dd.mm.yyyy" text; kind and medium are option boxes.
+KindDescriptor massPayment()
+{
+    KindDescriptor k = base("Mass", "MassTable", 9, 9, 0, "frmMassPay",
+                            u"Платежно нареждане за масово плащане"_s);
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::ShortText;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},   {"Clon", R::Text},
+                           {"Adress", R::Text},    {"Grad", R::Text},
+                           {"pDate", R::DateText}, {"IBANn", R::Iban},
+                           {"BICn", R::Text},      {"SEBRA", R::Text},
+                           {"IBANp", R::Iban},     {"BICp", R::Text},
+                           {"Nareditel", R::Upper}, {"valuta", R::Upper},
+                           {"suma", R::Amount},    {"rows", R::StrictWholeNumber}});
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
+                      {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
+                      {"BIC", "BICn"}});
+    return k;
+}
+
+// The bilingual order for a transfer in foreign currency, with the
+// statistics page of its own.
+KindDescriptor foreignCurrencyTransfer()
+{
+    KindDescriptor k = base("PlnM", "PlnMTable", 14, 35, 8, "frmPLNm",
+                            u"Платежно нареждане за превод във валута"_s);
+    k.captionTitle = k.title + u"  "_s;  // two blanks before "No:"
+    k.currencyField = u"valuta"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::FreeText;
+    k.workDateField = u"workDate"_s;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text},      {"Centre", R::Text},
+                           {"Adress", R::Text},       {"pDate", R::Text},
+                           {"Poluchatel", R::Trimmed}, {"Addressp", R::Trimmed},
+                           {"IBANp", R::Iban},        {"BICp", R::Upper},
+                           {"Bankap", R::Trimmed},    {"BankAdr", R::Trimmed},
+                           {"CorespBank", R::Trimmed}, {"valuta", R::Upper},
+                           {"suma", R::Amount},       {"Osnovanie", R::Trimmed},
+                           {"Nareditel", R::Trimmed}, {"NarAddress", R::Trimmed},
+                           {"Bulstat", R::Trimmed},   {"IBANn", R::Iban},
+                           {"BICn", R::Upper},        {"workDate", R::Date},
+                           {"TAXvaluta", R::Upper},   {"TAXsuma", R::Amount}});
+    // Its F2 works on the credit transfer orders' accounts, as it always did.
+    markIban(k, "IBANp", "1");
+    markIban(k, "IBANn", "2");
+    k.secondPage = fields({{"countryN", R::Trimmed}, {"countryP", R::Trimmed},
+                           {"adressN", R::Trimmed},  {"adressP", R::Trimmed},
+                           {"Note", R::FirstBreakBlanks}, {"BNBno", R::Trimmed}});
+    // The beneficiary's and its bank's addresses are joined from two
+    // contractor columns each; the editor adds them.
+    k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
+                      {"BankIme", "Bankap"}});
+    k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Centre"},
+                      {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"}});
+    k.replaceKindCode = 4;
+    return k;
+}
+
+// One document with a buy side and a sell side; the window shows one at a
+// time. Side 0 is the buy side. Both sides are in the entry order, the buy
+// side first; no field is upper-cased but the accounts.
+KindDescriptor currencyBuySell()
+{
+    KindDescriptor k = base("Buy", "BuyTable", 15, 36, 0, "frmBuyValuta",
+                            u"Нареждане за покупка / продажба на валута"_s);
+    k.amountField = u"suma0"_s;
+    k.entryOrder = fields({{"DoBanka", R::Text}, {"Centre", R::Text}, {"Address", R::Text},
+                           {"Titul", R::Text},   {"IDnomer", R::Text}, {"RegNo", R::Text}});
+    for (int n = 0; n <= 1; ++n) {
+        const auto side = [n](const char *name, FieldRule rule) {
+            return FieldSpec{QLatin1StringView(name) + QString::number(n), rule, {}, {}};
+        };
+        k.entryOrder << side("Valuta", R::Text) << side("IBAN1", R::Iban)
+                     << side("suma", R::Amount) << side("Valuta2", R::Text)
+                     << side("slovom", R::Trimmed) << side("kurs", R::Text)
+                     << side("vidValuta", R::Text) << side("IBAN2", R::Iban)
+                     << side("Mesto", R::Text) << side("workDate", R::Date);
+    }
+    return k;
+}
+
+// The cash orders of the firm's own cash desk. The firm's name field of
+// each window has a name of its own.
+KindDescriptor cashReceipt()
+{
+    KindDescriptor k = base("PKO", "PKOTable", 11, 11, 11, "frmPKO", u"Приходен Касов Ордер"_s);
+    k.captionTitle = u"ПРИХОДЕН КАСОВ ОРДЕР "_s;
+    k.deleteTitle = u"ПКО"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::Date;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"Firma", R::Trimmed},     {"Bulstat", R::Text},
+                           {"PKOno", R::WholeNumber}, {"pDate", R::Date},
+                           {"Vnositel", R::Trimmed},  {"Osnovanie", R::Trimmed},
+                           {"suma", R::Amount}});
+    fieldOf(k.entryOrder, "Firma").widget = u"FirmaPKO"_s;
+    return k;
+}
+
+KindDescriptor cashDisbursement()
+{
+    KindDescriptor k = base("RKO", "RKOTable", 12, 12, 12, "frmRKO", u"Разходен Касов Ордер"_s);
+    k.captionTitle = u"РАЗХОДЕН КАСОВ ОРДЕР "_s;
+    k.deleteTitle = u"РКО"_s;
+    k.dateField = u"pDate"_s;
+    k.dateStyle = Style::Date;
+    k.amountField = u"suma"_s;
+    k.entryOrder = fields({{"Firma", R::Trimmed},      {"Bulstat", R::Text},
+                           {"RKOno", R::WholeNumber},  {"pDate", R::Date},
+                           {"Poluchatel", R::Trimmed}, {"Adress", R::Text},
+                           {"Karta", R::Text},         {"EGN", R::Text},
+                           {"Predstavitel", R::Text},  {"Palnomostno", R::Text},
+                           {"Osnovanie", R::Trimmed},  {"suma", R::Amount}});
+    fieldOf(k.entryOrder, "Firma").widget = u"FirmaRKO"_s;
+    return k;
+}
+
 QList<KindDescriptor> build()
 {
-    QList<KindDescriptor> kinds;
-    // The kinds whose editors come later carry what the shared parts of the
-    // program (numbers, find lists, reports base, transfer) need today; their
-    // fields and rules come with their editors.
-    KindDescriptor plnB = base("PlnB", "PlnBTable", 2, 1, 2, "frmPlnB",
-                               u"Платежно Нареждане от/към Бюджета"_s);
-    plnB.replaceKindCode = 1;
-    kinds << plnB;
-    KindDescriptor bpln = base("BPln", "BPlnTable", 3, 2, 3, "frmBPln",
-                               u"Бюджетно Платежно Нареждане"_s);
-    bpln.replaceKindCode = 3;
-    kinds << bpln;
-    kinds << creditTransfer();
-    KindDescriptor isk = base("Isk", "IskTable", 5, 4, 5, "frmIsk",
-                              u"Платежно Нареждане за Директен Дебит"_s);
-    isk.replaceKindCode = 5;
-    kinds << isk;
-    KindDescriptor raz = base("Raz", "RazTable", 6, 6, 6, "frmRaz", u"Нареждане-Разписка"_s);
-    raz.deleteTitle = u"Разписка"_s;
-    raz.replaceKindCode = 7;
-    kinds << raz;
-    KindDescriptor vnos = base("Vnos", "VnosTable", 7, 5, 7, "frmVnos", u"Вносна бележка"_s);
-    vnos.replaceKindCode = 6;
-    kinds << vnos;
-    kinds << base("Mass", "MassTable", 9, 9, 0, "frmMassPay",
-                  u"Платежно нареждане за масово плащане"_s);
-    kinds << base("SDD", "SDDTable", 10, 10, 0, "frmSDD", u"СЪГЛАСИЕ за директен дебит"_s);
-    kinds << base("PKO", "PKOTable", 11, 11, 11, "frmPKO", u"ПРИХОДЕН КАСОВ ОРДЕР"_s);
-    kinds << base("RKO", "RKOTable", 12, 12, 12, "frmRKO", u"РАЗХОДЕН КАСОВ ОРДЕР"_s);
-    KindDescriptor plnB4 = base("PlnB4", "PlnB4Table", 13, 13, 13, "frmPlnB4",
-                                u"Платежно Нареждане от/към Бюджета - многоредово"_s);
-    plnB4.deleteTitle = u"Платежно Нареждане4 от/към Бюджета"_s;
-    plnB4.replaceKindCode = 2;
-    kinds << plnB4;
-    kinds << base("PlnM", "PlnMTable", 14, 35, 8, "frmPLNm",
-                  u"Платежно нареждане за превод във валута"_s);
-    kinds << base("Buy", "BuyTable", 15, 36, 0, "frmBuyValuta",
-                  u"Нареждане за покупка / продажба на валута"_s);
-    return kinds;
+    // In the order of the lowest-free-number kinds.
+    return {budgetOrder(),        budgetOrganisationOrder(), creditTransfer(),
+            directDebitOrder(),   orderReceipt(),            depositSlip(),
+            massPayment(),        directDebitConsent(),      cashReceipt(),
+            cashDisbursement(),   fourItemBudgetOrder(),     foreignCurrencyTransfer(),
+            currencyBuySell()};
 }
 
 }  // namespace

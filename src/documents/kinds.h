@@ -17,14 +17,34 @@ enum class FieldRule {
     LeadingNumber,  // an amount from the leading number, decimal point only
     WholeNumber,    // the leading whole number ("2 и думи" gives 2)
     Date,           // normalised; a text that is no date gives the empty date
-    Trimmed,        // trimmed on both sides (second pages)
+    Trimmed,        // trimmed on both sides
     RightTrimmed,   // trimmed on the right, line breaks made blanks
+    // The leading whole number of the first ten characters; a text worth 0
+    // (or none) leaves the field as it was.
+    NonZeroWholeNumber,
+    // Stored only when the text is a whole number; anything else leaves the
+    // field as it was.
+    StrictWholeNumber,
+    // A date kept in a text field: normalised to "dd.mm.yyyy", emptied when
+    // it is no date.
+    DateText,
+    // An amount kept in a text field: the amount rule, stored as the plain
+    // number ("500,5" gives "500.5"), shown with two decimals.
+    AmountText,
+    // One line: the first line break becomes three blanks, then trimmed on
+    // the right.
+    FirstBreakBlanks,
 };
 
 struct FieldSpec {
-    QString name;        // the window field's object name and the record field
+    QString name;        // the record field, and the window field's object name
     FieldRule rule = FieldRule::Text;
-    QString ibanCode;    // "1" payee, "2" payer: the field code of the account replacement
+    // The field code F2 hands to the account replacement: "1" payee account,
+    // "2" payer account (or the budget holder's code), "3"-"6" the texts the
+    // budget payment order copies into every document. Empty: F2 does nothing.
+    QString ibanCode;
+    QString widget;      // the window field's object name where it is not `name`
+    const QString &objectName() const { return widget.isEmpty() ? name : widget; }
 };
 
 // One contractor column copied into one record field.
@@ -45,8 +65,11 @@ struct KindDescriptor {
     QString title;           // "Платежно нареждане за кредитен превод"
     QString captionTitle;    // the caption before "No:" (ends in a blank where the form has one)
     QString currencyField;   // set to "BGN" when the editor opens; empty when none
-    QString dateField;       // submission date: free text, long date text, or a date
-    enum class DateStyle { None, FreeText, LongText, Date } dateStyle = DateStyle::None;
+    QString dateField;       // submission date: free text, long date text, short date text, or a date
+    // How the submission date is held: what the date button writes into it
+    // (the long date, the short date, or the date) and what the copy into the
+    // reports base counts as undated.
+    enum class DateStyle { None, FreeText, LongText, ShortText, Date } dateStyle = DateStyle::None;
     QString workDateField;   // the execution date of the date button "cmdM"
     QString amountField;     // gets the focus after Read
     QList<FieldSpec> entryOrder;   // the places 0, 1, 2 … of the first page

@@ -45,6 +45,32 @@ qint64 leadingWholeNumber(const QString &text)
     return negative ? -n : n;
 }
 
+bool isWholeNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    const qsizetype start = t.startsWith(u'-') || t.startsWith(u'+') ? 1 : 0;
+    if (t.size() == start)
+        return false;
+    for (qsizetype i = start; i < t.size(); ++i)
+        if (!t[i].isDigit())
+            return false;
+    return true;
+}
+
+// An amount as a plain number, without padding zeros: 500.5, 12, -0.25.
+QString plainAmountText(Money amount)
+{
+    const qint64 raw = amount.raw();
+    const quint64 abs = raw < 0 ? quint64(0) - quint64(raw) : quint64(raw);
+    QString text = QString::number(abs / Money::Scale);
+    QString fraction = QString::number(abs % Money::Scale).rightJustified(4, u'0');
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    if (!fraction.isEmpty())
+        text += u'.' + fraction;
+    return raw < 0 ? u'-' + text : text;
+}
+
 }  // namespace
 
 QString DisplayText(const Record &record, const QString &field, FieldRule rule)
@@ -63,8 +89,10 @@ QString DisplayText(const Record &record, const QString &field, FieldRule rule)
     case FieldType::Boolean: return record.boolean(field) ? u"1"_s : QString();
     case FieldType::Text: break;
     }
+    if (rule == FieldRule::AmountText)
+        return FormatSpacePadded(ParseAmount(record.text(field)), 12, 2).trimmed();
     // Long free texts keep the blanks the user typed in front.
-    if (f->width >= 85 || rule == FieldRule::RightTrimmed)
+    if (f->width >= 85 || rule == FieldRule::RightTrimmed || rule == FieldRule::FirstBreakBlanks)
         return rightTrimmed(record.text(field));
     return record.text(field).trimmed();
 }
@@ -81,6 +109,26 @@ void TakeText(Record &record, const QString &field, FieldRule rule, const QStrin
     case FieldRule::RightTrimmed:
         BlankControlChars(text);
         text = rightTrimmed(text);
+        break;
+    case FieldRule::FirstBreakBlanks: {
+        const qsizetype at = text.indexOf(u'\n');
+        if (at >= 0) {
+            const bool crlf = at > 0 && text[at - 1] == u'\r';
+            text.replace(crlf ? at - 1 : at, crlf ? 2 : 1, u"   "_s);
+        }
+        text = rightTrimmed(text);
+        break;
+    }
+    case FieldRule::DateText: text = NormalizeDateText(text); break;
+    case FieldRule::AmountText: text = plainAmountText(ParseAmount(text)); break;
+    case FieldRule::NonZeroWholeNumber:
+        text.truncate(10);
+        if (leadingWholeNumber(text) == 0)
+            return;
+        break;
+    case FieldRule::StrictWholeNumber:
+        if (!isWholeNumber(text))
+            return;
         break;
     default: break;
     }
@@ -309,6 +357,7 @@ bool DocumentWorkflow::copyToReports()
     using Style = KindDescriptor::DateStyle;
     switch (m_kind.dateStyle) {
     case Style::FreeText:
+    case Style::ShortText:
         if (ParseAmount(copy.text(dateField)).isZero())
             copy.setText(dateField, ShortDateText(s.today));
         break;
@@ -371,6 +420,8 @@ bool DocumentWorkflow::pickSubmissionDate(QPoint offsetTwips)
     using Style = KindDescriptor::DateStyle;
     if (m_kind.dateStyle == Style::Date)
         record().setDate(m_kind.dateField, date);
+    else if (m_kind.dateStyle == Style::ShortText)
+        record().setText(m_kind.dateField, ShortDateText(date));
     else
         record().setText(m_kind.dateField, LongDateText(date));
     return true;
