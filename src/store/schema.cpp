@@ -276,6 +276,9 @@ QList<TableDef> buildMain()
     for (int i = 1; i <= 10; ++i)
         param += u" podpis%1 Text(85),"_s.arg(i);
     t << single(u"ParamTable"_s, param + u" textraz Text(85)"_s);
+    // The printer chosen for the program and its calibration shift, kept
+    // apart so that the parameter record keeps its old layout.
+    t << single(u"PrintTable"_s, u"Printer Text(255), OffsetX Long, OffsetY Long"_s);
     return t;
 }
 

@@ -1,0 +1,109 @@
+#include "print/gui/print_preview.h"
+
+#include "app/session.h"
+#include "print/gui/page_renderer.h"
+#include "store/store.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+namespace {
+
+// A file name from the document's name, without what file systems refuse.
+QString pdfFileName(const PrintJob &job)
+{
+    QString name = job.documentName.isEmpty() ? u"Документ"_s : job.documentName;
+    for (QChar &c : name)
+        if (u"\\/:*?\"<>|"_s.contains(c))
+            c = u' ';
+    return name.simplified() + u".pdf"_s;
+}
+
+}  // namespace
+
+PrinterSettings UseProgramPrinter(QPrinter &printer, Store &store)
+{
+    const PrinterSettings s = LoadPrinterSettings(store);
+    if (!s.printerName.isEmpty() && QPrinterInfo::availablePrinterNames().contains(s.printerName))
+        printer.setPrinterName(s.printerName);
+    return s;
+}
+
+bool SavePdfAs(QWidget *parent, Store &store, const PrintJob &job)
+{
+    const QString start = QDir(store.paths().programDir).filePath(pdfFileName(job));
+    QString path = QFileDialog::getSaveFileName(parent, u"Запис като PDF"_s, start,
+                                                u"PDF файлове (*.pdf)"_s);
+    if (path.isEmpty())
+        return false;
+    if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
+        path += u".pdf"_s;
+    if (SavePagePdf(job, path))
+        return true;
+    store.ui().tell(u"Файлът не може да бъде записан: "_s + QDir::toNativeSeparators(path),
+                    Interaction::Icon::Critical);
+    return false;
+}
+
+void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const PrinterSettings settings = UseProgramPrinter(printer, store);
+    PreparePrinter(printer, job.documentName);
+    const QPoint offset(settings.offsetXTwips, settings.offsetYTwips);
+
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(u"frmPrintPreview"_s);
+    dialog.setWindowTitle(u"Преглед преди печат"_s);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&job, offset](QPrinter *target) {
+                         // What goes to paper is what the preview shows.
+                         PreparePrinter(*target, job.documentName);
+                         QPainter painter;
+                         if (painter.begin(target))
+                             RenderPage(painter, job, target->resolution(), offset);
+                     });
+    if (auto *bar = dialog.findChild<QToolBar *>()) {
+        bar->addSeparator();
+        QAction *pdf = bar->addAction(u"PDF"_s);
+        pdf->setObjectName(u"actSavePdf"_s);
+        pdf->setToolTip(u"Записва документа като PDF файл"_s);
+        QObject::connect(pdf, &QAction::triggered, &dialog,
+                         [&dialog, &store, &job] { SavePdfAs(&dialog, store, job); });
+    }
+    dialog.resize(900, 1000);
+    dialog.exec();
+}
+
+bool ChoosePrinter(QWidget *parent, Session &session)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterSettings settings = UseProgramPrinter(printer, session.store());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(u"dlgPrinter"_s);
+    dialog.setWindowTitle(u"Принтер"_s);
+    // A printer is chosen here, not pages or a file.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        settings.printerName = printer.printerName();
+    SavePrinterSettings(session.store(), settings);
+    return true;
+}
+
+}  // namespace remitor
