@@ -3,6 +3,7 @@
 #include "documents/gui/editor_window.h"
 #include "documents/gui/field_binder.h"
 #include "documents/workflow.h"
+#include "print/gui/pln_print.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -131,6 +132,7 @@ EditorWindow *CreatePlnEditor(Session &session, QWidget *parent)
     auto *editor = new EditorWindow(session, kindById(u"Pln"_s), plnForm, 10800, 9560, parent);
     auto *page = new Pln2Window(session, editor->workflow(), editor);
     editor->setSecondPage(page, [page] { page->showRecord(); });
+    editor->setPrint([editor, &session] { PrintCreditTransfer(*editor, session); });
     return editor;
 }
 

@@ -1,0 +1,226 @@
+#include "app/gui/main_window.h"
+#include "app/session.h"
+#include "documents/gui/editor_window.h"
+#include "print/gui/pln_print.h"
+#include "print/gui/print_preview.h"
+#include "print/printer_settings.h"
+#include "support/scripted_interaction.h"
+#include "support/typing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace remitor;
+using namespace remitor::test;
+
+namespace {
+
+bool activate(QWidget *w)
+{
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+// Runs `act` on the next modal dialog of type T once it is up; the test
+// that opens the dialog goes on as soon as the dialog closes. `seen` tells
+// whether it ever came.
+template <typename T>
+void whenModal(const std::function<void(T *)> &act, bool *seen)
+{
+    *seen = false;
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, seen, tries] {
+        if (auto *d = qobject_cast<T *>(QApplication::activeModalWidget()); d && d->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            *seen = true;
+            act(d);
+        } else if (++*tries > 500) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+struct App {
+    QTemporaryDir dir;
+    ScriptedInteraction ui;
+    Session session{dir.path(), ui, QDate(2010, 3, 5)};
+    MainWindow window{session};
+    EditorWindow *editor = nullptr;
+
+    App()
+    {
+        session.startUp();
+        window.show();
+    }
+    bool open()
+    {
+        QTest::mouseClick(window.button(u"cmdNKP"_s), Qt::LeftButton);
+        editor = window.findChild<EditorWindow *>(u"frmPln"_s);
+        return editor && editor->isVisible() && activate(editor);
+    }
+    QLineEdit *field(const QString &name) { return editor->findChild<QLineEdit *>(name); }
+    QCheckBox *secondPage() { return editor->findChild<QCheckBox *>(u"Check1"_s); }
+};
+
+}  // namespace
+
+class TestPrintEditor : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void printButtonPrintsThroughThePreview();
+    void secondPageBoxChoosesThePage();
+    void cancelPrintsNothing();
+    void printerChoiceIsKept();
+};
+
+void TestPrintEditor::printButtonPrintsThroughThePreview()
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    App app;
+    QVERIFY(app.open());
+    QToolButton *print = app.editor->command(u"cmdPrint"_s);
+    QVERIFY(print->isEnabled());
+    QCOMPARE(print->toolTip(), u"Печата документ"_s);
+
+    app.secondPage()->setChecked(true);
+    app.field(u"IBANp"_s)->setText(u"BG81BNBG96611020345678"_s);
+    // The payee is still being typed when the button is clicked.
+    app.field(u"Poluchatel"_s)->setFocus();
+    typeText(app.field(u"Poluchatel"_s), u"Топлофикация Габрово"_s);
+
+    const QString pdf = app.dir.filePath(u"order.pdf"_s);
+    int pages = -1;
+    QString title;
+    bool savedPdf = false, fileDialog = false;
+    bool preview = false;
+    app.ui.answerSave(SaveChoice::New);  // "1 копие"
+    whenModal<QPrintPreviewDialog>(
+        [&](QPrintPreviewDialog *d) {
+            title = d->windowTitle();
+            if (auto *w = d->findChild<QPrintPreviewWidget *>())
+                pages = w->pageCount();
+            if (auto *save = d->findChild<QAction *>(u"actSavePdf"_s)) {
+                whenModal<QFileDialog>(
+                    [&](QFileDialog *f) {
+                        f->selectFile(pdf);
+                        static_cast<QDialog *>(f)->accept();  // QFileDialog hides it
+                    },
+                    &fileDialog);
+                save->trigger();
+                savedPdf = QFile::exists(pdf);
+            }
+            d->reject();
+        },
+        &preview);
+    QTest::mouseClick(print, Qt::LeftButton);
+
+    QVERIFY(preview);
+    QCOMPARE(title, u"Преглед преди печат"_s);
+    QCOMPARE(pages, 1);
+    QVERIFY(fileDialog);
+    QVERIFY(savedPdf);
+    // The wrong account was told, and printing went on.
+    QCOMPARE(app.ui.texts().first(), u"Невалиден IBAN номер: BG81BNBG96611020345678"_s);
+    QCOMPARE(app.ui.lastSave().caption, u"Печат на документ"_s);
+    const QString text = pdfText(pdf);
+    QCOMPARE(text.count(u"Топлофикация Габрово"_s), 1);  // one copy, the typed name in it
+    QVERIFY(text.contains(u"Номер на БНБ"_s));
+    QVERIFY(!text.contains(u"Декларация:"_s));
+}
+
+void TestPrintEditor::secondPageBoxChoosesThePage()
+{
+    App app;
+    QVERIFY(app.open());
+    QStringList pages;
+    const PrintPresenter capture = [&pages](QWidget *, const PrintJob &job) {
+        pages.append(job.layout->name + u' ' + QString::number(job.copies()));
+    };
+    app.secondPage()->setChecked(true);
+    app.ui.answerSave(SaveChoice::Overwrite);
+    PrintCreditTransfer(*app.editor, app.session, capture);
+    app.secondPage()->setChecked(false);
+    app.ui.answerSave(SaveChoice::New);
+    PrintCreditTransfer(*app.editor, app.session, capture);
+    QCOMPARE(pages, (QStringList{u"PrintPln 2"_s, u"PrintPln2 1"_s}));
+}
+
+void TestPrintEditor::cancelPrintsNothing()
+{
+    App app;
+    QVERIFY(app.open());
+    bool shown = false;
+    app.ui.answerSave(SaveChoice::Cancel);
+    PrintCreditTransfer(*app.editor, app.session, [&shown](QWidget *, const PrintJob &) { shown = true; });
+    QVERIFY(!shown);
+    QCOMPARE(app.ui.pendingAnswers(), 0);
+}
+
+void TestPrintEditor::printerChoiceIsKept()
+{
+    App app;
+    // A printer that is gone since it was chosen: the default one prints.
+    QVERIFY(SavePrinterSettings(app.session.store(), {u"Изчезнал_принтер"_s, 45, -30}));
+    QPrinter printer;
+    const PrinterSettings used = UseProgramPrinter(printer, app.session.store());
+    QCOMPARE(used.offsetXTwips, 45);
+    QVERIFY(printer.printerName() != u"Изчезнал_принтер"_s);
+
+    // Cancel changes nothing.
+    bool seen = false;
+    whenModal<QPrintDialog>([](QPrintDialog *d) { d->reject(); }, &seen);
+    QVERIFY(!ChoosePrinter(&app.window, app.session));
+    QVERIFY(seen);
+    QCOMPARE(LoadPrinterSettings(app.session.store()).printerName, u"Изчезнал_принтер"_s);
+
+    // Confirming stores the printer of the dialog, and the shift stays.
+    QString chosen;
+    QString title;
+    whenModal<QPrintDialog>(
+        [&](QPrintDialog *d) {
+            title = d->windowTitle();
+            chosen = d->printer()->outputFormat() == QPrinter::NativeFormat ? d->printer()->printerName()
+                                                                            : u"Изчезнал_принтер"_s;
+            d->accept();
+        },
+        &seen);
+    QVERIFY(ChoosePrinter(&app.window, app.session));
+    QVERIFY(seen);
+    QCOMPARE(title, u"Принтер"_s);
+    const PrinterSettings after = LoadPrinterSettings(app.session.store());
+    QCOMPARE(after.printerName, chosen);
+    QCOMPARE(after.offsetYTwips, -30);
+}
+
+QTEST_MAIN(TestPrintEditor)
+#include "tst_print_editor.moc"

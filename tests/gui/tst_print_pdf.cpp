@@ -1,0 +1,369 @@
+#include "print/gui/page_renderer.h"
+#include "print/pln_pages.h"
+#include "store/record.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace remitor;
+
+namespace {
+
+// One word of the PDF's text as pdftotext places it, in twips from the
+// sheet's top-left corner.
+struct Word {
+    QString text;
+    double left, top, right, bottom;
+};
+
+constexpr double kTwipsPerPoint = 20.0;
+
+QList<Word> wordsOf(const QString &pdf)
+{
+    QProcess p;
+    p.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression re(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    QList<Word> out;
+    for (auto it = re.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        QString text = m.captured(5);
+        text.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&quot;"_s, u"\""_s)
+            .replace(u"&amp;"_s, u"&"_s);
+        out.append({text, m.captured(1).toDouble() * kTwipsPerPoint, m.captured(2).toDouble() * kTwipsPerPoint,
+                    m.captured(3).toDouble() * kTwipsPerPoint, m.captured(4).toDouble() * kTwipsPerPoint});
+    }
+    // pdftotext reads the page in columns of its own guessing; the labels
+    // are read line by line from the left instead.
+    std::stable_sort(out.begin(), out.end(), [](const Word &a, const Word &b) { return a.top < b.top; });
+    for (qsizetype first = 0; first < out.size();) {
+        qsizetype end = first + 1;
+        while (end < out.size() && out[end].top - out[first].top < 10)
+            ++end;
+        std::stable_sort(out.begin() + first, out.begin() + end,
+                         [](const Word &a, const Word &b) { return a.left < b.left; });
+        first = end;
+    }
+    return out;
+}
+
+int pagesOf(const QString &pdf)
+{
+    QProcess p;
+    p.start(u"pdfinfo"_s, {pdf});
+    p.waitForFinished(60000);
+    static const QRegularExpression re(u"Pages:\\s+(\\d+)"_s);
+    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+}
+
+// Where the words of `text`, one after the other, are found: the index of
+// the first word of each place.
+QList<qsizetype> indicesOf(const QList<Word> &words, const QString &text)
+{
+    const QStringList tokens = text.split(u' ', Qt::SkipEmptyParts);
+    QList<qsizetype> out;
+    for (qsizetype i = 0; !tokens.isEmpty() && i + tokens.size() <= words.size(); ++i) {
+        bool all = true;
+        for (qsizetype k = 0; k < tokens.size() && all; ++k)
+            all = words[i + k].text == tokens[k];
+        if (all)
+            out.append(i);
+    }
+    return out;
+}
+
+QList<Word> placesOf(const QList<Word> &words, const QString &text)
+{
+    QList<Word> out;
+    for (qsizetype i : indicesOf(words, text))
+        out.append(words[i]);
+    return out;
+}
+
+Record order()
+{
+    Record r(tableDef(DbKind::Main, u"PlnTable"_s));
+    r.setKey(3);
+    r.setText(u"DoBanka"_s, u"Обединена българска банка"_s);
+    r.setText(u"clon"_s, u"Русе"_s);
+    r.setText(u"adress"_s, u"ул. Александровска 14"_s);
+    r.setText(u"grad"_s, u"Габрово"_s);
+    r.setText(u"pdate"_s, u"05 март 2010 г."_s);
+    r.setText(u"poluchatel"_s, u"Водоснабдяване ЕООД"_s);
+    r.setText(u"IBANp"_s, u"BG80BNBG96611020345678"_s);
+    r.setText(u"BICp"_s, u"BNBGBGSD"_s);
+    r.setText(u"Bankap"_s, u"Българска народна банка"_s);
+    r.setText(u"valuta"_s, u"EUR"_s);
+    r.setMoney(u"suma"_s, Money::fromUnits(1234, 50));
+    r.setText(u"osnovanie"_s, u"Фактура 1002003"_s);
+    r.setText(u"poiasnenia"_s, u"Вода за февруари"_s);
+    r.setText(u"nareditel"_s, u"Алфа Транс ООД"_s);
+    r.setText(u"IBANn"_s, u"BG18RZBB91550123456789"_s);
+    r.setText(u"BICn"_s, u"RZBBBGSF"_s);
+    r.setText(u"paySystem"_s, u"БИСЕРА"_s);
+    r.setInteger(u"tax"_s, 2);
+    r.setText(u"TAXvaluta"_s, u"BGN"_s);
+    r.setMoney(u"TAXsuma"_s, Money::fromUnits(2, 40));
+    r.setDate(u"workDate"_s, QDate(2010, 3, 5));
+    r.setBoolean(u"polMode"_s, true);
+    r.setText(u"countryN"_s, u"България"_s);
+    r.setText(u"countryP"_s, u"Германия"_s);
+    r.setText(u"adressN"_s, u"Габрово, ул. Брянска 12"_s);
+    r.setText(u"adressP"_s, u"Берлин, Фридрихщрасе 44"_s);
+    r.setText(u"note"_s, u"Заем от чуждестранно лице"_s);
+    r.setText(u"BNBno"_s, u"XQ0012345678901"_s);
+    return r;
+}
+
+PrintJob job(const Record &r, bool secondPage, Copies copies, bool colour = true)
+{
+    PrintJob j;
+    j.layout = &CreditTransferPage(secondPage);
+    j.fill = FillCreditTransfer(r, secondPage, colour);
+    j.heightTwips = PageHeightTwips(copies);
+    j.documentName = u"Платежно нареждане"_s;
+    return j;
+}
+
+void shoot(const PrintJob &j, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("REMITOR_SHOTS");
+    if (!dir.isEmpty())
+        RenderPageImage(j, 80).save(dir + u'/' + name + u".png"_s);
+}
+
+// Darkness of a pixel: 0 white, 255 black.
+int darkness(const QImage &image, int xTwips, int yTwips, int dpi)
+{
+    return 255 - qGray(image.pixel(xTwips * dpi / 1440, yTwips * dpi / 1440));
+}
+
+}  // namespace
+
+class TestPrintPdf : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void labelsStandWhereTheFormWantsThem_data();
+    void labelsStandWhereTheFormWantsThem();
+    void eachPageCarriesItsOwnBlock();
+    void longNamesStayWithinTheirLabels();
+    void boxesKeepTheirColourUnlessColourIsOff();
+    void noAmountCrossesTheBoxesOut();
+    void calibrationShiftsTheWholePage();
+
+private:
+    QString render(const PrintJob &j, const QString &name);
+    QTemporaryDir m_dir;
+};
+
+void TestPrintPdf::initTestCase()
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY(m_dir.isValid());
+}
+
+QString TestPrintPdf::render(const PrintJob &j, const QString &name)
+{
+    const QString path = m_dir.filePath(name + u".pdf"_s);
+    if (!QFile::exists(path)) {
+        if (!SavePagePdf(j, path))
+            return {};
+        shoot(j, name);
+    }
+    return path;
+}
+
+void TestPrintPdf::labelsStandWhereTheFormWantsThem_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("blanks");  // leading blanks of the label's text
+    QTest::addColumn<bool>("secondPage");
+    QTest::addColumn<int>("copies");
+    // The position table of the credit transfer order's print page.
+    const QList<std::tuple<const char *, int, int, int, bool>> rows = {
+        {"DoBanka", 2550, 60, 0, false},    {"Clon", 2550, 390, 0, false},
+        {"Adress", 2550, 690, 0, false},    {"Grad", 6270, 60, 0, false},
+        {"pDate", 7845, 390, 0, false},     {"Poluchatel", 1950, 1170, 0, false},
+        {"IBANp", 2160, 1575, 0, false},    {"BICp", 7320, 1575, 0, false},
+        {"Bankap", 1980, 1980, 0, false},   {"valuta", 5280, 2370, 0, false},
+        {"suma", 6420, 2310, 3, false},     {"osnovanie", 2010, 2790, 0, false},
+        {"poiasnenia", 1980, 3180, 0, false}, {"nareditel", 2010, 3600, 0, false},
+        {"IBANn", 2130, 4020, 0, false},    {"BICn", 7920, 4020, 0, false},
+        {"paysystem", 1980, 4410, 0, false}, {"tax", 6045, 4440, 0, false},
+        {"TAXvaluta", 6390, 4740, 0, false}, {"TAXsuma", 7740, 4725, 3, false},
+        {"countryN", 2010, 6030, 0, true},  {"BNBno", 7830, 7680, 0, true},
+    };
+    for (bool secondPage : {true, false})
+        for (Copies copies : {Copies::Two, Copies::One})
+            for (const auto &[label, left, top, blanks, secondOnly] : rows) {
+                if (secondOnly && !secondPage)
+                    continue;
+                QTest::addRow("%s %s %s", secondPage ? "PrintPln" : "PrintPln2",
+                              copies == Copies::Two ? "2 copies" : "1 copy", label)
+                    << QString::fromLatin1(label) << left << top << blanks << secondPage
+                    << int(copies);
+            }
+}
+
+void TestPrintPdf::labelsStandWhereTheFormWantsThem()
+{
+    QFETCH(QString, label);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, blanks);
+    QFETCH(bool, secondPage);
+    QFETCH(int, copies);
+
+    const PrintJob j = job(order(), secondPage, Copies(copies));
+    const QString pdf = render(j, u"%1_%2"_s.arg(j.layout->name).arg(j.copies()));
+    QVERIFY(!pdf.isEmpty());
+    QCOMPARE(pagesOf(pdf), 1);
+    const QList<Word> words = wordsOf(pdf);
+    QVERIFY(!words.isEmpty());
+
+    const QString text = j.fill.text(label);
+    QVERIFY2(!text.trimmed().isEmpty(), qPrintable(label));
+    QList<Word> places = placesOf(words, text);
+    // A lone digit is found in the captions too: keep the ones in its column.
+    if (text.trimmed().size() == 1)
+        places.removeIf([left](const Word &w) { return std::abs(w.left - left) > 60; });
+    const int expectedCopies = Copies(copies) == Copies::Two ? 2 : 1;
+    QCOMPARE(places.size(), expectedCopies);
+    std::sort(places.begin(), places.end(), [](const Word &a, const Word &b) { return a.top < b.top; });
+    for (int copy = 0; copy < expectedCopies; ++copy) {
+        const Word &w = places[copy];
+        const double wantTop = top + copy * CopyOffsetTwips;
+        const QString where = u"%1: at %2, %3; the table says %4, %5"_s.arg(label)
+                                  .arg(w.left).arg(w.top).arg(left).arg(wantTop);
+        if (blanks == 0) {
+            QVERIFY2(std::abs(w.left - left) <= 10, qPrintable(where));
+        } else {
+            // Three blanks before the figures, as the form's amount boxes want.
+            QVERIFY2(w.left - left >= 25 * blanks && w.left - left <= 80 * blanks, qPrintable(where));
+        }
+        QVERIFY2(std::abs(w.top - wantTop) <= 10, qPrintable(where));
+    }
+    // The lower copy is the upper one 8220 twips lower, to the twip.
+    if (expectedCopies == 2) {
+        QCOMPARE(places[1].left, places[0].left);
+        QVERIFY(std::abs(places[1].top - places[0].top - CopyOffsetTwips) < 1);
+    }
+}
+
+void TestPrintPdf::eachPageCarriesItsOwnBlock()
+{
+    const QList<Word> pln = wordsOf(render(job(order(), true, Copies::Two), u"PrintPln_2"_s));
+    const QList<Word> pln2 = wordsOf(render(job(order(), false, Copies::Two), u"PrintPln2_2"_s));
+    const QList<Word> one = wordsOf(render(job(order(), false, Copies::One), u"PrintPln2_1"_s));
+    QVERIFY(!pln.isEmpty() && !pln2.isEmpty() && !one.isEmpty());
+    const auto count = [](const QList<Word> &words, const QString &text) {
+        return int(placesOf(words, text).size());
+    };
+    QCOMPARE(count(pln, u"ПЛАТЕЖНО НАРЕЖДАНЕ"_s), 2);
+    QCOMPARE(count(pln2, u"ПЛАТЕЖНО НАРЕЖДАНЕ"_s), 2);
+    QCOMPARE(count(one, u"ПЛАТЕЖНО НАРЕЖДАНЕ"_s), 1);
+    QCOMPARE(count(pln, u"Номер на БНБ"_s), 2);
+    QCOMPARE(count(pln, u"Данни за получателя"_s), 2);
+    QCOMPARE(count(pln, u"Декларация:"_s), 0);
+    QCOMPARE(count(pln2, u"Номер на БНБ"_s), 0);
+    QCOMPARE(count(pln2, u"Декларация:"_s), 2);
+    QCOMPARE(count(one, u"Декларация:"_s), 1);
+    // One copy is the top of the sheet only.
+    for (const Word &w : one)
+        QVERIFY2(w.bottom <= OneCopyHeightTwips, qPrintable(w.text));
+    // The note is printed whole, over lines of its own.
+    QCOMPARE(count(pln, u"Заем от чуждестранно лице"_s), 2);
+}
+
+void TestPrintPdf::longNamesStayWithinTheirLabels()
+{
+    Record r = order();
+    const QString longName =
+        u"Сдружение на собствениците в жилищна сграда на бул. Цар Освободител 15, вход Б, Габрово"_s;
+    r.setText(u"poluchatel"_s, longName);
+    r.setText(u"nareditel"_s, longName);
+    const QString kept = r.text(u"poluchatel"_s).trimmed();  // the field holds 85 characters
+    const QList<Word> words = wordsOf(render(job(r, false, Copies::One), u"long_names"_s));
+    const QList<qsizetype> starts = indicesOf(words, kept);
+    QCOMPARE(starts.size(), 2);
+    const qsizetype tokens = kept.split(u' ', Qt::SkipEmptyParts).size();
+    for (const auto &[label, left, width] : {std::tuple{u"Poluchatel"_s, 1950, 7575},
+                                             std::tuple{u"nareditel"_s, 2010, 7575}}) {
+        // The name is set smaller, whole, and ends within its label.
+        const auto it = std::find_if(starts.begin(), starts.end(), [&words, left = left](qsizetype i) {
+            return std::abs(words[i].left - left) <= 20;
+        });
+        QVERIFY2(it != starts.end(), qPrintable(label));
+        const Word &last = words[*it + tokens - 1];
+        QVERIFY2(last.right <= left + width + 20, qPrintable(u"%1 ends at %2"_s.arg(label).arg(last.right)));
+    }
+}
+
+void TestPrintPdf::boxesKeepTheirColourUnlessColourIsOff()
+{
+    constexpr int dpi = 100;
+    const QColor form = QColor::fromRgb(QRgb(FormBoxColour));
+    for (bool colour : {true, false}) {
+        const PrintJob j = job(order(), true, Copies::One, colour);
+        shoot(j, colour ? u"colour"_s : u"plain"_s);
+        const QImage image = RenderPageImage(j, dpi);
+        QCOMPARE(image.width(), A4WidthTwips * dpi / 1440 + 1);
+        QCOMPARE(image.height(), (OneCopyHeightTwips * dpi + 1439) / 1440);
+        const QColor expected = colour ? form : QColor(Qt::white);
+        // Inside the amount box, right of the figures; inside an empty
+        // box of the unique number; in the gap of an account's cell.
+        for (const QPoint twips : {QPoint(9400, 2420), QPoint(9000, 810), QPoint(2140, 1600)}) {
+            const QColor got = image.pixelColor(twips * dpi / 1440);
+            QVERIFY2(std::abs(got.red() - expected.red()) <= 2 && std::abs(got.green() - expected.green()) <= 2 &&
+                         std::abs(got.blue() - expected.blue()) <= 2,
+                     qPrintable(u"%1,%2: %3"_s.arg(twips.x()).arg(twips.y()).arg(got.name())));
+        }
+    }
+}
+
+void TestPrintPdf::noAmountCrossesTheBoxesOut()
+{
+    constexpr int dpi = 150;
+    Record r = order();
+    // The diagonals of the amount box cross in its middle.
+    const int midX = 6390 + 3150 / 2, midY = 2285 + 270 / 2;
+    QVERIFY(darkness(RenderPageImage(job(r, false, Copies::One), dpi), midX, midY, dpi) < 40);
+    r.setMoney(u"suma"_s, Money());
+    const QImage crossed = RenderPageImage(job(r, false, Copies::One), dpi);
+    QVERIFY(darkness(crossed, midX, midY, dpi) > 100);
+    const QList<Word> words = wordsOf(render(job(r, false, Copies::Two), u"no_amount"_s));
+    QCOMPARE(placesOf(words, u"1234,50"_s).size(), 0);
+}
+
+void TestPrintPdf::calibrationShiftsTheWholePage()
+{
+    constexpr int dpi = 144;
+    const PrintJob j = job(order(), false, Copies::One);
+    QImage image(A4WidthTwips * dpi / 1440, OneCopyHeightTwips * dpi / 1440, QImage::Format_RGB32);
+    for (const QPoint shift : {QPoint(0, 0), QPoint(300, 200)}) {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        RenderPage(p, j, dpi, shift);
+        p.end();
+        // The left edge of the order's frame, half way down it.
+        const int x = 1890 + shift.x(), y = 3000 + shift.y();
+        QVERIFY2(darkness(image, x, y, dpi) > 100, qPrintable(u"shift %1"_s.arg(shift.x())));
+        QVERIFY(darkness(image, x - 100, y, dpi) < 40);
+    }
+}
+
+QTEST_MAIN(TestPrintPdf)
+#include "tst_print_pdf.moc"
