@@ -26,7 +26,7 @@ constexpr TextStyle kNote{FontFamily::Arial, 160};
 constexpr TextStyle kAmount{FontFamily::Arial, 200, true};
 // Spread texts rely on a fixed pitch: a character and a blank fill one box.
 constexpr TextStyle kSpread{FontFamily::Courier, 150, true};
-constexpr TextStyle kSpreadSmall{FontFamily::Courier, 100, true};
+constexpr TextStyle kSpreadSmall{FontFamily::Courier, 95, true};  // 0.6 of it is a whole twip
 constexpr TextStyle kDigit{FontFamily::Courier, 170, true};
 
 constexpr int kLeft = 1890;    // the order block, as the bank's form frames it

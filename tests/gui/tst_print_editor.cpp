@@ -127,12 +127,17 @@ void TestPrintEditor::printButtonPrintsThroughThePreview()
     whenModal<QPrintPreviewDialog>(
         [&](QPrintPreviewDialog *d) {
             title = d->windowTitle();
+            if (const QString shots = qEnvironmentVariable("REMITOR_SHOTS"); !shots.isEmpty())
+                d->grab().save(shots + u"/preview.png"_s);
             if (auto *w = d->findChild<QPrintPreviewWidget *>())
                 pages = w->pageCount();
             if (auto *save = d->findChild<QAction *>(u"actSavePdf"_s)) {
                 whenModal<QFileDialog>(
                     [&](QFileDialog *f) {
+                        // Typed into the name field, as a user does.
                         f->selectFile(pdf);
+                        if (auto *name = f->findChild<QLineEdit *>(u"fileNameEdit"_s))
+                            name->setText(pdf);
                         static_cast<QDialog *>(f)->accept();  // QFileDialog hides it
                     },
                     &fileDialog);

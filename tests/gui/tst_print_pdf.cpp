@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -160,6 +161,7 @@ private Q_SLOTS:
     void boxesKeepTheirColourUnlessColourIsOff();
     void noAmountCrossesTheBoxesOut();
     void calibrationShiftsTheWholePage();
+    void printerGetsOnePageOneCopy();
 
 private:
     QString render(const PrintJob &j, const QString &name);
@@ -180,6 +182,9 @@ QString TestPrintPdf::render(const PrintJob &j, const QString &name)
         if (!SavePagePdf(j, path))
             return {};
         shoot(j, name);
+        const QString shots = qEnvironmentVariable("REMITOR_SHOTS");
+        if (!shots.isEmpty())
+            QFile::copy(path, shots + u'/' + name + u".pdf"_s);
     }
     return path;
 }
@@ -291,8 +296,9 @@ void TestPrintPdf::eachPageCarriesItsOwnBlock()
 void TestPrintPdf::longNamesStayWithinTheirLabels()
 {
     Record r = order();
+    // Capitals, so that the name is far wider than its label at the usual size.
     const QString longName =
-        u"Сдружение на собствениците в жилищна сграда на бул. Цар Освободител 15, вход Б, Габрово"_s;
+        u"СДРУЖЕНИЕ НА СОБСТВЕНИЦИТЕ В ЖИЛИЩНА СГРАДА НА БУЛ. ЦАР ОСВОБОДИТЕЛ 15, ВХОД Б, ГАБРОВО"_s;
     r.setText(u"poluchatel"_s, longName);
     r.setText(u"nareditel"_s, longName);
     const QString kept = r.text(u"poluchatel"_s).trimmed();  // the field holds 85 characters
@@ -363,6 +369,27 @@ void TestPrintPdf::calibrationShiftsTheWholePage()
         QVERIFY2(darkness(image, x, y, dpi) > 100, qPrintable(u"shift %1"_s.arg(shift.x())));
         QVERIFY(darkness(image, x - 100, y, dpi) < 40);
     }
+}
+
+void TestPrintPdf::printerGetsOnePageOneCopy()
+{
+    // A printer that writes a PDF: what goes to paper goes there.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = m_dir.filePath(u"printer.pdf"_s);
+    printer.setOutputFileName(path);
+    printer.setCopyCount(3);
+    const PrintJob j = job(order(), true, Copies::Two);
+    QVERIFY(PrintPage(printer, j));
+    QCOMPARE(printer.copyCount(), 1);  // both copies of the form are on the one sheet
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    QCOMPARE(pagesOf(path), 1);
+    const QList<Word> words = wordsOf(path);
+    const QList<Word> payee = placesOf(words, j.fill.text(u"IBANp"_s));
+    QCOMPARE(payee.size(), 2);
+    // A file has no unprintable margin: the page starts at the corner.
+    QVERIFY(std::abs(payee[0].left - 2160) <= 10);
+    QVERIFY(std::abs(payee[0].top - 1575) <= 10);
 }
 
 QTEST_MAIN(TestPrintPdf)

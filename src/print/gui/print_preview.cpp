@@ -68,8 +68,9 @@ void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job)
     dialog.setWindowTitle(u"Преглед преди печат"_s);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&job, offset](QPrinter *target) {
-                         // What goes to paper is what the preview shows.
-                         PreparePrinter(*target, job.documentName);
+                         // The preview and the paper are drawn alike; what the
+                         // user sets in the system's print dialog (copies,
+                         // paper) is left as set.
                          QPainter painter;
                          if (painter.begin(target))
                              RenderPage(painter, job, target->resolution(), offset);
