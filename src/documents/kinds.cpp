@@ -400,8 +400,9 @@ KindDescriptor foreignCurrencyTransfer()
                            {"BICn", R::Upper},        {"workDate", R::Date},
                            {"TAXvaluta", R::Upper},   {"TAXsuma", R::Amount}});
     // Its F2 works on the credit transfer orders' accounts, as it always did.
-    markIban(k, "IBANp", "1");
-    markIban(k, "IBANn", "2");
+    // F2 here used to send the credit transfer's kind code and so replaced
+    // accounts in the credit transfer orders, not in these: the replacement
+    // has no code for this table yet, so F2 does nothing in this editor.
     k.secondPage = fields({{"countryN", R::Trimmed}, {"countryP", R::Trimmed},
                            {"adressN", R::Trimmed},  {"adressP", R::Trimmed},
                            {"Note", R::FirstBreakBlanks}, {"BNBno", R::Trimmed}});
@@ -411,7 +412,6 @@ KindDescriptor foreignCurrencyTransfer()
                       {"BankIme", "Bankap"}});
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Centre"},
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"}});
-    k.replaceKindCode = 4;
     return k;
 }
 

@@ -121,7 +121,7 @@ void addKindRows()
                            << u"Платежно нареждане4/вн.бележка за плащане от/към бюджета No: 12"_s
                            << u"Платежно Нареждане4 от/към Бюджета"_s << u"valuta"_s << longDate
                            << today;
-    QTest::newRow("PlnM") << u"PlnM"_s << u"PlnMTable"_s << u"frmPLNm"_s << 14 << 35 << 8 << 4
+    QTest::newRow("PlnM") << u"PlnM"_s << u"PlnMTable"_s << u"frmPLNm"_s << 14 << 35 << 8 << 0
                           << u"Платежно нареждане за превод във валута"_s
                           << u"Платежно нареждане за превод във валута  No: 12"_s
                           << u"Платежно нареждане за превод във валута"_s << u"valuta"_s
@@ -288,9 +288,8 @@ void TestKinds::layout()
         const auto target = ReplaceTargetFor(k.replaceKindCode, f.ibanCode.toInt());
         QVERIFY2(target, qPrintable(f.name + u" code "_s + f.ibanCode));
         QCOMPARE(target->field.toLower(), f.name.toLower());
-        // The foreign-currency order's F2 has always worked on the credit
-        // transfer orders: the replacement has no code of its own for it.
-        QCOMPARE(target->table, k.id == u"PlnM"_s ? u"PlnTable"_s : k.table);
+        // F2 never changes the documents of another kind.
+        QCOMPARE(target->table, k.table);
         QCOMPARE(target->ibanRule, f.rule == FieldRule::Iban);
     }
 
@@ -372,7 +371,7 @@ void TestKinds::entryOrder_data()
                                                 u"SEBRA"_s, u"IBANp"_s, u"BICp"_s, u"Nareditel"_s}
                           << u"rows"_s << 14 << QStringList() << 12 << QStringList() << 0;
     QTest::newRow("PlnM") << u"PlnM"_s << QStringList{u"DoBanka"_s, u"Centre"_s, u"Adress"_s, u"pDate"_s}
-                          << u"TAXsuma"_s << 22 << QStringList{u"6 IBANp 1"_s, u"17 IBANn 2"_s} << 12
+                          << u"TAXsuma"_s << 22 << QStringList{} << 12
                           << QStringList{u"countryN"_s, u"BNBno"_s} << 6;
     QTest::newRow("Buy") << u"Buy"_s
                          << QStringList{u"DoBanka"_s, u"Centre"_s, u"Address"_s, u"Titul"_s,

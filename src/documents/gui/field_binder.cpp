@@ -17,8 +17,9 @@ FieldBinder::FieldBinder(Session &session, DocumentWorkflow &flow, const QList<F
     : QObject(form), m_session(session), m_flow(flow), m_fields(fields)
 {
     for (const FieldSpec &f : m_fields) {
-        auto *e = form->findChild<QLineEdit *>(f.name);
-        Q_ASSERT_X(e, "FieldBinder", qPrintable(f.name));
+        auto *e = form->findChild<QLineEdit *>(f.objectName());
+        if (!e)
+            qFatal("FieldBinder: the form has no field %s", qPrintable(f.objectName()));
         const FieldDef *def = flow.record().def().field(f.name);
         if (def && def->type == FieldType::Text)
             e->setMaxLength(def->width);
