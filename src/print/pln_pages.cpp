@@ -13,7 +13,7 @@ namespace {
 
 using namespace layout;
 
-constexpr TextStyle kTiny{FontFamily::Arial, 110};       // captions in the cells
+constexpr TextStyle kTiny{FontFamily::Arial, 120};       // captions in the cells
 constexpr TextStyle kSmall{FontFamily::Arial, 130};      // explanations under the order
 constexpr TextStyle kSmallBold{FontFamily::Arial, 130, true};
 constexpr TextStyle kText{FontFamily::Arial, 150};       // the declaration
@@ -127,7 +127,7 @@ QList<PageElement> orderBlock()
     // The bank's fee.
     e << line(4660) << vline(6300, 4660, 305) << vline(7050, 4660, 305)
       << captionIn(u"Такса, съгласно Тарифата за лихвите, таксите и комисионните за физически/юридически лица"_s,
-                   1950, 4672, 4300, 260, kTiny, Align::Left, true)
+                   1950, 4670, 4300, 285, kTiny, Align::Left, true)
       << box(6360, 4700, 660, 240, FormBoxColour)
       << value(u"TAXvaluta"_s, 6390, 4740, 615, kValueHeight, kValue)
       << caption(u"Сума"_s, 7110, 4760, kTiny)
@@ -167,14 +167,14 @@ PageLayout buildPln()
       << check(u"Checkn2"_s, u"чуждестранно лице"_s, 3300, 5715, 120, kSmall)
       << caption(u"Държава на наредителя"_s, 1950, 5890, kTiny)
       << value(u"countryN"_s, 2010, 6030, 3675, kValueHeight, kValue)
-      << caption(u"Адрес на наредителя"_s, 1950, 6280, kTiny)
+      << caption(u"Адрес на наредителя"_s, 1950, 6265, kTiny)
       << value(u"adressN"_s, 2010, 6380, 3675, kValueHeight, kValue);
     e << caption(u"Данни за получателя"_s, kMiddle + 60, 5530, kSmallBold)
       << check(u"Checkp1"_s, u"местно лице"_s, kMiddle + 120, 5715, 120, kSmall)
       << check(u"Checkp2"_s, u"чуждестранно лице"_s, kMiddle + 1410, 5715, 120, kSmall)
       << caption(u"Държава на получателя"_s, kMiddle + 60, 5890, kTiny)
       << value(u"countryP"_s, kMiddle + 120, 6030, 3675, kValueHeight, kValue)
-      << caption(u"Адрес на получателя"_s, kMiddle + 60, 6280, kTiny)
+      << caption(u"Адрес на получателя"_s, kMiddle + 60, 6265, kTiny)
       << value(u"adressP"_s, kMiddle + 120, 6380, 3675, kValueHeight, kValue);
 
     e << caption(u"Описание на икономическата същност на превода"_s, 1950, 6660, kTiny)
@@ -184,7 +184,7 @@ PageLayout buildPln()
       << caption(u"При превод на средства във връзка с вече представени от или на чуждестранно"_s,
                  1950, 7420, kSmall)
       << caption(u"лице финансов кредит"_s, 1950, 7560, kSmall)
-      << caption(u"Номер на БНБ"_s, 7770, 7550, kTiny)
+      << caption(u"Номер на БНБ"_s, 7770, 7535, kTiny)
       << spreadBoxes(7830, 7680, 15, kSpreadSmall)
       << value(u"BNBno"_s, 7830, 7680, 0, 115, kSpreadSmall);
     e << line(7830)

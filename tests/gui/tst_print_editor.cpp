@@ -98,7 +98,6 @@ class TestPrintEditor : public QObject {
 private Q_SLOTS:
     void printButtonPrintsThroughThePreview();
     void secondPageBoxChoosesThePage();
-    void cancelPrintsNothing();
     void printerChoiceIsKept();
 };
 
@@ -178,17 +177,6 @@ void TestPrintEditor::secondPageBoxChoosesThePage()
     app.ui.answerSave(SaveChoice::New);
     PrintCreditTransfer(*app.editor, app.session, capture);
     QCOMPARE(pages, (QStringList{u"PrintPln 2"_s, u"PrintPln2 1"_s}));
-}
-
-void TestPrintEditor::cancelPrintsNothing()
-{
-    App app;
-    QVERIFY(app.open());
-    bool shown = false;
-    app.ui.answerSave(SaveChoice::Cancel);
-    PrintCreditTransfer(*app.editor, app.session, [&shown](QWidget *, const PrintJob &) { shown = true; });
-    QVERIFY(!shown);
-    QCOMPARE(app.ui.pendingAnswers(), 0);
 }
 
 void TestPrintEditor::printerChoiceIsKept()
