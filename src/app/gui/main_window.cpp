@@ -7,6 +7,7 @@
 #include "documents/gui/editor_window.h"
 #include "documents/gui/pln_editor.h"
 #include "lists/gui/klients_window.h"
+#include "print/gui/print_preview.h"
 #include "rules/gui/firma_window.h"
 
 #include <QApplication>
@@ -74,7 +75,7 @@ void MainWindow::buildMenus()
     addItem(file, u"mnuSort"_s, u"Подрежда базата"_s, [&s] { s.sortDocuments(); });
     file->addSeparator();
     addItem(file, u"mnuColors"_s, u"Печат на цветове"_s, [&s] { s.chooseColorPrinting(); });
-    addItem(file, u"mnuPrinter"_s, u"Принтер"_s);
+    addItem(file, u"mnuPrinter"_s, u"Принтер"_s, [this] { ChoosePrinter(this, m_session); });
     file->addSeparator();
     addItem(file, u"mnuExit"_s, u"Изход"_s, [this] { exitCommand(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));

@@ -68,6 +68,13 @@ EditorWindow::EditorWindow(Session &session, const KindDescriptor &kind, const Q
         });
 }
 
+EditorWindow::~EditorWindow()
+{
+    m_fields->detach();
+    // The second page works on this window's workflow: it goes first.
+    delete m_secondPage.data();
+}
+
 QToolButton *EditorWindow::addCommand(const QString &name, const QString &tip, const QIcon &icon,
                                       const std::function<void()> &action, int row)
 {

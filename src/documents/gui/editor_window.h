@@ -25,6 +25,7 @@ class EditorWindow : public QWidget {
 public:
     EditorWindow(Session &session, const KindDescriptor &kind, const QList<FormItem> &form,
                  int widthTwips, int heightTwips, QWidget *parent = nullptr);
+    ~EditorWindow() override;
 
     DocumentWorkflow &workflow() { return m_flow; }
     FieldBinder &fields() { return *m_fields; }

@@ -39,6 +39,12 @@ QLineEdit *FieldBinder::edit(const QString &name) const
     return nullptr;
 }
 
+void FieldBinder::detach()
+{
+    for (QLineEdit *e : std::as_const(m_edits))
+        e->removeEventFilter(this);
+}
+
 void FieldBinder::takeAll()
 {
     for (int i = 0; i < m_fields.size(); ++i)

@@ -33,6 +33,10 @@ public:
 
     // Every field's text into the record.
     void takeAll();
+    // Stops watching the fields: a window calls it first thing when it is
+    // destroyed, because deleting a focused field sends a last "left" event
+    // while the record's owner is already gone.
+    void detach();
     // Every field shows its record value.
     void showAll();
 

@@ -167,6 +167,11 @@ Pln2Window::Pln2Window(Session &session, DocumentWorkflow &flow, QWidget *parent
     bind(m_payeeForeign, u"polMode"_s, true);
 }
 
+Pln2Window::~Pln2Window()
+{
+    m_fields->detach();
+}
+
 void Pln2Window::showRecord()
 {
     m_fields->showAll();

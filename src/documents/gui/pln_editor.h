@@ -22,6 +22,7 @@ class Pln2Window : public QWidget {
     Q_OBJECT
 public:
     Pln2Window(Session &session, DocumentWorkflow &flow, QWidget *parent = nullptr);
+    ~Pln2Window() override;
     void showRecord();
     FieldBinder &fields() { return *m_fields; }
 

@@ -95,6 +95,13 @@ FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
     layout->addLayout(buttons);
 }
 
+FirmaWindow::~FirmaWindow()
+{
+    // Deleting the focused field sends a last "left" event; the record
+    // must not be taken from a window half gone.
+    m_focus->onLeave = nullptr;
+}
+
 QLineEdit *FirmaWindow::field(const QString &objectName) const
 {
     return findChild<QLineEdit *>(objectName);

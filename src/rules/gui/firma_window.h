@@ -16,6 +16,7 @@ class FirmaWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FirmaWindow(Session &session, QWidget *parent = nullptr);
+    ~FirmaWindow() override;
 
     QLineEdit *field(const QString &objectName) const;
 
