@@ -43,7 +43,7 @@ struct Fixture {
     Record &rec() { return flow.record(); }
 };
 
-const FieldSpec &spec(const QString &name)
+const FieldSpec &entry(const QString &name)
 {
     const auto &k = kindById(u"Pln"_s);
     return k.entryOrder[k.placeOf(name)];
@@ -104,21 +104,21 @@ void TestWorkflow::fieldRules()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     Fixture f;
-    f.flow.take(spec(field), typed);
-    QCOMPARE(f.flow.display(spec(field)), shown);
+    f.flow.take(entry(field), typed);
+    QCOMPARE(f.flow.display(entry(field)), shown);
 }
 
 void TestWorkflow::displayRules()
 {
     Fixture f;
     f.rec().setMoney(u"suma"_s, Money::fromRaw(12345678));  // 1234.5678
-    QCOMPARE(f.flow.display(spec(u"suma"_s)), u"1234.57"_s);
+    QCOMPARE(f.flow.display(entry(u"suma"_s)), u"1234.57"_s);
     f.rec().setMoney(u"suma"_s, Money::fromUnits(100000000000LL));
-    QCOMPARE(f.flow.display(spec(u"suma"_s)), u"100000000000.00"_s);
+    QCOMPARE(f.flow.display(entry(u"suma"_s)), u"100000000000.00"_s);
     f.rec().setMoney(u"suma"_s, Money::fromRaw(50));  // half a stotinka
-    QCOMPARE(f.flow.display(spec(u"suma"_s)), u"0.01"_s);
-    QCOMPARE(f.flow.display(spec(u"workDate"_s)), QString());
-    QCOMPARE(f.flow.display(spec(u"tax"_s)), QString());
+    QCOMPARE(f.flow.display(entry(u"suma"_s)), u"0.01"_s);
+    QCOMPARE(f.flow.display(entry(u"workDate"_s)), QString());
+    QCOMPARE(f.flow.display(entry(u"tax"_s)), QString());
 }
 
 void TestWorkflow::captionAndOpen()
