@@ -39,105 +39,82 @@ QStringList column(const TempStore &t, const QString &table, const QString &fiel
 class TestAccountReplace : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everyAccountField_data();
-    void everyAccountField();
-    void pairsThatNameNoField_data();
+    void accountsReplaced_data();
+    void accountsReplaced();
     void pairsThatNameNoField();
-    void kindWithoutDocuments();
-    void accountsComparedTrimmed();
+    void kindWithoutDocumentsAndTheReportsBaseUntouched();
     void textWrittenIntoEveryDocument_data();
     void textWrittenIntoEveryDocument();
     void refusals_data();
     void refusals();
-    void budgetHolderCodeIsNoIban();
-    void reportsBaseUntouched();
     void failureChangesNoDocument();
 };
 
-void TestAccountReplace::everyAccountField_data()
+void TestAccountReplace::accountsReplaced_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("field");
-    const struct {
-        int kind, code;
-        const char *table, *field;
-    } rows[] = {
-        {1, 1, "PlnBTable", "IBANp"}, {1, 2, "PlnBTable", "IBANn"}, {2, 1, "PlnB4Table", "IBANp"},
-        {2, 2, "PlnB4Table", "IBANn"}, {3, 1, "BPlnTable", "IBANp"}, {4, 1, "PlnTable", "IBANp"},
-        {4, 2, "PlnTable", "IBANn"},   {5, 1, "IskTable", "IBANp"},  {5, 2, "IskTable", "IBANn"},
-        {6, 1, "VnosTable", "IBANp"},  {7, 2, "RazTable", "IBANn"},
-        // The order-receipt's editor sends 1 from its only account.
-        {7, 1, "RazTable", "IBANn"},
-    };
-    for (const auto &r : rows)
-        QTest::addRow("kind %d code %d %s", r.kind, r.code, r.field)
-            << r.kind << r.code << QString::fromLatin1(r.table) << QString::fromLatin1(r.field);
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("replacement");
+    QTest::newRow("credit transfer, payee") << 4 << 1 << u"PlnTable"_s << u"IBANp"_s << oldIban << newIban;
+    QTest::newRow("four-item order, payer") << 2 << 2 << u"PlnB4Table"_s << u"IBANn"_s << oldIban << newIban;
+    // The order-receipt's editor sends 1 from its only account, the payer's.
+    QTest::newRow("order-receipt, code 1") << 7 << 1 << u"RazTable"_s << u"IBANn"_s << oldIban << newIban;
+    // The budget organisation's holder code is no IBAN: the IBAN rule would refuse it.
+    QTest::newRow("budget holder's code")
+        << 3 << 2 << u"BPlnTable"_s << u"budjetKod"_s << u"1234567"_s << u"2000100"_s;
 }
 
-void TestAccountReplace::everyAccountField()
+void TestAccountReplace::accountsReplaced()
 {
     QFETCH(int, kind);
     QFETCH(int, code);
     QFETCH(QString, table);
     QFETCH(QString, field);
+    QFETCH(QString, old);
+    QFETCH(QString, replacement);
     TempStore t;
-    addDocuments(*t.store, DbKind::Main, table, field, {oldIban, otherIban, oldIban, {}});
-    const auto done = ReplaceInAllDocuments(*t.store, t.ui, kind, code, oldIban, newIban);
+    addDocuments(*t.store, DbKind::Main, table, field, {old, otherIban.left(7), old, {}});
+    // A file written by another tool keeps blanks around the account, and
+    // the window's fields may have them too: both are compared trimmed.
+    QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
+                   u"UPDATE %1 SET %2 = ' %3   ' WHERE kod = 3"_s.arg(table, field, old)));
+    const auto done =
+        ReplaceInAllDocuments(*t.store, t.ui, kind, code, u"  "_s + old + u" "_s, u" "_s + replacement + u"  "_s);
     QVERIFY(done);
     QCOMPARE(done->changed, 2);
     QCOMPARE(done->field.toUpper(), field.toUpper());
-    QCOMPARE(done->value, newIban);
+    QCOMPARE(done->value, replacement);
     QVERIFY(done->account);
-    QCOMPARE(column(t, table, field), (QStringList{newIban, otherIban, newIban, u""_s}));
+    QCOMPARE(column(t, table, field), (QStringList{replacement, otherIban.left(7), replacement, u""_s}));
     QVERIFY(t.ui.shown().isEmpty());
-}
-
-void TestAccountReplace::pairsThatNameNoField_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("code");
-    QTest::newRow("deposit slip, payer") << 6 << 2;
-    QTest::newRow("four-item order, text") << 2 << 3;
-    QTest::newRow("kind 0") << 0 << 1;
-    QTest::newRow("kind 8") << 8 << 1;
-    QTest::newRow("code 7") << 1 << 7;
 }
 
 void TestAccountReplace::pairsThatNameNoField()
 {
-    QFETCH(int, kind);
-    QFETCH(int, code);
-    TempStore t;
-    QVERIFY(!ReplaceTargetFor(kind, code));
-    QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, kind, code, oldIban, newIban));
+    // The deposit slip has no payer account; the four-item order copies no texts.
+    for (const auto &[kind, code] : {std::pair{6, 2}, {2, 3}, {8, 1}}) {
+        TempStore t;
+        QVERIFY(!ReplaceTargetFor(kind, code));
+        QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, kind, code, oldIban, newIban));
+    }
 }
 
-void TestAccountReplace::kindWithoutDocuments()
+// The main base has no documents of the kind, the reports base has a copy:
+// nothing is written, yet the editor's own document takes the new account.
+void TestAccountReplace::kindWithoutDocumentsAndTheReportsBaseUntouched()
 {
     TempStore t;
+    QVERIFY(CreateSprBase(*t.store));
+    addDocuments(*t.store, DbKind::Reports, u"PlnTable"_s, u"IBANp"_s, {oldIban});
     const auto done = ReplaceInAllDocuments(*t.store, t.ui, 4, 1, oldIban, newIban);
     QVERIFY(done);  // the window closes
     QCOMPARE(done->changed, 0);
-    // The editor's own document takes the new account all the same.
     QCOMPARE(done->value, newIban);
+    QCOMPARE(column(t, u"PlnTable"_s, u"IBANp"_s, u"SprDocs.MDB"_s), QStringList{oldIban});
     QVERIFY(t.ui.shown().isEmpty());
-}
-
-void TestAccountReplace::accountsComparedTrimmed()
-{
-    TempStore t;
-    addDocuments(*t.store, DbKind::Main, u"PlnTable"_s, u"IBANn"_s, {oldIban, otherIban});
-    // A file written by another tool keeps blanks around the account.
-    QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
-                   u"INSERT INTO PlnTable (kod, IBANn) VALUES (3, ' %1   ')"_s.arg(oldIban)));
-    const auto done =
-        ReplaceInAllDocuments(*t.store, t.ui, 4, 2, u"  "_s + oldIban + u" "_s, u" "_s + newIban + u"  "_s);
-    QVERIFY(done);
-    QCOMPARE(done->changed, 2);
-    QCOMPARE(done->value, newIban);
-    QCOMPARE(column(t, u"PlnTable"_s, u"IBANn"_s), (QStringList{newIban, otherIban, newIban}));
 }
 
 void TestAccountReplace::textWrittenIntoEveryDocument_data()
@@ -147,11 +124,7 @@ void TestAccountReplace::textWrittenIntoEveryDocument_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored");
     QTest::newRow("payee") << 3 << u"Poluchatel"_s << u"  НАП - ТД София  "_s << u"НАП - ТД София"_s;
-    QTest::newRow("payee BIC, cut to 15") << 4 << u"BICp"_s << u"BNBGBGSD1234567890"_s
-                                          << u"BNBGBGSD1234567"_s;
-    QTest::newRow("payee bank") << 5 << u"Bankap"_s << u"БНБ"_s << u"БНБ"_s;
-    QTest::newRow("submission date") << 6 << u"pDate"_s << u"05 януари 2010 г."_s
-                                     << u"05 януари 2010 г."_s;
+    QTest::newRow("payee BIC, cut to 15") << 4 << u"BICp"_s << u"BNBGBGSD1234567890"_s << u"BNBGBGSD1234567"_s;
 }
 
 void TestAccountReplace::textWrittenIntoEveryDocument()
@@ -176,14 +149,10 @@ void TestAccountReplace::refusals_data()
     QTest::addColumn<QString>("text1");
     QTest::addColumn<QString>("text2");
     QTest::addColumn<QString>("message");
-    QTest::newRow("invalid new IBAN")
-        << oldIban << u"BG89UBBS80021087654320"_s
-        << u"Невалиден IBAN номер: BG89UBBS80021087654320"_s;
-    QTest::newRow("lower-case new IBAN")
-        << oldIban << newIban.toLower() << u"Невалиден IBAN номер: "_s + newIban.toLower();
+    QTest::newRow("invalid new IBAN") << oldIban << u"BG89UBBS80021087654320"_s
+                                      << u"Невалиден IBAN номер: BG89UBBS80021087654320"_s;
     QTest::newRow("empty field 1") << u"   "_s << newIban << u"В поле 1 не е посочена сметка."_s;
     QTest::newRow("empty field 2") << oldIban << u" "_s << u"В поле 2 не е посочена сметка."_s;
-    QTest::newRow("both empty: the first") << u""_s << u""_s << u"В поле 1 не е посочена сметка."_s;
 }
 
 void TestAccountReplace::refusals()
@@ -198,31 +167,6 @@ void TestAccountReplace::refusals()
     QCOMPARE(column(t, u"IskTable"_s, u"IBANp"_s), (QStringList{oldIban, u""_s}));
 }
 
-void TestAccountReplace::budgetHolderCodeIsNoIban()
-{
-    TempStore t;
-    addDocuments(*t.store, DbKind::Main, u"BPlnTable"_s, u"budjetKod"_s,
-                 {u"1234567"_s, u"7654321"_s});
-    const auto done = ReplaceInAllDocuments(*t.store, t.ui, 3, 2, u"1234567"_s, u"2000100"_s);
-    QVERIFY(done);
-    QCOMPARE(column(t, u"BPlnTable"_s, u"budjetKod"_s), (QStringList{u"2000100"_s, u"7654321"_s}));
-    QVERIFY(t.ui.shown().isEmpty());
-    // Still, neither field may be empty.
-    QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, 3, 2, u"1234567"_s, u""_s));
-    QCOMPARE(t.ui.texts(), QStringList{u"В поле 2 не е посочена сметка."_s});
-}
-
-void TestAccountReplace::reportsBaseUntouched()
-{
-    TempStore t;
-    QVERIFY(CreateSprBase(*t.store));
-    addDocuments(*t.store, DbKind::Main, u"PlnTable"_s, u"IBANp"_s, {oldIban});
-    addDocuments(*t.store, DbKind::Reports, u"PlnTable"_s, u"IBANp"_s, {oldIban});
-    QVERIFY(ReplaceInAllDocuments(*t.store, t.ui, 4, 1, oldIban, newIban));
-    QCOMPARE(column(t, u"PlnTable"_s, u"IBANp"_s), QStringList{newIban});
-    QCOMPARE(column(t, u"PlnTable"_s, u"IBANp"_s, u"SprDocs.MDB"_s), QStringList{oldIban});
-}
-
 void TestAccountReplace::failureChangesNoDocument()
 {
     TempStore t;
@@ -235,15 +179,6 @@ void TestAccountReplace::failureChangesNoDocument()
     QCOMPARE(column(t, u"PlnTable"_s, u"IBANp"_s), (QStringList{oldIban, oldIban, oldIban}));
     QCOMPARE(t.ui.shown().size(), 1);
     QVERIFY(t.ui.texts().first().contains(u"disk I/O"_s));
-
-    // The same for a text written into every document.
-    t.ui.clear();
-    addDocuments(*t.store, DbKind::Main, u"PlnBTable"_s, u"Poluchatel"_s, {u"А"_s, u"Б"_s});
-    QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
-                   u"CREATE TRIGGER stopB BEFORE UPDATE ON PlnBTable WHEN OLD.kod = 2 "
-                   "BEGIN SELECT RAISE(ABORT, 'disk I/O'); END"_s));
-    QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, 1, 3, u"В"_s, {}));
-    QCOMPARE(column(t, u"PlnBTable"_s, u"Poluchatel"_s), (QStringList{u"А"_s, u"Б"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestAccountReplace)

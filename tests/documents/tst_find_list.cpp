@@ -33,40 +33,6 @@ void put(TempStore &t, DbKind db, const QString &table, qint64 key, const QVaria
     QVERIFY(tb->save(r));
 }
 
-// The texts of the row under the number 500 in every other numbered table
-// of both files, written in one transaction per file: a list that reads
-// the wrong table shows them.
-void putDecoys(TempStore &t, DbKind base, const QString &table, const QVariantMap &values)
-{
-    for (DbKind kind : {DbKind::Main, DbKind::Reports}) {
-        auto db = t.store->open(kind);
-        QVERIFY(db);
-        Transaction tx(*db);
-        for (const TableDef &def : tablesOf(kind)) {
-            if (def.keyField.isEmpty() || (kind == base && def.name == table))
-                continue;
-            db->ensureTable(def, [](const DbError &e) { QFAIL(qPrintable(e.text())); });
-            QStringList cols{quoted(def.keyField)};
-            QStringList texts;
-            for (auto it = values.cbegin(); it != values.cend(); ++it)
-                if (const FieldDef *f = def.field(it.key()); f && f->type == FieldType::Text) {
-                    cols.append(quoted(f->name));
-                    texts.append(it.value().toString());
-                }
-            QStringList marks;
-            for (int i = 1; i <= cols.size(); ++i)
-                marks.append(u"?"_s + QString::number(i));
-            Statement st = db->prepare(u"INSERT INTO "_s + quoted(def.name) + u" ("_s + cols.join(u", "_s) +
-                                       u") VALUES ("_s + marks.join(u", "_s) + u')');
-            st.bind(1, qint64(500));
-            for (int i = 0; i < texts.size(); ++i)
-                st.bind(i + 2, texts[i]);
-            QVERIFY2(st.run(), qPrintable(def.name));
-        }
-        QVERIFY(tx.commit());
-    }
-}
-
 void putPln(TempStore &t, qint64 kod, const QString &bank, const QString &payee,
             const QString &payer, const QString &reason)
 {
@@ -103,8 +69,6 @@ private Q_SLOTS:
     void creditTransferLine();
     void matching_data();
     void matching();
-    void selection_data();
-    void selection();
     void emptyLists_data();
     void emptyLists();
     void eachKindReadsItsOwnTable_data();
@@ -115,115 +79,82 @@ private Q_SLOTS:
     void runFind();
     void numberOfLine_data();
     void numberOfLine();
-    void largeTable();
 };
 
 void TestFindList::creditTransferLine_data()
 {
     QTest::addColumn<qint64>("kod");
-    QTest::addColumn<QString>("bank");
-    QTest::addColumn<QString>("payee");
-    QTest::addColumn<QString>("payer");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QStringList>("texts");  // bank, payee, payer, reason
     QTest::addColumn<QString>("expected");
-
     QTest::newRow("short texts padded to 15, 20, 20, 25")
-        << qint64(7) << u"ОББ"_s << u"Иван Петров"_s << u"Алфа ООД"_s << u"Наем за май"_s
+        << qint64(7) << QStringList{u"ОББ"_s, u"Иван Петров"_s, u"Алфа ООД"_s, u"Наем за май"_s}
         << u"    7 | ОББ             | Иван Петров          | Алфа ООД             | Наем за май              "_s;
     QTest::newRow("long texts cut, five-digit number")
-        << qint64(12345) << u"Обединена българска банка"_s
-        << u"Национална агенция за приходите"_s << u"Търговска къща Черно море ЕООД"_s
-        << u"Плащане по фактура 1234567890 от 01.05.2024"_s
+        << qint64(12345)
+        << QStringList{u"Обединена българска банка"_s, u"Национална агенция за приходите"_s,
+                       u"Търговска къща Черно море ЕООД"_s, u"Плащане по фактура 1234567890 от 01.05.2024"_s}
         << u"12345 | Обединена бълга | Национална агенция з | Търговска къща Черно | Плащане по фактура 123456"_s;
     QTest::newRow("empty columns show 20 blanks, the bank too")
-        << qint64(42) << QString() << QString() << u"Алфа"_s << u"   "_s
+        << qint64(42) << QStringList{QString(), QString(), u"Алфа"_s, u"   "_s}
         << u"   42 |                      |                      | Алфа                 |                     "_s;
     QTest::newRow("leading blanks kept, line breaks blanked")
-        << qint64(3) << u"  ДСК"_s << u"Ред1\nРед2"_s << u"Б"_s << u"О"_s
+        << qint64(3) << QStringList{u"  ДСК"_s, u"Ред1\nРед2"_s, u"Б"_s, u"О"_s}
         << u"    3 |   ДСК           | Ред1 Ред2            | Б                    | О                        "_s;
 }
 
 void TestFindList::creditTransferLine()
 {
     QFETCH(qint64, kod);
-    QFETCH(QString, bank);
-    QFETCH(QString, payee);
-    QFETCH(QString, payer);
-    QFETCH(QString, reason);
+    QFETCH(QStringList, texts);
     QFETCH(QString, expected);
     TempStore t;
-    putPln(t, kod, bank, payee, payer, reason);
+    putPln(t, kod, texts[0], texts[1], texts[2], texts[3]);
     const FindListView v = list(t, 3);
     QCOMPARE(v.lines, QStringList{expected});
     QCOMPARE(v.headers, paymentHeaders);
     QCOMPARE(v.caption, u"Заглавие"_s);
-    QVERIFY(!v.expandable);
-    QVERIFY(v.details.isEmpty());
     QCOMPARE(NumberOfLine(v.lines.first()), kod);
 }
 
+// What a text in a search field finds among four credit transfers, and which
+// line is selected for the caller's document.
 void TestFindList::matching_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("field");
+    QTest::addColumn<qint64>("current");
     QTest::addColumn<QList<qint64>>("found");
     QTest::addColumn<QString>("count");
-
-    const QList<qint64> all{1, 2, 3, 5};
-    QTest::newRow("empty text lists all, field ignored") << QString() << 1 << all << u"Прочетени 4 записа."_s;
-    QTest::newRow("middle of a payee's name") << u"ПЕТР"_s << 1 << QList<qint64>{1, 3}
-                                              << u"Прочетени 2 записа."_s;
-    QTest::newRow("same text not in the payers") << u"ПЕТР"_s << 0 << QList<qint64>{}
-                                                 << u"Няма записи."_s;
-    QTest::newRow("payer field") << u"ООД"_s << 0 << QList<qint64>{1, 5} << u"Прочетени 2 записа."_s;
-    QTest::newRow("bank field") << u"ДСК"_s << 2 << QList<qint64>{2} << u"Прочетени 1 записа."_s;
-    QTest::newRow("bank text not searched as payee") << u"ДСК"_s << 1 << QList<qint64>{} << u"Няма записи."_s;
-    QTest::newRow("reason is never searched") << u"НАЕМ"_s << 0 << QList<qint64>{} << u"Няма записи."_s;
-    QTest::newRow("beyond the shown 20 characters") << u"ВТОРИ"_s << 1 << QList<qint64>{5}
-                                                    << u"Прочетени 1 записа."_s;
-    QTest::newRow("unknown field is the payer") << u"ООД"_s << 7 << QList<qint64>{1, 5}
-                                                << u"Прочетени 2 записа."_s;
+    QTest::addColumn<int>("selected");
+    QTest::newRow("empty text lists all, field ignored")
+        << QString() << 1 << qint64(5) << QList<qint64>{1, 2, 3, 5} << u"Прочетени 4 записа."_s << 3;
+    QTest::newRow("middle of a payee's name, caller filtered out")
+        << u"ПЕТР"_s << 1 << qint64(2) << QList<qint64>{1, 3} << u"Прочетени 2 записа."_s << 0;
+    QTest::newRow("same text not in the payers")
+        << u"ПЕТР"_s << 0 << qint64(5) << QList<qint64>{} << u"Няма записи."_s << -1;
+    QTest::newRow("beyond the shown 20 characters")
+        << u"ВТОРИ"_s << 1 << qint64(0) << QList<qint64>{5} << u"Прочетени 1 записа."_s << 0;
+    QTest::newRow("unknown field is the payer, caller among the matches")
+        << u"ООД"_s << 7 << qint64(5) << QList<qint64>{1, 5} << u"Прочетени 2 записа."_s << 1;
 }
 
 void TestFindList::matching()
 {
     QFETCH(QString, text);
     QFETCH(int, field);
+    QFETCH(qint64, current);
     QFETCH(QList<qint64>, found);
     QFETCH(QString, count);
+    QFETCH(int, selected);
     TempStore t;
     putPln(t, 3, u"ОББ"_s, u"Стефан Петров"_s, u"Бета АД"_s, u"Наем"_s);
     putPln(t, 1, u"УниКредит"_s, u"Мария Петрова"_s, u"Алфа ООД"_s, u"Наем"_s);
     putPln(t, 5, u"ОББ"_s, u"Дълго име на получател и втори ред"_s, u"Гама ООД"_s, u"Заплата"_s);
     putPln(t, 2, u"ДСК"_s, u"Иван Иванов"_s, u"Делта ЕТ"_s, u"Услуга"_s);
-    const FindListView v = list(t, 3, text, field);
+    const FindListView v = list(t, 3, text, field, current);
     QCOMPARE(numbers(v), found);
     QCOMPARE(v.countText, count);
-}
-
-void TestFindList::selection_data()
-{
-    QTest::addColumn<qint64>("current");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selected");
-
-    QTest::newRow("caller's document") << qint64(9) << QString() << 2;
-    QTest::newRow("caller's document among the matches") << qint64(9) << u"Б"_s << 1;
-    QTest::newRow("caller's document filtered out: first line") << qint64(9) << u"А"_s << 0;
-    QTest::newRow("no number: first line") << qint64(0) << QString() << 0;
-    QTest::newRow("nothing listed") << qint64(9) << u"Я"_s << -1;
-}
-
-void TestFindList::selection()
-{
-    QFETCH(qint64, current);
-    QFETCH(QString, text);
-    QFETCH(int, selected);
-    TempStore t;
-    putPln(t, 1, u"Б"_s, u"П"_s, u"А"_s, u"О"_s);
-    putPln(t, 4, u"Б"_s, u"П"_s, u"Б"_s, u"О"_s);
-    putPln(t, 9, u"Б"_s, u"П"_s, u"Б"_s, u"О"_s);
-    QCOMPARE(list(t, 3, text, 0, current).selected, selected);
+    QCOMPARE(v.selected, selected);
 }
 
 void TestFindList::emptyLists_data()
@@ -231,8 +162,6 @@ void TestFindList::emptyLists_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("headers");
     QTest::newRow("empty credit transfers") << 3 << paymentHeaders;
-    QTest::newRow("empty contractors")
-        << 7 << QStringList{u"Име на контрагента"_s, u"Име на банката"_s, u"Банкова сметка"_s, u"Коментар"_s};
     QTest::newRow("empty reports base") << 22 << paymentHeaders + QStringList{u"Сума"_s};
     QTest::newRow("no such search kind") << 16 << QStringList{};
 }
@@ -250,6 +179,10 @@ void TestFindList::emptyLists()
     QVERIFY(t.ui.shown().isEmpty());
 }
 
+// Every search kind lists its own table of its own file: a list that reads
+// another one lists nothing. The probes are the texts that the search fields
+// 0, 1 and 2 find (equal where two fields look in the same column), then a
+// text of the row that no field looks in.
 void TestFindList::eachKindReadsItsOwnTable_data()
 {
     QTest::addColumn<int>("kind");
@@ -258,104 +191,86 @@ void TestFindList::eachKindReadsItsOwnTable_data()
     QTest::addColumn<qint64>("key");
     QTest::addColumn<QVariantMap>("values");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<QStringList>("headers");
-    // The texts that the search fields 0, 1 and 2 find (equal where two
-    // fields look in the same column), then a text of the row that no
-    // field looks in.
     QTest::addColumn<QStringList>("probes");
-    // One line of what "Избор" shows; empty for the kinds without it.
-    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("detail");  // one line of what "Избор" shows; empty: no "Избор"
 
-    const int M = int(DbKind::Main);
-    const int R = int(DbKind::Reports);
-    // A main-base kind, and when given its reports-base twin, whose line
+    const int M = int(DbKind::Main), R = int(DbKind::Reports);
+    // A main-base kind and, when given, its reports-base twin, whose line
     // ends in the amount.
     auto add = [&](int kind, int reportKind, const QString &table, const QVariantMap &v,
-                   const QStringList &cells, const QStringList &headers, const QStringList &probes,
-                   const QString &detail = {}, const QString &reportDetail = {}) {
+                   const QStringList &cells, const QStringList &probes, const QString &detail = {},
+                   const QString &reportDetail = {}) {
         if (kind)
             QTest::addRow("%d %s", kind, qPrintable(table))
-                << kind << M << table << qint64(41) << v << line(cells) << headers << probes << detail;
+                << kind << M << table << qint64(41) << v << line(cells) << probes << detail;
         if (reportKind)
             QTest::addRow("%d reports %s", reportKind, qPrintable(table))
                 << reportKind << R << table << qint64(41) << v
-                << line(cells + QStringList{u"        1250.00"_s}) << headers + QStringList{u"Сума"_s}
-                << probes << reportDetail;
+                << line(cells + QStringList{u"        1250.00"_s}) << probes << reportDetail;
     };
-    const QStringList payProbes{u"НАРЕДИТЕЛ"_s, u"ПОЛУЧАТЕЛ"_s, u"БАНКА"_s, u"ОСНОВАНИЕ"_s};
+    const QString id = u"   41"_s;
     for (const auto &[kind, reportKind, table] :
          {std::tuple{1, 20, u"PlnBTable"_s}, {2, 21, u"BPlnTable"_s}, {3, 22, u"PlnTable"_s},
           {13, 28, u"PlnB4Table"_s}, {35, 0, u"PlnMTable"_s}}) {
         const QString n = QString::number(kind);
         add(kind, reportKind, table,
             {{u"DoBanka"_s, u"Банка "_s + n}, {u"Poluchatel"_s, u"Получател "_s + n},
-             {u"Nareditel"_s, u"Наредител "_s + n}, {u"Osnovanie"_s, u"Основание "_s + n},
-             {u"suma"_s, u"1250"_s}},
-            {u"   41"_s, w(u"Банка "_s + n, 15), w(u"Получател "_s + n, 20), w(u"Наредител "_s + n, 20),
+             {u"Nareditel"_s, u"Наредител "_s + n}, {u"Osnovanie"_s, u"Основание "_s + n}, {u"suma"_s, u"1250"_s}},
+            {id, w(u"Банка "_s + n, 15), w(u"Получател "_s + n, 20), w(u"Наредител "_s + n, 20),
              w(u"Основание "_s + n, 25)},
-            paymentHeaders, payProbes);
+            {u"НАРЕДИТЕЛ"_s, u"ПОЛУЧАТЕЛ"_s, u"БАНКА"_s, u"ОСНОВАНИЕ"_s});
     }
     add(0, 29, u"PlnMTable"_s,
         {{u"DoBanka"_s, u"Банка"_s}, {u"Poluchatel"_s, u"Получател"_s}, {u"Nareditel"_s, u"Наредител"_s},
          {u"Osnovanie"_s, u"Основание 29 за внос на стока"_s}, {u"suma"_s, u"1250"_s}},
-        {u"   41"_s, w(u"Банка"_s, 15), w(u"Получател"_s, 20), w(u"Наредител"_s, 20),
-         u"Основание 29 за внос на с"_s},
-        paymentHeaders, payProbes, {}, u"Основание: Основание 29 за внос на стока"_s);
+        {id, w(u"Банка"_s, 15), w(u"Получател"_s, 20), w(u"Наредител"_s, 20), u"Основание 29 за внос на с"_s},
+        {u"НАРЕДИТЕЛ"_s, u"ПОЛУЧАТЕЛ"_s, u"БАНКА"_s, u"ОСНОВАНИЕ"_s}, {},
+        u"Основание: Основание 29 за внос на стока"_s);
     add(4, 23, u"IskTable"_s,
         {{u"DoBanka"_s, u"Инвестбанк"_s}, {u"Poluchatel"_s, u"Топлофикация"_s},
          {u"Platec"_s, u"Георги Иванов"_s}, {u"Osnovanie"_s, u"Отопление"_s}, {u"suma"_s, u"1250"_s}},
-        {u"   41"_s, w(u"Инвестбанк"_s, 15), w(u"Топлофикация"_s, 20), w(u"Георги Иванов"_s, 20),
-         w(u"Отопление"_s, 25)},
-        {u"До банка"_s, u"Получател"_s, u"Платец"_s, u"Основание"_s},
+        {id, w(u"Инвестбанк"_s, 15), w(u"Топлофикация"_s, 20), w(u"Георги Иванов"_s, 20), w(u"Отопление"_s, 25)},
         {u"ГЕОРГИ"_s, u"ТОПЛО"_s, u"ИНВЕСТ"_s, u"ОТОПЛЕНИЕ"_s});
     add(5, 24, u"VnosTable"_s,
         {{u"DoBanka"_s, u"Пощенска банка"_s}, {u"Vnositel"_s, u"Петър Колев"_s},
          {u"Nareditel"_s, u"ЕТ Слънце"_s}, {u"Osnovanie"_s, u"Вноска"_s}, {u"suma"_s, u"1250"_s}},
-        {u"   41"_s, w(u"Пощенска банка"_s, 15), w(u"Петър Колев"_s, 20), w(u"ЕТ Слънце"_s, 20),
-         w(u"Вноска"_s, 25)},
-        {u"До банка"_s, u"Вносител"_s, u"В полза на"_s, u"Основание"_s},
+        {id, w(u"Пощенска банка"_s, 15), w(u"Петър Колев"_s, 20), w(u"ЕТ Слънце"_s, 20), w(u"Вноска"_s, 25)},
         {u"КОЛЕВ"_s, u"СЛЪНЦЕ"_s, u"ПОЩЕНСКА"_s, u"ВНОСКА"_s});
     add(6, 25, u"RazTable"_s,
         {{u"DoBanka"_s, u"ДСК"_s}, {u"Poluchatel"_s, u"Стоян Стоев"_s}, {u"Nareditel"_s, u"Фирма Раз ООД"_s},
          {u"suma"_s, u"1250"_s}, {u"egn"_s, u"7501011234"_s}, {u"pDate"_s, QDate(2024, 5, 3)}},
-        {u"   41"_s, w(u"ДСК"_s, 15), w(u"Стоян Стоев"_s, 20), w(u"Фирма Раз ООД"_s, 20)},
-        {u"До банка"_s, u"Получател"_s, u"Наредител"_s}, {u"РАЗ"_s, u"СТОЯН"_s, u"ДСК"_s, u"7501011234"_s},
-        u"Дата: 03.05.2024"_s, u"Сума: 1250.00"_s);
+        {id, w(u"ДСК"_s, 15), w(u"Стоян Стоев"_s, 20), w(u"Фирма Раз ООД"_s, 20)},
+        {u"РАЗ"_s, u"СТОЯН"_s, u"ДСК"_s, u"7501011234"_s}, u"Дата: 03.05.2024"_s, u"Сума: 1250.00"_s);
     add(11, 26, u"PKOTable"_s,
         {{u"Firma"_s, u"Моята фирма"_s}, {u"Vnositel"_s, u"Касиер Пенка"_s},
          {u"Osnovanie"_s, u"Връщане аванс"_s}, {u"suma"_s, u"1250"_s}, {u"Bulstat"_s, u"831234567"_s}},
-        {u"   41"_s, w(u"Касиер Пенка"_s, 20), w(u"Моята фирма"_s, 20), w(u"Връщане аванс"_s, 25)},
-        {u"Вносител"_s, u"Фирма"_s, u"Основание"_s}, {u"ПЕНКА"_s, u"МОЯТА"_s, u"АВАНС"_s, u"831234567"_s});
+        {id, w(u"Касиер Пенка"_s, 20), w(u"Моята фирма"_s, 20), w(u"Връщане аванс"_s, 25)},
+        {u"ПЕНКА"_s, u"МОЯТА"_s, u"АВАНС"_s, u"831234567"_s});
     add(12, 27, u"RKOTable"_s,
         {{u"Firma"_s, u"Моята фирма"_s}, {u"Poluchatel"_s, u"Шофьор Иван"_s},
          {u"Osnovanie"_s, u"Командировка"_s}, {u"suma"_s, u"1250"_s}, {u"Karta"_s, u"Лична карта"_s}},
-        {u"   41"_s, w(u"Шофьор Иван"_s, 20), w(u"Моята фирма"_s, 20), w(u"Командировка"_s, 25)},
-        {u"Получател"_s, u"Фирма"_s, u"Основание"_s}, {u"МОЯТА"_s, u"ШОФЬОР"_s, u"КОМАНДИРОВКА"_s, u"КАРТА"_s});
+        {id, w(u"Шофьор Иван"_s, 20), w(u"Моята фирма"_s, 20), w(u"Командировка"_s, 25)},
+        {u"МОЯТА"_s, u"ШОФЬОР"_s, u"КОМАНДИРОВКА"_s, u"КАРТА"_s});
     add(7, 0, u"KlientTable"_s,
         {{u"KlIme"_s, u"Гама Трейд ЕООД - клон Пловдив Изток"_s}, {u"BankIme"_s, u"УниКредит Булбанк АД"_s},
          {u"IBAN"_s, u"BG80BNBG96611020345678"_s}, {u"Phone"_s, u"Доставчик на хартия"_s}},
-        {u"   41"_s, u"Гама Трейд ЕООД - клон Пл"_s, u"УниКредит Булба"_s, u"BG80BNBG96611020345678"_s,
+        {id, u"Гама Трейд ЕООД - клон Пл"_s, u"УниКредит Булба"_s, u"BG80BNBG96611020345678"_s,
          w(u"Доставчик на хартия"_s, 25)},
-        {u"Име на контрагента"_s, u"Име на банката"_s, u"Банкова сметка"_s, u"Коментар"_s},
         {u"ИЗТОК"_s, u"ИЗТОК"_s, u"ИЗТОК"_s, u"БУЛБАНК"_s});
     QTest::newRow("8 ParagrafTable, numbered by Row")
         << 8 << M << u"ParagrafTable"_s << qint64(3)
-        << QVariantMap{{u"kod"_s, u"551400"_s}, {u"ime"_s, u"Вноски за ДОО"_s}}
-        << u"    3 | 551400       | Вноски за ДОО"_s << QStringList{u"Параграф"_s, u"Обяснителен текст"_s}
+        << QVariantMap{{u"kod"_s, u"551400"_s}, {u"ime"_s, u"Вноски за ДОО"_s}} << u"    3 | 551400       | Вноски за ДОО"_s
         << QStringList{u"ДОО"_s, u"ДОО"_s, u"ДОО"_s, u"5514"_s} << u"Обяснителен текст: Вноски за ДОО"_s;
     add(9, 0, u"MassTable"_s,
         {{u"DoBanka"_s, u"ЦКБ"_s}, {u"IBANp"_s, u"BG11CECB97901012345678"_s},
          {u"Nareditel"_s, u"ОБЩИНА ЧЕПЕЛАРЕ"_s}, {u"suma"_s, u"1234,5"_s}, {u"SEBRA"_s, u"554433"_s}},
-        {u"   41"_s, w(u"ЦКБ"_s, 15), u"BG11CECB97901012345678"_s, w(u"ОБЩИНА ЧЕПЕЛАРЕ"_s, 20),
-         u"        1234.50"_s},
-        {u"До банка"_s, u"IBAN на получателя"_s, u"Наредител"_s, u"Сума"_s},
+        {id, w(u"ЦКБ"_s, 15), u"BG11CECB97901012345678"_s, w(u"ОБЩИНА ЧЕПЕЛАРЕ"_s, 20), u"        1234.50"_s},
         {u"ЧЕПЕЛАРЕ"_s, u"CECB"_s, u"ЦКБ"_s, u"554433"_s}, u"Код по МФ в СЕБРА: 554433"_s);
     add(10, 0, u"SDDTable"_s,
         {{u"DoBanka"_s, u"ОББ"_s}, {u"Poluchatel"_s, u"Енерго Про"_s}, {u"Platec"_s, u"Веселин Димов"_s},
          {u"uslovia"_s, u"Ежемесечно"_s}},
-        {u"   41"_s, w(u"ОББ"_s, 15), w(u"Енерго Про"_s, 20), w(u"Веселин Димов"_s, 20)},
-        {u"До банка"_s, u"Получател"_s, u"Платец"_s}, {u"ВЕСЕЛИН"_s, u"ЕНЕРГО"_s, u"ОББ"_s, u"ЕЖЕМЕСЕЧНО"_s},
-        u"Условия: Ежемесечно"_s);
+        {id, w(u"ОББ"_s, 15), w(u"Енерго Про"_s, 20), w(u"Веселин Димов"_s, 20)},
+        {u"ВЕСЕЛИН"_s, u"ЕНЕРГО"_s, u"ОББ"_s, u"ЕЖЕМЕСЕЧНО"_s}, u"Условия: Ежемесечно"_s);
     QTest::newRow("14 KomandTable, numbered by No")
         << 14 << M << u"KomandTable"_s << qint64(17)
         << QVariantMap{{u"Ime"_s, u"Иван Иванов"_s}, {u"Do"_s, u"Варна"_s},
@@ -363,17 +278,15 @@ void TestFindList::eachKindReadsItsOwnTable_data()
                        {u"Work"_s, u"Монтаж"_s}}
         << line({u"   17"_s, w(u"Иван Иванов"_s, 20), w(u"Варна"_s, 20), u"Завод Девня Цимент АД, це"_s,
                  u"15.03.2024"_s})
-        << QStringList{u"Трите имена"_s, u"Командирован до"_s, u"Място, организация"_s, u"Дата"_s}
         << QStringList{u"ИВАНОВ"_s, u"ВАРНА"_s, u"ДЕВНЯ"_s, u"МОНТАЖ"_s} << QString();
-    QTest::newRow("15 NotesTable")
-        << 15 << M << u"NotesTable"_s << qint64(4) << QVariantMap{{u"Ime"_s, u"Общината"_s}}
-        << u"    4 | Общината            "_s << QStringList{u"Текст"_s}
-        << QStringList{u"ОБЩ"_s, u"ОБЩ"_s, u"ОБЩ"_s, QString()} << QString();
+    QTest::newRow("15 NotesTable") << 15 << M << u"NotesTable"_s << qint64(4)
+                                   << QVariantMap{{u"Ime"_s, u"Общината"_s}} << u"    4 | Общината            "_s
+                                   << QStringList{u"ОБЩ"_s, u"ОБЩ"_s, u"ОБЩ"_s, QString()} << QString();
     add(36, 0, u"BuyTable"_s,
         {{u"DoBanka"_s, u"ПИБ"_s}, {u"Titul"_s, u"Елена Тодорова"_s}, {u"vidValuta0"_s, u"EUR"_s},
          {u"suma0"_s, u"1000"_s}, {u"suma1"_s, u"7"_s}},
-        {u"   41"_s, w(u"ПИБ"_s, 15), w(u"Елена Тодорова"_s, 20), w(u"EUR"_s, 20), u"        1000.00"_s},
-        {u"До банка"_s, u"Титуляр"_s, u"Валута"_s, u"Сума"_s}, {u"ЕЛЕНА"_s, u"ЕЛЕНА"_s, u"ПИБ"_s, u"EUR"_s});
+        {id, w(u"ПИБ"_s, 15), w(u"Елена Тодорова"_s, 20), w(u"EUR"_s, 20), u"        1000.00"_s},
+        {u"ЕЛЕНА"_s, u"ЕЛЕНА"_s, u"ПИБ"_s, u"EUR"_s});
 }
 
 void TestFindList::eachKindReadsItsOwnTable()
@@ -384,17 +297,12 @@ void TestFindList::eachKindReadsItsOwnTable()
     QFETCH(qint64, key);
     QFETCH(QVariantMap, values);
     QFETCH(QString, expected);
-    QFETCH(QStringList, headers);
     QFETCH(QStringList, probes);
     QFETCH(QString, detail);
-
     TempStore t;
     put(t, DbKind(db), table, key, values);
-    putDecoys(t, DbKind(db), table, values);
-
     const FindListView v = list(t, kind, QString(), 0, key);
     QCOMPARE(v.lines, QStringList{expected});
-    QCOMPARE(v.headers, headers);
     QCOMPARE(v.selected, 0);
     QCOMPARE(NumberOfLine(v.lines.first()), key);
     QCOMPARE(v.expandable, !detail.isEmpty());
@@ -404,12 +312,10 @@ void TestFindList::eachKindReadsItsOwnTable()
 
     // Each search field looks in its own column, and no field in the last probe's.
     for (int field = 0; field < 3; ++field)
-        for (int p = 0; p < 4; ++p) {
-            const bool shouldFind = probes[p] == probes[field];
-            if (!probes[p].isEmpty())
-                QVERIFY2(list(t, kind, probes[p], field).lines.size() == (shouldFind ? 1 : 0),
-                         qPrintable(u"field %1, text %2"_s.arg(field).arg(probes[p])));
-        }
+        for (const QString &probe : probes)
+            if (!probe.isEmpty())
+                QVERIFY2(list(t, kind, probe, field).lines.size() == (probe == probes[field] ? 1 : 0),
+                         qPrintable(u"field %1, text %2"_s.arg(field).arg(probe)));
     QVERIFY2(t.ui.shown().isEmpty(), qPrintable(t.ui.texts().join(u'\n')));
 }
 
@@ -457,11 +363,10 @@ void TestFindList::runFind()
     putPln(t, 1, u"ОББ"_s, u"Мария"_s, u"Алфа"_s, u"Наем"_s);
     putPln(t, 2, u"ДСК"_s, u"Иван Иванов"_s, u"Делта"_s, u"Услуга"_s);
     t.ui.pickNumber(pick);
-    const QString got = RunFind(*t.store, t.ui, FindQuery{3, QString(), 0, 1},
-                                u"Платежно нареждане за кредитен превод"_s);
-    QCOMPARE(got, result);
+    const QString title = u"Платежно нареждане за кредитен превод"_s;
+    QCOMPARE(RunFind(*t.store, t.ui, FindQuery{3, QString(), 0, 1}, title), result);
     QCOMPARE(t.ui.pendingAnswers(), 0);
-    QCOMPARE(t.ui.lastList().caption, u"Платежно нареждане за кредитен превод"_s);
+    QCOMPARE(t.ui.lastList().caption, title);
     QCOMPARE(t.ui.lastList().lines.size(), 2);
     QCOMPARE(t.ui.lastList().selected, 0);
 }
@@ -471,12 +376,9 @@ void TestFindList::numberOfLine_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("number");
     QTest::newRow("padded number") << u"    7 | ОББ"_s << qint64(7);
-    QTest::newRow("five digits") << u"12345 | ОББ"_s << qint64(12345);
-    QTest::newRow("wider number read whole") << u"123456 | ОББ"_s << qint64(123456);
     QTest::newRow("negative") << u"   -3 | x"_s << qint64(-3);
     QTest::newRow("digits then letters") << u"  12ab"_s << qint64(12);
     QTest::newRow("empty") << QString() << qint64(0);
-    QTest::newRow("blanks only") << u"     "_s << qint64(0);
     QTest::newRow("no number") << u"abc 5"_s << qint64(0);
     QTest::newRow("sign alone") << u"   - | 5"_s << qint64(0);
     QTest::newRow("too large") << u"99999999999999999999"_s << qint64(0);
@@ -487,22 +389,6 @@ void TestFindList::numberOfLine()
     QFETCH(QString, text);
     QFETCH(qint64, number);
     QCOMPARE(NumberOfLine(text), number);
-}
-
-void TestFindList::largeTable()
-{
-    TempStore t;
-    putPln(t, 1, u"Б"_s, u"П"_s, u"Н"_s, u"О"_s);  // creates the table
-    QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
-                   u"WITH RECURSIVE n(k) AS (SELECT 2 UNION ALL SELECT k + 1 FROM n WHERE k < 100000) "
-                   "INSERT INTO PlnTable (kod, DoBanka, poluchatel, nareditel, osnovanie) "
-                   "SELECT k, 'Банка ' || k, 'Получател номер ' || k, 'Наредител ' || k, 'Основание' FROM n"_s));
-    const FindListView all = list(t, 3, QString(), 0, 99999);
-    const FindListView one = list(t, 3, u"НОМЕР 77777"_s, 1);
-    QCOMPARE(all.lines.size(), 100000);
-    QCOMPARE(all.countText, u"Прочетени 100000 записа."_s);
-    QCOMPARE(all.selected, 99998);
-    QCOMPARE(numbers(one), QList<qint64>{77777});
 }
 
 QTEST_GUILESS_MAIN(TestFindList)

@@ -11,22 +11,17 @@ using namespace remitor::test;
 class TestPrinterSettings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void nothingStoredGivesTheDefaultPrinter();
     void choiceIsKeptForTheNextStart();
     void olderFileGainsTheTable();
     void shiftBeyondAnInchIsCut();
 };
 
-void TestPrinterSettings::nothingStoredGivesTheDefaultPrinter()
-{
-    TempStore t;
-    QCOMPARE(LoadPrinterSettings(*t.store), PrinterSettings());
-    QVERIFY(t.ui.shown().isEmpty());
-}
-
 void TestPrinterSettings::choiceIsKeptForTheNextStart()
 {
     TempStore t;
+    // Nothing stored: the default printer, without a word.
+    QCOMPARE(LoadPrinterSettings(*t.store), PrinterSettings());
+    QVERIFY(t.ui.shown().isEmpty());
     QVERIFY(SavePrinterSettings(*t.store, {u"HP_LaserJet_4050"_s, 45, -30}));
     QVERIFY(SavePrinterSettings(*t.store, {u"Kyocera_FS-1020D"_s, 45, -30}));
     // A new run reads the file afresh.
