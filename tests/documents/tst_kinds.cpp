@@ -243,11 +243,11 @@ void TestKinds::rules()
     QFETCH(QString, shown);
     QFETCH(QString, stored);
     Fixture f(id);
-    const FieldSpec &spec = specOf(f.flow.kind(), field);
+    const FieldSpec &entry = specOf(f.flow.kind(), field);
     if (!before.isEmpty())
-        f.flow.take(spec, before);
-    f.flow.take(spec, typed);
-    QCOMPARE(f.flow.display(spec), shown);
+        f.flow.take(entry, before);
+    f.flow.take(entry, typed);
+    QCOMPARE(f.flow.display(entry), shown);
     if (!stored.isEmpty())
         QCOMPARE(f.rec().text(field).trimmed(), stored);
 }
