@@ -26,10 +26,6 @@ void TestDates::dateTexts_data()
 
     QTest::newRow("January") << QDate(2010, 1, 5) << u"05.01.2010"_s << u"05.01.2010"_s
                              << u"05 януари 2010 г."_s;
-    QTest::newRow("May") << QDate(2010, 5, 5) << u"05.05.2010"_s << u"05.05.2010"_s
-                         << u"05 май 2010 г."_s;
-    QTest::newRow("December") << QDate(1999, 12, 31) << u"31.12.1999"_s << u"31.12.1999"_s
-                              << u"31 декември 1999 г."_s;
     // The old zero date is an ordinary day here; only the null date is empty.
     QTest::newRow("30.12.1899") << QDate(1899, 12, 30) << u"30.12.1899"_s << u"30.12.1899"_s
                                 << u"30 декември 1899 г."_s;
@@ -55,28 +51,17 @@ void TestDates::normalize_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("shown");  // what the field holds afterwards
 
-    QTest::newRow("slashes") << u"5/1/2010"_s << u"05.01.2010"_s << u"5.1.2010"_s;
-    QTest::newRow("already tidy") << u"05.01.2010"_s << u"05.01.2010"_s << u"05.01.2010"_s;
     QTest::newRow("dashes and blanks around") << u"  5-1-2010 "_s << u"05.01.2010"_s << u"5.1.2010"_s;
-    QTest::newRow("blanks between") << u"5 1 2010"_s << u"05.01.2010"_s << u"5.1.2010"_s;
     QTest::newRow("time after the date") << u"05.01.2010 12:30"_s << u"05.01.2010"_s
                                          << u"05.01.2010"_s;
-    QTest::newRow("two-digit year, 2000s") << u"5.1.10"_s << u"05.01.2010"_s << u"5.1.10"_s;
-    QTest::newRow("two-digit year, 1900s") << u"5.1.45"_s << u"05.01.1945"_s << u"5.1.45"_s;
     QTest::newRow("window edge 29") << u"1.1.29"_s << u"01.01.2029"_s << u"1.1.29"_s;
     QTest::newRow("window edge 30") << u"1.1.30"_s << u"01.01.1930"_s << u"1.1.30"_s;
     QTest::newRow("doubled separator") << u"5..1.2010"_s << u"05.01.2010"_s << u"5..1.2010"_s;
-    QTest::newRow("leap day") << u"29.02.2012"_s << u"29.02.2012"_s << u"29.02.2012"_s;
-    QTest::newRow("no leap day") << u"29.02.2011"_s << QString() << u"29.02.2011"_s;
     QTest::newRow("no such date") << u"31.02.2010"_s << QString() << u"31.02.2010"_s;
-    QTest::newRow("month 13") << u"1.13.2010"_s << QString() << u"1.13.2010"_s;
-    QTest::newRow("day 0") << u"0.1.2010"_s << QString() << u"0.1.2010"_s;
     QTest::newRow("one separator") << u"1.2"_s << QString() << u"1.2"_s;
     QTest::newRow("day and month only") << u"1.2."_s << QString() << u"1.2."_s;
     QTest::newRow("four parts") << u"1.2.3.4"_s << QString() << u"1.2.3.4"_s;
-    QTest::newRow("digits only") << u"05012010"_s << QString() << u"05012010"_s;
     QTest::newRow("words") << u"вчера"_s << QString() << u"....."_s;
-    QTest::newRow("empty") << QString() << QString() << QString();
 }
 
 void TestDates::normalize()
@@ -98,14 +83,10 @@ void TestDates::monthText_data()
 
     QTest::newRow("long form") << u"05 януари 2010 г."_s << QDate(2010, 1, 5);
     QTest::newRow("May") << u"  17 май 2011 г. "_s << QDate(2011, 5, 17);
-    QTest::newRow("capitals") << u"01 ДЕКЕМВРИ 2009 г."_s << QDate(2009, 12, 1);
     QTest::newRow("no such day") << u"31 ноември 2010 г."_s << QDate();
     QTest::newRow("without the year ending") << u"05 януари 2010"_s << QDate();
     QTest::newRow("short form") << u"05.01.2010"_s << QDate(2010, 1, 5);
-    QTest::newRow("short form with slashes") << u"5/1/2010"_s << QDate(2010, 1, 5);
-    QTest::newRow("unknown month") << u"05 xyz 2010 г."_s << QDate();
     QTest::newRow("short text") << u"05"_s << QDate();
-    QTest::newRow("empty") << QString() << QDate();
 }
 
 void TestDates::monthText()

@@ -18,7 +18,6 @@ private Q_SLOTS:
     void fixedWidth_data();
     void fixedWidth();
     void fixedWidthRoundTrip();
-    void moneyFromDouble_data();
     void moneyFromDouble();
     void spread_data();
     void spread();
@@ -32,25 +31,17 @@ void TestFormatting::parseAmount_data()
     QTest::addColumn<qint64>("raw");  // ten-thousandths
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("decimal comma") << u"12,50"_s << 125000LL << u"12.50"_s;
     QTest::newRow("grouped with blanks") << u"  1 234,56  "_s << 12345600LL << u"1 234.56"_s;
-    QTest::newRow("grouped with no-break blank") << u"1\u00A0234,56"_s << 12345600LL << u"1\u00A0234.56"_s;
     QTest::newRow("unit after the number") << u"12.5 лв"_s << 125000LL << u"12.5 лв"_s;
     QTest::newRow("text before the number") << u"лв 12"_s << 0LL << u"лв 12"_s;
-    QTest::newRow("no digits") << u"abc"_s << 0LL << u"abc"_s;
-    QTest::newRow("empty") << QString() << 0LL << QString();
-    QTest::newRow("blanks only") << u"   "_s << 0LL << QString();
-    QTest::newRow("minus") << u"-5"_s << -50000LL << u"-5"_s;
-    QTest::newRow("blank after the sign") << u"+ 7"_s << 70000LL << u"+ 7"_s;
+    QTest::newRow("minus, blank after the sign") << u"- 7"_s << -70000LL << u"- 7"_s;
     QTest::newRow("two signs") << u"--5"_s << 0LL << u"--5"_s;
     QTest::newRow("second point stops") << u"1,2,3"_s << 12000LL << u"1.2.3"_s;
-    QTest::newRow("no leading zero") << u".5"_s << 5000LL << u".5"_s;
     QTest::newRow("exponent") << u"1e3"_s << 10000000LL << u"1e3"_s;
     QTest::newRow("negative exponent") << u"2,5D-1"_s << 2500LL << u"2.5D-1"_s;
     QTest::newRow("letter without exponent digits") << u"5 E"_s << 50000LL << u"5 E"_s;
     QTest::newRow("fifth decimal rounds up") << u"0.00005"_s << 1LL << u"0.00005"_s;
     QTest::newRow("fifth decimal rounds down") << u"0.00004"_s << 0LL << u"0.00004"_s;
-    QTest::newRow("many decimals") << u"12.3456789"_s << 123457LL << u"12.3456789"_s;
     QTest::newRow("many leading zeros") << u"000000000000000000000012"_s << 120000LL
                                         << u"000000000000000000000012"_s;
     QTest::newRow("largest amount") << u"922337203685477.5807"_s
@@ -58,7 +49,6 @@ void TestFormatting::parseAmount_data()
                                     << u"922337203685477.5807"_s;
     QTest::newRow("one beyond the largest") << u"922337203685477.5808"_s << 0LL
                                             << u"922337203685477.5808"_s;
-    QTest::newRow("twenty digits") << u"99999999999999999999"_s << 0LL << u"99999999999999999999"_s;
     QTest::newRow("huge exponent") << u"1e400"_s << 0LL << u"1e400"_s;
 }
 
@@ -83,33 +73,19 @@ void TestFormatting::fixedWidth_data()
 
     QTest::newRow("zero, zero-padded") << u"zero"_s << 0LL << 6 << 2 << u"000000"_s;
     QTest::newRow("zero, space-padded") << u"space"_s << 0LL << 6 << 2 << u"      "_s;
-    QTest::newRow("zero, comma") << u"comma"_s << 0LL << 12 << 2 << QString(12, u' ');
     QTest::newRow("amount box") << u"comma"_s << 12345000LL << 12 << 2 << u"     1234,50"_s;
-    QTest::newRow("screen amount") << u"space"_s << 12345000LL << 12 << 2 << u"     1234.50"_s;
-    QTest::newRow("zero-padded amount") << u"zero"_s << 12345000LL << 12 << 2 << u"000001234.50"_s;
-    QTest::newRow("overflow, space-padded") << u"space"_s << 1234567890000LL << 6 << 0 << u"Препъл"_s;
-    QTest::newRow("overflow, zero-padded") << u"zero"_s << 1234567890000LL << 6 << 0 << u"Препъл"_s;
-    QTest::newRow("overflow keeps no comma") << u"comma"_s << 1234567890000LL << 11 << 2
-                                             << u"Препълва   "_s;
     QTest::newRow("overflow wider than the word") << u"space"_s << 1234567890000LL << 40 << 31
                                                   << u"Препълва"_s + QString(32, u' ');
-    QTest::newRow("rounding down is no overflow") << u"zero"_s << 123449LL << 6 << 2 << u"012.34"_s;
     QTest::newRow("half rounds up") << u"zero"_s << 123450LL << 6 << 2 << u"012.35"_s;
     QTest::newRow("rounding up into a new digit") << u"space"_s << 9999950LL << 6 << 2 << u"Препъл"_s;
-    QTest::newRow("just fits") << u"space"_s << 9999940LL << 6 << 2 << u"999.99"_s;
     QTest::newRow("below half a stotinka") << u"space"_s << 40LL << 6 << 2 << u"  0.00"_s;
     QTest::newRow("tiny negative prints no sign") << u"space"_s << -10LL << 6 << 2 << u"  0.00"_s;
     QTest::newRow("negative, space-padded") << u"space"_s << -125000LL << 8 << 2 << u"  -12.50"_s;
     QTest::newRow("negative, zero-padded") << u"zero"_s << -125000LL << 8 << 2 << u"-0012.50"_s;
-    QTest::newRow("negative, comma") << u"comma"_s << -125000LL << 8 << 2 << u"  -12,50"_s;
-    QTest::newRow("sign makes it overflow") << u"space"_s << -1234560000LL << 6 << 0 << u"Препъл"_s;
     QTest::newRow("more decimals than kept") << u"space"_s << 50000LL << 10 << 6 << u"  5.000000"_s;
     QTest::newRow("decimals wider than the field") << u"zero"_s << 50000LL << 6 << 6 << u"Препъл"_s;
     QTest::newRow("width 0") << u"space"_s << 50000LL << 0 << 2 << QString();
-    QTest::newRow("negative width") << u"zero"_s << 0LL << -3 << 2 << QString();
     QTest::newRow("day of a date") << u"int"_s << 5LL << 2 << 0 << u"05"_s;
-    QTest::newRow("year of a date") << u"int"_s << 2010LL << 4 << 0 << u"2010"_s;
-    QTest::newRow("whole number overflow") << u"int"_s << 12345LL << 4 << 0 << u"Преп"_s;
     QTest::newRow("largest whole number") << u"int"_s << std::numeric_limits<qint64>::min() << 20 << 0
                                           << u"-9223372036854775808"_s;
 }
@@ -122,16 +98,11 @@ void TestFormatting::fixedWidth()
     QFETCH(int, decimals);
     QFETCH(QString, expected);
     const Money money = Money::fromRaw(value);
-    QString actual;
-    if (kind == u"zero")
-        actual = remitor::FormatZeroPadded(money, width, decimals);
-    else if (kind == u"space")
-        actual = remitor::FormatSpacePadded(money, width, decimals);
-    else if (kind == u"comma")
-        actual = remitor::FormatSpacePaddedComma(money, width, decimals);
-    else
-        actual = remitor::FormatZeroPadded(value, width, decimals);
-    QCOMPARE(actual, expected);
+    QCOMPARE(kind == u"zero"    ? remitor::FormatZeroPadded(money, width, decimals)
+             : kind == u"space" ? remitor::FormatSpacePadded(money, width, decimals)
+             : kind == u"comma" ? remitor::FormatSpacePaddedComma(money, width, decimals)
+                                : remitor::FormatZeroPadded(value, width, decimals),
+             expected);
 }
 
 // Over many amounts: always exactly `width` characters; what is printed reads
@@ -164,43 +135,23 @@ void TestFormatting::fixedWidthRoundTrip()
         if (!fits || raw == 0)
             continue;
         QCOMPARE(space.trimmed(), wide);
-        qint64 halfStep = 5000;
-        for (int i = 0; i < decimals; ++i)
-            halfStep /= 10;
-        const qint64 diff = remitor::ParseAmount(space).raw() - raw;
-        QVERIFY2(std::abs(diff) <= halfStep, qPrintable(space));
+        const qint64 halfStep = 5000 / qint64(std::pow(10, decimals));
+        QVERIFY2(std::abs(remitor::ParseAmount(space).raw() - raw) <= halfStep, qPrintable(space));
         QCOMPARE(remitor::ParseAmount(zero).raw(), remitor::ParseAmount(space).raw());
     }
 }
 
 // The buy/sell amounts are kept as Double: they come into Money at the
 // nearest ten-thousandth, and what cannot be an amount does not come in.
-void TestFormatting::moneyFromDouble_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<bool>("fits");
-    QTest::addColumn<qint64>("raw");
-
-    QTest::newRow("binary fraction") << 0.1 + 0.2 << true << 3000LL;
-    QTest::newRow("typed amount") << 1234.56 << true << 12345600LL;
-    QTest::newRow("negative, half away") << -0.00005 << true << -1LL;
-    QTest::newRow("too large") << 1e300 << false << 0LL;
-    QTest::newRow("2^63 ten-thousandths") << 922337203685477.5808 << false << 0LL;
-    QTest::newRow("not a number") << std::nan("") << false << 0LL;
-    QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << false << 0LL;
-}
-
 void TestFormatting::moneyFromDouble()
 {
-    QFETCH(double, value);
-    QFETCH(bool, fits);
-    QFETCH(qint64, raw);
-    const std::optional<Money> m = Money::fromDouble(value);
-    QCOMPARE(m.has_value(), fits);
-    if (fits) {
-        QCOMPARE(m->raw(), raw);
-        QCOMPARE(Money::fromDouble(m->toDouble()), m);
-    }
+    using Amount = std::optional<Money>;
+    QCOMPARE(Money::fromDouble(0.1 + 0.2), Amount(Money::fromRaw(3000)));
+    QCOMPARE(Money::fromDouble(-0.00005), Amount(Money::fromRaw(-1)));  // half away from zero
+    const Money typed = Money::fromRaw(12345600);
+    QCOMPARE(Money::fromDouble(typed.toDouble()), Amount(typed));
+    QCOMPARE(Money::fromDouble(922337203685477.5808), Amount());  // 2^63 ten-thousandths
+    QCOMPARE(Money::fromDouble(std::nan("")), Amount());
 }
 
 void TestFormatting::spread_data()
@@ -210,18 +161,12 @@ void TestFormatting::spread_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("trimmed");
 
-    QTest::newRow("code") << u"BG80"_s << false << u"B G 8 0 "_s << u"BG80"_s;
     QTest::newRow("blanks around") << u"  BNBG  "_s << false << u"B N B G "_s << u"BNBG"_s;
-    QTest::newRow("blanks inside skipped") << u"B G"_s << false << u"B G "_s << u"B G"_s;
-    QTest::newRow("Cyrillic") << u"ЛВ"_s << false << u"Л В "_s << u"ЛВ"_s;
-    QTest::newRow("empty") << QString() << false << QString() << QString();
-    QTest::newRow("two groups") << u"BG80BNBG"_s << true << u"B G 8 0   B N B G   "_s << u"BG80BNBG"_s;
     QTest::newRow("IBAN") << u"BG80BNBG96611020345678"_s << true
                           << u"B G 8 0   B N B G   9 6 6 1   1 0 2 0   3 4 5 6   7 8 "_s
                           << u"BG80BNBG96611020345678"_s;
     QTest::newRow("typed in groups") << u" BG80 BNBG "_s << true << u"B G 8 0   B N B G   "_s
                                      << u"BG80 BNBG"_s;
-    QTest::newRow("grouped, empty") << QString() << true << QString() << QString();
 }
 
 void TestFormatting::spread()
@@ -247,7 +192,6 @@ void TestFormatting::blankControlChars()
 void TestFormatting::fileExists()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString file = dir.filePath(u"Remitor.MDB"_s);
     QVERIFY(!remitor::FileExists(file));
     QFile f(file);

@@ -40,16 +40,6 @@ QString randomText(QRandomGenerator &rng)
     }
 }
 
-QString digitsOnly(const QString &s)
-{
-    QString out;
-    for (QChar c : s) {
-        if (c >= u'0' && c <= u'9')
-            out += c;
-    }
-    return out;
-}
-
 } // namespace
 
 class TestFuzz : public QObject {
@@ -76,10 +66,7 @@ void TestFuzz::randomText()
         const QString date = remitor::NormalizeDateText(dateText);
         QVERIFY(dateText.size() <= 10);
         QVERIFY(!date.isEmpty() == dateShape.match(date).hasMatch());
-        QVERIFY(date.isEmpty() || remitor::DateFromText(date).isValid());
         QVERIFY(date.isEmpty() || remitor::NormalizeDateText(date) == date);
-        const QDate stored = remitor::MonthTextToDate(input);
-        QVERIFY(stored.isNull() || stored.isValid());
 
         remitor::test::ScriptedInteraction ui;
         const bool iban = remitor::CheckIBAN(input, &ui);
@@ -88,8 +75,10 @@ void TestFuzz::randomText()
         if (iban && !blank)
             QVERIFY(ibanShape.match(input.trimmed()).hasMatch());
 
+        QString digits = input;
+        digits.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
         QCOMPARE(remitor::CheckBulstat(input, 0, nullptr),
-                 remitor::CheckBulstat(digitsOnly(input), 0, nullptr));
+                 remitor::CheckBulstat(digits, 0, nullptr));
 
         QString spreadText = input;
         const QString spread = remitor::SpreadChars(spreadText);
@@ -103,6 +92,8 @@ void TestFuzz::randomText()
         QVERIFY(std::none_of(blanked.cbegin(), blanked.cend(), [](QChar c) { return c < u' '; }));
         QVERIFY(remitor::GroupInWordsBG(input, rng.bounded(-1, 6)).endsWith(u' '));
         QVERIFY(!remitor::AmountInWordsBG(amount, u"EUR"_s).contains(u"   "));
+        // These need only survive any text.
+        remitor::MonthTextToDate(input);
         remitor::AmountInWordsBG(amount, input);
         remitor::AmountInWordsEN(amount, input);
     }
