@@ -4,7 +4,7 @@
 //
 //   bench_store [orders=100000] [folder=a new temporary one]
 
-#include "app/startup.h"
+#include "session/startup.h"
 #include "store/maintenance.h"
 #include "store/store.h"
 

@@ -1,6 +1,6 @@
 #include "app/gui/main_window.h"
 #include "app/gui/message_interaction.h"
-#include "app/session.h"
+#include "session/session.h"
 
 #include <QApplication>
 #include <QDir>

@@ -355,15 +355,6 @@ private:
     const Statement &m_st;
 };
 
-QString rightTrimmed(QString t)
-{
-    qsizetype n = t.size();
-    while (n > 0 && t.at(n - 1) == u' ')
-        --n;
-    t.truncate(n);
-    return t;
-}
-
 QString columnText(const RowReader &row, const Column &c, const Source &s)
 {
     switch (c.shape) {
@@ -373,7 +364,7 @@ QString columnText(const RowReader &row, const Column &c, const Source &s)
         return d.isEmpty() ? QString(EmptyColumnBlanks, u' ') : d.leftJustified(c.width, u' ', true);
     }
     case Shape::Fixed: return row.text(s).leftJustified(c.width, u' ', true);
-    case Shape::Tail: return rightTrimmed(row.text(s));
+    case Shape::Tail: return RightTrimmed(row.text(s));
     case Shape::Cut: break;
     }
     const QString t = row.text(s);

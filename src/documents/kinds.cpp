@@ -24,11 +24,6 @@ int KindDescriptor::placeOf(const QString &field) const
     return -1;
 }
 
-QString numberText(qint64 n)
-{
-    return n > 0 ? u' ' + QString::number(n) : QString::number(n);
-}
-
 namespace {
 
 QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>> list)

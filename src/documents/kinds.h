@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/formatting.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -89,9 +91,5 @@ struct KindDescriptor {
 const QList<KindDescriptor> &documentKinds();
 const KindDescriptor &kindById(const QString &id);
 const KindDescriptor *kindByTable(const QString &table);
-
-// A number as the program puts it into captions and messages: positive
-// values with a leading blank (" 12"), others as they are.
-QString numberText(qint64 n);
 
 }  // namespace remitor

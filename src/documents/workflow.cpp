@@ -1,6 +1,6 @@
 #include "workflow.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/find_list.h"
 #include "rules/dates.h"
 #include "rules/formatting.h"
@@ -21,15 +21,6 @@ QString AmountDisplayText(Money amount)
 }
 
 namespace {
-
-QString rightTrimmed(QString s)
-{
-    qsizetype end = s.size();
-    while (end > 0 && s.at(end - 1).isSpace())
-        --end;
-    s.truncate(end);
-    return s;
-}
 
 // The leading whole number of a text, as the old programs read it.
 qint64 leadingWholeNumber(const QString &text)
@@ -93,7 +84,7 @@ QString DisplayText(const Record &record, const QString &field, FieldRule rule)
         return FormatSpacePadded(ParseAmount(record.text(field)), 12, 2).trimmed();
     // Long free texts keep the blanks the user typed in front.
     if (f->width >= 85 || rule == FieldRule::RightTrimmed || rule == FieldRule::FirstBreakBlanks)
-        return rightTrimmed(record.text(field));
+        return RightTrimmed(record.text(field));
     return record.text(field).trimmed();
 }
 
@@ -108,7 +99,7 @@ void TakeText(Record &record, const QString &field, FieldRule rule, const QStrin
     case FieldRule::Trimmed: text = text.trimmed(); break;
     case FieldRule::RightTrimmed:
         BlankControlChars(text);
-        text = rightTrimmed(text);
+        text = RightTrimmed(text);
         break;
     case FieldRule::FirstBreakBlanks: {
         const qsizetype at = text.indexOf(u'\n');
@@ -116,7 +107,7 @@ void TakeText(Record &record, const QString &field, FieldRule rule, const QStrin
             const bool crlf = at > 0 && text[at - 1] == u'\r';
             text.replace(crlf ? at - 1 : at, crlf ? 2 : 1, u"   "_s);
         }
-        text = rightTrimmed(text);
+        text = RightTrimmed(text);
         break;
     }
     case FieldRule::DateText: text = NormalizeDateText(text); break;

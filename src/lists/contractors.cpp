@@ -1,6 +1,6 @@
 #include "lists/contractors.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/find_list.h"
 #include "rules/identifiers.h"
 #include "store/maintenance.h"

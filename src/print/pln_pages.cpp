@@ -221,14 +221,6 @@ QString amountText(Money m)
     return u"   "_s + FormatSpacePaddedComma(shown, 12, 2).trimmed();
 }
 
-QString rightTrimmed(const QString &s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-
 }  // namespace
 
 const PageLayout &PrintPlnLayout()
@@ -255,7 +247,7 @@ PageFill FillCreditTransfer(const Record &r, bool secondPage, bool colourPrintin
     }
     for (const auto *name : {u"Poluchatel", u"Bankap", u"Osnovanie", u"poiasnenia", u"Nareditel"}) {
         const QString field = QString::fromUtf16(name);
-        f.setText(field, rightTrimmed(r.text(field)));
+        f.setText(field, RightTrimmed(r.text(field)));
     }
     const qint32 tax = r.integer(u"tax"_s);
     f.setText(u"tax"_s, tax == 0 ? QString() : QString::number(tax));

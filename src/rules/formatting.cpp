@@ -260,6 +260,19 @@ void BlankControlChars(QString &text)
     }
 }
 
+QString RightTrimmed(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1).isSpace())
+        --n;
+    return text.left(n);
+}
+
+QString numberText(qint64 n)
+{
+    return n > 0 ? u' ' + QString::number(n) : QString::number(n);
+}
+
 bool FileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();

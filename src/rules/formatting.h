@@ -48,6 +48,14 @@ QString SpreadCharsGrouped(const QString &text);
 // Replaces every character below a blank (tab, CR, LF, NUL...) by a blank, in place.
 void BlankControlChars(QString &text);
 
+// The text without the blanks (and line ends) at its right end; the blanks
+// a user typed in front stay.
+QString RightTrimmed(const QString &text);
+
+// A number as the program puts it into captions and messages: positive
+// values with a leading blank (" 12"), others as they are.
+QString numberText(qint64 n);
+
 // True when `path` is not empty and names an existing file (not a folder).
 bool FileExists(const QString &path);
 

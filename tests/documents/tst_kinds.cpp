@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/account_replace.h"
 #include "documents/workflow.h"
 #include "store/schema.h"

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/gui/copy_window.h"
 #include "lists/gui/klients_window.h"
 #include "support/gui_support.h"

@@ -1,6 +1,6 @@
 #include "app/gui/help_windows.h"
 #include "app/gui/main_window.h"
-#include "app/session.h"
+#include "session/session.h"
 #include "rules/gui/firma_window.h"
 #include "support/gui_support.h"
 #include "support/scripted_interaction.h"

@@ -1,5 +1,5 @@
 #include "app/gui/main_window.h"
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/gui/editor_window.h"
 #include "print/gui/pln_print.h"
 #include "print/gui/print_preview.h"

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "session/session.h"
 #include "lists/contractors.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "session/startup.h"
 #include "store/maintenance.h"
 #include "store/params.h"
 #include "support/temp_store.h"

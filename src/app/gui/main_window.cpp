@@ -2,7 +2,7 @@
 
 #include "app/gui/help_windows.h"
 #include "app/gui/icons.h"
-#include "app/session.h"
+#include "session/session.h"
 #include "base/gui/twips.h"
 #include "documents/gui/editor_window.h"
 #include "documents/gui/pln_editor.h"

@@ -1,6 +1,6 @@
 #include "message_interaction.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "base/gui/twips.h"
 #include "documents/gui/small_dialogs.h"
 #include "rules/gui/calendar_dialog.h"

@@ -1,6 +1,6 @@
 #include "documents/gui/copy_window.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/account_replace.h"
 
 #include <QHBoxLayout>

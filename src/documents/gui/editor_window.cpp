@@ -1,6 +1,6 @@
 #include "editor_window.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "base/gui/tile_icon.h"
 #include "base/gui/twips.h"
 #include "documents/gui/copy_window.h"

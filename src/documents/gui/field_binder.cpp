@@ -1,6 +1,6 @@
 #include "field_binder.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "base/gui/field_focus.h"
 #include "documents/workflow.h"
 #include "rules/identifiers.h"

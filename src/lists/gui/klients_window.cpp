@@ -1,6 +1,6 @@
 #include "lists/gui/klients_window.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "base/gui/field_focus.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "print/gui/pln_print.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "documents/gui/editor_window.h"
 #include "print/gui/print_preview.h"
 #include "print/pln_pages.h"

@@ -1,6 +1,6 @@
 #include "print/gui/print_preview.h"
 
-#include "app/session.h"
+#include "session/session.h"
 #include "print/gui/page_renderer.h"
 #include "store/store.h"
 

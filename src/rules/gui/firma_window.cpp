@@ -1,9 +1,5 @@
 #include "firma_window.h"
 
-#include "app/session.h"
-#include "base/gui/field_focus.h"
-#include "rules/identifiers.h"
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,20 +8,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/gui/field_focus.h"
+#include "rules/formatting.h"
+#include "rules/identifiers.h"
+#include "session/session.h"
+
 using namespace Qt::StringLiterals;
 
-namespace remitor {
-
-namespace {
-
-QString rightTrimmed(QString s)
+namespace remitor
 {
-    while (s.endsWith(u' '))
-        s.chop(1);
-    return s;
-}
-
-}  // namespace
 
 FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
     : QWidget(parent), m_session(session), m_focus(new FieldFocus(FocusLightYellow, this))
@@ -60,7 +51,7 @@ FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
         edit->setObjectName(QLatin1StringView(r.name));
         const QString field = QLatin1StringView(r.field);
         edit->setMaxLength(session.firma.def().field(field)->width);
-        edit->setText(rightTrimmed(session.firma.text(field)));
+        edit->setText(RightTrimmed(session.firma.text(field)));
         edit->setMinimumWidth(280);
         m_fieldOf.insert(edit, field);
         m_committed.insert(edit, edit->text());
@@ -158,7 +149,7 @@ SignaturesWindow::SignaturesWindow(Session &session, QWidget *parent)
         edit->setObjectName(u"Text%1"_s.arg(i + 1));
         edit->setMaxLength(85);
         edit->setMinimumWidth(560);
-        edit->setText(rightTrimmed(session.params.text(u"podpis%1"_s.arg(i + 1))));
+        edit->setText(RightTrimmed(session.params.text(u"podpis%1"_s.arg(i + 1))));
         label->setBuddy(edit);
         layout->addWidget(label);
         layout->addWidget(edit);
@@ -168,8 +159,7 @@ SignaturesWindow::SignaturesWindow(Session &session, QWidget *parent)
     save->setObjectName(u"cmdSave"_s);
     auto *exit = new QPushButton(u"Изход"_s, this);
     exit->setObjectName(u"cmdExit"_s);
-    for (QPushButton *b : {save, exit})
-        b->setAutoDefault(false);
+    for (QPushButton *b : {save, exit}) b->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &SignaturesWindow::save);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     auto *buttons = new QHBoxLayout;

@@ -1,6 +1,6 @@
 #include "session.h"
 
-#include "app/startup.h"
+#include "session/startup.h"
 #include "store/maintenance.h"
 #include "store/params.h"
 
