@@ -5,6 +5,7 @@
 //   bench_print [runs=50] [folder to keep PrintPln.pdf and PrintPln2.pdf in]
 
 #include "print/gui/page_renderer.h"
+#include "documents/kinds.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
 
@@ -20,6 +21,13 @@ using namespace Qt::StringLiterals;
 using namespace remitor;
 
 namespace {
+
+// The credit transfer order's page, and its filling, as the print command makes them.
+const PageLayout &plnPage(bool secondPage) { return CreditTransferPrint().layout(secondPage); }
+PageFill fillPln(const Record &r, bool secondPage, bool colour)
+{
+    return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s), colour);
+}
 
 Record sampleOrder()
 {
@@ -60,8 +68,8 @@ Record sampleOrder()
 PrintJob jobFor(const Record &r, bool secondPage)
 {
     PrintJob job;
-    job.layout = &CreditTransferPage(secondPage);
-    job.fill = FillCreditTransfer(r, secondPage, true);
+    job.layout = &plnPage(secondPage);
+    job.fill = fillPln(r, secondPage, true);
     job.heightTwips = PageHeightTwips(Copies::Two);
     job.documentName = u"Платежно нареждане за кредитен превод No: 12"_s;
     return job;

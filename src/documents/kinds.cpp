@@ -24,6 +24,15 @@ int KindDescriptor::placeOf(const QString &field) const
     return -1;
 }
 
+const FieldSpec *KindDescriptor::fieldSpec(const QString &field) const
+{
+    for (const QList<FieldSpec> *page : {&entryOrder, &secondPage})
+        for (const FieldSpec &f : *page)
+            if (f.name.compare(field, Qt::CaseInsensitive) == 0)
+                return &f;
+    return nullptr;
+}
+
 namespace {
 
 QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>> list)

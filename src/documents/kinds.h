@@ -86,6 +86,8 @@ struct KindDescriptor {
     QString deleteTitle;     // the name in the delete question and message, when not the title
     QString deleteName() const { return deleteTitle.isEmpty() ? title : deleteTitle; }
     int placeOf(const QString &field) const;  // -1 when not in the entry order
+    // The field of either page by name, without regard to case; null when none.
+    const FieldSpec *fieldSpec(const QString &field) const;
 };
 
 const QList<KindDescriptor> &documentKinds();

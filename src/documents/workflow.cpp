@@ -143,6 +143,33 @@ void TakeText(Record &record, const QString &field, FieldRule rule, const QStrin
     }
 }
 
+qint64 OptionValue(const Record &r, const QString &field)
+{
+    switch (r.def().field(field)->type) {
+    case FieldType::Boolean: return r.boolean(field) ? 1 : 0;
+    case FieldType::Int16:
+    case FieldType::Int32: return r.integer(field);
+    case FieldType::Money: return r.money(field).wholeUnits();
+    case FieldType::Double: return qint64(r.real(field));
+    case FieldType::Date: return 0;
+    case FieldType::Text: break;
+    }
+    return leadingWholeNumber(r.text(field));
+}
+
+void SetOptionValue(Record &r, const QString &field, qint64 value)
+{
+    switch (r.def().field(field)->type) {
+    case FieldType::Boolean: r.setBoolean(field, value != 0); return;
+    case FieldType::Int16:
+    case FieldType::Int32: r.setInteger(field, value); return;
+    case FieldType::Money: r.setMoney(field, Money::fromUnits(value)); return;
+    case FieldType::Double: r.setReal(field, double(value)); return;
+    case FieldType::Date: return;
+    case FieldType::Text: r.setText(field, QString::number(value)); return;
+    }
+}
+
 Record ConvertRecord(const Record &from, const TableDef &to)
 {
     Record out(to);

@@ -15,6 +15,10 @@ struct DocumentState;
 // display and commit rules of every editor.
 QString DisplayText(const Record &record, const QString &field, FieldRule rule);
 void TakeText(Record &record, const QString &field, FieldRule rule, const QString &text);
+// The value of a flag, option or small number field as the option buttons
+// and check boxes compare it, and the value they store.
+qint64 OptionValue(const Record &record, const QString &field);
+void SetOptionValue(Record &record, const QString &field, qint64 value);
 // "###########0.00": at least one integer digit, two decimals, no grouping;
 // empty for zero or less.
 QString AmountDisplayText(Money amount);

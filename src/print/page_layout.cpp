@@ -126,7 +126,7 @@ PageElement box(int left, int top, int width, int height, quint32 colour, int li
 }
 
 PageElement check(const QString &name, const QString &text, int left, int top, int size,
-                  const TextStyle &style)
+                  const TextStyle &style, const QString &field, int value)
 {
     PageElement e;
     e.kind = PageElement::Kind::Check;
@@ -137,6 +137,9 @@ PageElement check(const QString &name, const QString &text, int left, int top, i
     e.width = size;
     e.height = size;
     e.style = style;
+    e.format = ValueFormat::Check;
+    e.field = field;
+    e.checkValue = value;
     return e;
 }
 

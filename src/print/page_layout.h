@@ -40,6 +40,26 @@ inline constexpr quint32 NoColour = 0xFFFFFFFFu;
 inline constexpr quint32 White = 0xFFFFFFu;
 inline constexpr quint32 Black = 0x000000u;
 
+// How a named element of a page fills itself from the record field it is
+// named after (or from `field`): the print vocabulary that every kind's page
+// is written in, so that a kind's own fill writes only what is particular.
+enum class ValueFormat {
+    Shown,         // the field's text as its editor shows it
+    Trimmed,       // trimmed on both sides
+    Spread,        // one character per box ("B N B G ")
+    SpreadUpper,   // the same, upper-cased (a currency typed in lower case)
+    Iban,          // one character per box, in groups of four
+    Amount,        // three blanks and the figures with a decimal comma; three blanks for none
+    AmountOrNone,  // the same, but nothing at all for none (its boxes are crossed out)
+    WordsBG,       // the amount in Bulgarian words, in the currency of `currencyField`
+    WordsEN,       // the amount in English words, in the currency of `currencyField`
+    DateBoxes,     // a date into six boxes: two digits of the day, the month, the year
+    LongDate,      // a date as "05 март 2010 г."
+    Check,         // a check box, ticked when the field holds `checkValue`
+    NoAmount,      // shown only when the field holds no amount (the crossing frame)
+    Particular,    // the kind's own fill gives it
+};
+
 struct PageElement {
     enum class Kind {
         Caption,     // fixed text of the form
@@ -71,6 +91,22 @@ struct PageElement {
     int groupGap = 0;
     bool crossed = false;
     bool hidden = false;            // printed only when the filling shows it
+    ValueFormat format = ValueFormat::Shown;  // for named values, text areas, boxes and checks
+    QString field;                  // the record field, when it is not `name`
+    QString currencyField;          // the currency of an amount in words
+    int checkValue = 1;             // a check box is ticked when the field holds this
+
+    // The field the element fills from.
+    const QString &source() const { return field.isEmpty() ? name : field; }
+    // The same element filled in another way.
+    PageElement as(ValueFormat how, const QString &from = {}) const
+    {
+        PageElement e = *this;
+        e.format = how;
+        if (!from.isEmpty())
+            e.field = from;
+        return e;
+    }
 
     int right() const { return left + width; }
     int bottom() const { return top + height; }
@@ -150,8 +186,9 @@ PageElement frame(int left, int top, int width, int height, int lineTwips = 15);
 PageElement hline(int left, int top, int width, int lineTwips = 10);
 PageElement vline(int left, int top, int height, int lineTwips = 10);
 PageElement box(int left, int top, int width, int height, quint32 colour, int lineTwips = 10);
+// A check box ticked when `field` holds `value`.
 PageElement check(const QString &name, const QString &text, int left, int top, int size,
-                  const TextStyle &style);
+                  const TextStyle &style, const QString &field, int value);
 // A row of `cells` cells `cellWidth` wide; a gap of `groupGap` after every
 // `groupSize` cells.
 PageElement digitBoxes(const QString &name, int left, int top, int cells, int cellWidth, int height,

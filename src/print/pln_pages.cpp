@@ -1,9 +1,6 @@
 #include "print/pln_pages.h"
 
-#include "documents/kinds.h"
-#include "rules/dates.h"
-#include "rules/formatting.h"
-#include "rules/identifiers.h"
+#include "print/form_style.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,41 +10,10 @@ namespace {
 
 using namespace layout;
 
-constexpr TextStyle kTiny{FontFamily::Arial, 120};       // captions in the cells
-constexpr TextStyle kSmall{FontFamily::Arial, 130};      // explanations under the order
-constexpr TextStyle kSmallBold{FontFamily::Arial, 130, true};
-constexpr TextStyle kText{FontFamily::Arial, 150};       // the declaration
-constexpr TextStyle kTextBold{FontFamily::Arial, 150, true};
-constexpr TextStyle kHeader{FontFamily::Arial, 160};     // До, Клон, Адрес
-constexpr TextStyle kTitle{FontFamily::Arial, 200, true};
-constexpr TextStyle kSubtitle{FontFamily::Arial, 160, true};
-constexpr TextStyle kValue{FontFamily::Arial, 180};
-constexpr TextStyle kNote{FontFamily::Arial, 160};
-constexpr TextStyle kAmount{FontFamily::Arial, 200, true};
-// Spread texts rely on a fixed pitch: a character and a blank fill one box.
-constexpr TextStyle kSpread{FontFamily::Courier, 150, true};
-constexpr TextStyle kSpreadSmall{FontFamily::Courier, 95, true};  // 0.6 of it is a whole twip
-constexpr TextStyle kDigit{FontFamily::Courier, 170, true};
-
 constexpr int kLeft = 1890;    // the order block, as the bank's form frames it
 constexpr int kRight = 9615;
 constexpr int kWidth = kRight - kLeft;
 constexpr int kMiddle = 5752;  // the two halves of the second page's block
-constexpr int kValueHeight = 220;
-
-// One character of a Courier text is 0.6 of its size wide; a spread
-// character and its blank take two of them, and that is one box.
-constexpr int advanceOf(const TextStyle &s) { return (s.sizeTwips * 6 + 5) / 10; }
-
-// The boxes under a spread label: each character centred in its box, the
-// box as high as the characters with a little air above and below.
-PageElement spreadBoxes(int labelLeft, int labelTop, int cells, const TextStyle &style,
-                        int groupSize = 0)
-{
-    const int a = advanceOf(style);
-    return digitBoxes({}, labelLeft - a / 2, labelTop, cells, 2 * a, style.sizeTwips * 112 / 100,
-                      style, FormBoxColour, groupSize, groupSize > 0 ? 2 * a : 0);
-}
 
 PageElement line(int top) { return hline(kLeft, top, kWidth); }
 
@@ -78,9 +44,9 @@ QList<PageElement> orderBlock()
       << value(u"Poluchatel"_s, 1950, 1170, 7575, kValueHeight, kValue);
     e << line(1430) << vline(7080, 1430, 430)
       << caption(u"IBAN на получателя:"_s, 1950, 1438, kTiny)
-      << spreadBoxes(2160, 1575, 22, kSpread, 4) << value(u"IBANp"_s, 2160, 1575, 0, 170, kSpread)
+      << boxedValue(u"IBANp"_s, 2160, 1575, 22, kSpread, ValueFormat::Iban, 170)
       << caption(u"BIC на банката на получателя"_s, 7140, 1438, kTiny)
-      << spreadBoxes(7320, 1575, 8, kSpread) << value(u"BICp"_s, 7320, 1575, 0, 170, kSpread);
+      << boxedValue(u"BICp"_s, 7320, 1575, 8, kSpread, ValueFormat::Spread, 170);
     e << line(1860) << caption(u"При банка - име на банката на получателя"_s, 1950, 1868, kTiny)
       << value(u"Bankap"_s, 1980, 1980, 7575, kValueHeight, kValue);
 
@@ -89,16 +55,11 @@ QList<PageElement> orderBlock()
       << caption(u"ПЛАТЕЖНО НАРЕЖДАНЕ"_s, 1950, 2235, kTitle)
       << caption(u"за кредитен превод"_s, 1950, 2450, kSubtitle)
       << caption(u"Вид валута"_s, 4960, 2210, kTiny)
-      << spreadBoxes(5280, 2370, 3, kSpread) << value(u"valuta"_s, 5280, 2370, 0, 170, kSpread)
+      << boxedValue(u"valuta"_s, 5280, 2370, 3, kSpread, ValueFormat::SpreadUpper, 170)
       << caption(u"Сума"_s, 5910, 2210, kTiny)
       << box(6390, 2285, 3150, 270, FormBoxColour)
-      << value(u"suma"_s, 6420, 2310, 3045, 240, kAmount);
-    PageElement sumNul = box(6390, 2285, 3150, 270, FormBoxColour, 15);
-    sumNul.kind = PageElement::Kind::Frame;
-    sumNul.name = u"SumNul"_s;
-    sumNul.crossed = true;
-    sumNul.hidden = true;
-    e << sumNul;
+      << value(u"suma"_s, 6420, 2310, 3045, 240, kAmount).as(ValueFormat::AmountOrNone);
+    e << crossingFrame(u"SumNul"_s, 6390, 2285, 3150, 270, u"suma"_s);
 
     e << line(2650)
       << caption(u"Основание за превод - информация за  получателя"_s, 1950, 2658, kTiny)
@@ -111,9 +72,9 @@ QList<PageElement> orderBlock()
       << value(u"nareditel"_s, 2010, 3600, 7575, kValueHeight, kValue);
     e << line(3825) << vline(7080, 3825, 405)
       << caption(u"IBAN на наредителя"_s, 1950, 3833, kTiny)
-      << spreadBoxes(2130, 4020, 22, kSpread, 4) << value(u"IBANn"_s, 2130, 4020, 0, 170, kSpread)
+      << boxedValue(u"IBANn"_s, 2130, 4020, 22, kSpread, ValueFormat::Iban, 170)
       << caption(u"BIC на банката на наредителя"_s, 7140, 3833, kTiny)
-      << spreadBoxes(7920, 4020, 8, kSpread) << value(u"BICn"_s, 7920, 4020, 0, 170, kSpread);
+      << boxedValue(u"BICn"_s, 7920, 4020, 8, kSpread, ValueFormat::Spread, 170);
 
     // Payment system, charges, execution date.
     e << line(4230) << vline(5760, 4230, 430) << vline(6300, 4230, 430)
@@ -122,7 +83,8 @@ QList<PageElement> orderBlock()
       << caption(u"Такси*"_s, 5800, 4240, kTiny)
       << spreadBoxes(6045, 4440, 1, kSpread) << value(u"tax"_s, 6045, 4440, 135, 170, kSpread)
       << caption(u"Дата на изпълнение"_s, 6360, 4430, kSmall)
-      << digitBoxes(u"workDate"_s, 7760, 4390, 6, 230, 220, kDigit, FormBoxColour, 2, 115);
+      << digitBoxes(u"workDate"_s, 7760, 4390, 6, 230, 220, kDigit, FormBoxColour, 2, 115)
+             .as(ValueFormat::DateBoxes);
 
     // The bank's fee.
     e << line(4660) << vline(6300, 4660, 305) << vline(7050, 4660, 305)
@@ -132,7 +94,7 @@ QList<PageElement> orderBlock()
       << value(u"TAXvaluta"_s, 6390, 4740, 615, kValueHeight, kValue)
       << caption(u"Сума"_s, 7110, 4760, kTiny)
       << box(7710, 4700, 1815, 240, FormBoxColour)
-      << value(u"TAXsuma"_s, 7740, 4725, 1755, kValueHeight, kValue);
+      << value(u"TAXsuma"_s, 7740, 4725, 1755, kValueHeight, kValue).as(ValueFormat::Amount);
 
     e << caption(u"*Такси:"_s, kLeft, 4995, kSmallBold)
       << caption(u"1 - за сметка на наредителя; 2 - споделена(стандарт за местни преводи); 3 - за сметка на получателя"_s,
@@ -163,30 +125,29 @@ PageLayout buildPln()
     // Payer and payee, side by side.
     e << line(5500) << vline(kMiddle, 5500, 1140) << line(6640);
     e << caption(u"Данни за наредителя"_s, 1950, 5530, kSmallBold)
-      << check(u"Checkn1"_s, u"местно лице"_s, 2010, 5715, 120, kSmall)
-      << check(u"Checkn2"_s, u"чуждестранно лице"_s, 3300, 5715, 120, kSmall)
+      << check(u"Checkn1"_s, u"местно лице"_s, 2010, 5715, 120, kSmall, u"narMode"_s, 0)
+      << check(u"Checkn2"_s, u"чуждестранно лице"_s, 3300, 5715, 120, kSmall, u"narMode"_s, 1)
       << caption(u"Държава на наредителя"_s, 1950, 5890, kTiny)
       << value(u"countryN"_s, 2010, 6030, 3675, kValueHeight, kValue)
       << caption(u"Адрес на наредителя"_s, 1950, 6265, kTiny)
       << value(u"adressN"_s, 2010, 6380, 3675, kValueHeight, kValue);
     e << caption(u"Данни за получателя"_s, kMiddle + 60, 5530, kSmallBold)
-      << check(u"Checkp1"_s, u"местно лице"_s, kMiddle + 120, 5715, 120, kSmall)
-      << check(u"Checkp2"_s, u"чуждестранно лице"_s, kMiddle + 1410, 5715, 120, kSmall)
+      << check(u"Checkp1"_s, u"местно лице"_s, kMiddle + 120, 5715, 120, kSmall, u"polMode"_s, 0)
+      << check(u"Checkp2"_s, u"чуждестранно лице"_s, kMiddle + 1410, 5715, 120, kSmall, u"polMode"_s, 1)
       << caption(u"Държава на получателя"_s, kMiddle + 60, 5890, kTiny)
       << value(u"countryP"_s, kMiddle + 120, 6030, 3675, kValueHeight, kValue)
       << caption(u"Адрес на получателя"_s, kMiddle + 60, 6265, kTiny)
       << value(u"adressP"_s, kMiddle + 120, 6380, 3675, kValueHeight, kValue);
 
     e << caption(u"Описание на икономическата същност на превода"_s, 1950, 6660, kTiny)
-      << textArea(u"Note"_s, 1980, 6780, 7575, 560, kNote);
+      << textArea(u"Note"_s, 1980, 6780, 7575, 560, kNote).as(ValueFormat::Trimmed);
 
     e << line(7380)
       << caption(u"При превод на средства във връзка с вече представени от или на чуждестранно"_s,
                  1950, 7420, kSmall)
       << caption(u"лице финансов кредит"_s, 1950, 7560, kSmall)
       << caption(u"Номер на БНБ"_s, 7770, 7535, kTiny)
-      << spreadBoxes(7830, 7680, 15, kSpreadSmall)
-      << value(u"BNBno"_s, 7830, 7680, 0, 115, kSpreadSmall);
+      << boxedValue(u"BNBno"_s, 7830, 7680, 15, kSpreadSmall, ValueFormat::Spread, 115);
     e << line(7830)
       << caption(u"Известно ми е, че за посочването на неверни данни нося отговорност по чл. 313 от Наказателния кодекс."_s,
                  1950, 7860, kSmall);
@@ -210,17 +171,6 @@ PageLayout buildPln2()
     return p;
 }
 
-// The amount the editor shows (two decimals), as printing reads it back.
-Money shownAmount(Money m) { return Money::fromRaw(m.scaledTo(2) * 100); }
-
-QString amountText(Money m)
-{
-    const Money shown = shownAmount(m);
-    if (shown <= Money())
-        return u"   "_s;
-    return u"   "_s + FormatSpacePaddedComma(shown, 12, 2).trimmed();
-}
-
 }  // namespace
 
 const PageLayout &PrintPlnLayout()
@@ -235,85 +185,12 @@ const PageLayout &PrintPln2Layout()
     return page;
 }
 
-PageFill FillCreditTransfer(const Record &r, bool secondPage, bool colourPrinting)
+const KindPrint &CreditTransferPrint()
 {
-    PageFill f;
-    f.whiteBoxes = !colourPrinting;
-
-    // As the editor shows them: the long names trimmed on the right only.
-    for (const auto *name : {u"DoBanka", u"Clon", u"Adress", u"Grad", u"pDate", u"PaySystem", u"TAXvaluta"}) {
-        const QString field = QString::fromUtf16(name);
-        f.setText(field, r.text(field).trimmed());
-    }
-    for (const auto *name : {u"Poluchatel", u"Bankap", u"Osnovanie", u"poiasnenia", u"Nareditel"}) {
-        const QString field = QString::fromUtf16(name);
-        f.setText(field, RightTrimmed(r.text(field)));
-    }
-    const qint32 tax = r.integer(u"tax"_s);
-    f.setText(u"tax"_s, tax == 0 ? QString() : QString::number(tax));
-
-    f.setText(u"IBANp"_s, SpreadCharsGrouped(r.text(u"IBANp"_s)));
-    f.setText(u"IBANn"_s, SpreadCharsGrouped(r.text(u"IBANn"_s)));
-    f.setText(u"BICp"_s, SpreadChars(r.text(u"BICp"_s)));
-    f.setText(u"BICn"_s, SpreadChars(r.text(u"BICn"_s)));
-    f.setText(u"valuta"_s, SpreadChars(r.text(u"valuta"_s)).toUpper());
-
-    // No amount: the boxes are crossed out and stay empty.
-    const bool noAmount = shownAmount(r.money(u"suma"_s)) <= Money();
-    f.setText(u"suma"_s, noAmount ? QString() : amountText(r.money(u"suma"_s)));
-    f.setShown(u"SumNul"_s, noAmount);
-    f.setText(u"TAXsuma"_s, amountText(r.money(u"TAXsuma"_s)));
-
-    // Two digits of the day, of the month, and the last two of the year.
-    const QString date = DateToText(r.date(u"workDate"_s));
-    const QChar boxes[] = {date[0], date[1], date[3], date[4], date[8], date[9]};
-    f.setText(u"workDate"_s, QString(boxes, 6));
-
-    if (secondPage) {
-        const bool payerForeign = r.boolean(u"narMode"_s);
-        const bool payeeForeign = r.boolean(u"polMode"_s);
-        f.setChecked(u"Checkn1"_s, !payerForeign);
-        f.setChecked(u"Checkn2"_s, payerForeign);
-        f.setChecked(u"Checkp1"_s, !payeeForeign);
-        f.setChecked(u"Checkp2"_s, payeeForeign);
-        for (const auto *name : {u"countryN", u"countryP", u"adressN", u"adressP", u"Note"}) {
-            const QString field = QString::fromUtf16(name);
-            f.setText(field, r.text(field).trimmed());
-        }
-        f.setText(u"BNBno"_s, SpreadChars(r.text(u"BNBno"_s)));
-    }
-    return f;
-}
-
-SaveChoice PrintCopiesChoice()
-{
-    SaveChoice c;
-    c.caption = u"Печат на документ"_s;
-    c.showOverwrite = true;
-    c.overwriteCaption = u"2 копия"_s;
-    c.newCaption = u"1 копие"_s;
-    c.offsetTwips = QPoint(0, 1650);
-    c.editorWidthOffsetTwips = 3550;
-    return c;
-}
-
-std::optional<PrintJob> PrepareCreditTransferPrint(const Record &r, bool secondPage,
-                                                   bool colourPrinting, Interaction &ui)
-{
-    // A wrong account is told, but the user may still want it on paper.
-    CheckIBAN(r.text(u"IBANp"_s).trimmed(), &ui);
-    CheckIBAN(r.text(u"IBANn"_s).trimmed(), &ui);
-
-    PrintJob job;
-    switch (ui.chooseSave(PrintCopiesChoice())) {
-    case SaveChoice::Cancel: return std::nullopt;
-    case SaveChoice::Overwrite: job.heightTwips = PageHeightTwips(Copies::Two); break;
-    case SaveChoice::New: job.heightTwips = PageHeightTwips(Copies::One); break;
-    }
-    job.layout = &CreditTransferPage(secondPage);
-    job.fill = FillCreditTransfer(r, secondPage, colourPrinting);
-    job.documentName = u"Платежно нареждане за кредитен превод No:"_s + numberText(r.key());
-    return job;
+    // "Печата част втора" chooses the page with the second page's block;
+    // without it the page carries the declaration.
+    static const KindPrint print{&PrintPln2Layout, &PrintPlnLayout};
+    return print;
 }
 
 }  // namespace remitor

@@ -2,7 +2,7 @@
 #include "session/session.h"
 #include "documents/gui/editor_window.h"
 #include "documents/gui/field_binder.h"
-#include "documents/gui/pln_editor.h"
+#include "documents/gui/second_page.h"
 #include "documents/gui/small_dialogs.h"
 #include "support/gui_support.h"
 #include "support/scripted_interaction.h"
@@ -190,7 +190,7 @@ void TestPlnEditor::secondPage()
     App app;
     QVERIFY(app.open());
     QTest::mouseClick(app.editor->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    auto *page = app.editor->findChild<Pln2Window *>(u"frmPln2"_s);
+    auto *page = app.editor->findChild<SecondPageWindow *>(u"frmPln2"_s);
     QVERIFY(page && page->isVisible());
     QVERIFY(page->findChild<QRadioButton *>(u"Checkp1"_s)->isChecked());
     QTest::mouseClick(page->findChild<QRadioButton *>(u"Checkp2"_s), Qt::LeftButton);
@@ -224,7 +224,7 @@ void TestPlnEditor::escapeClosesBothPages()
     App app;
     QVERIFY(app.open());
     QTest::mouseClick(app.editor->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    auto *page = app.editor->findChild<Pln2Window *>(u"frmPln2"_s);
+    auto *page = app.editor->findChild<SecondPageWindow *>(u"frmPln2"_s);
     QVERIFY(page->isVisible());
     QVERIFY(activate(app.editor));
     app.field(u"Clon"_s)->setFocus();

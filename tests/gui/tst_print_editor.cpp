@@ -1,7 +1,6 @@
 #include "app/gui/main_window.h"
 #include "session/session.h"
 #include "documents/gui/editor_window.h"
-#include "print/gui/pln_print.h"
 #include "print/gui/print_preview.h"
 #include "print/printer_settings.h"
 #include "support/gui_support.h"
@@ -160,12 +159,13 @@ void TestPrintEditor::secondPageBoxChoosesThePage()
     const PrintPresenter capture = [&pages](QWidget *, const PrintJob &job) {
         pages.append(job.layout->name + u' ' + QString::number(job.copies()));
     };
+    app.editor->setPrintPresenter(capture);
     app.secondPage()->setChecked(true);
     app.ui.answerSave(SaveChoice::Overwrite);
-    PrintCreditTransfer(*app.editor, app.session, capture);
+    QTest::mouseClick(app.editor->command(u"cmdPrint"_s), Qt::LeftButton);
     app.secondPage()->setChecked(false);
     app.ui.answerSave(SaveChoice::New);
-    PrintCreditTransfer(*app.editor, app.session, capture);
+    QTest::mouseClick(app.editor->command(u"cmdPrint"_s), Qt::LeftButton);
     QCOMPARE(pages, (QStringList{u"PrintPln 2"_s, u"PrintPln2 1"_s}));
 }
 

@@ -1,4 +1,6 @@
 #include "print/gui/page_renderer.h"
+#include "documents/kinds.h"
+#include "print/form_style.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
 
@@ -15,6 +17,13 @@ using namespace Qt::StringLiterals;
 using namespace remitor;
 
 namespace {
+
+// The credit transfer order's page, and its filling, as the print command makes them.
+const PageLayout &plnPage(bool secondPage) { return CreditTransferPrint().layout(secondPage); }
+PageFill fillPln(const Record &r, bool secondPage, bool colour)
+{
+    return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s), colour);
+}
 
 // One word of the PDF's text as pdftotext places it, in twips from the
 // sheet's top-left corner.
@@ -120,8 +129,8 @@ Record order()
 PrintJob job(const Record &r, bool secondPage, Copies copies, bool colour = true)
 {
     PrintJob j;
-    j.layout = &CreditTransferPage(secondPage);
-    j.fill = FillCreditTransfer(r, secondPage, colour);
+    j.layout = &plnPage(secondPage);
+    j.fill = fillPln(r, secondPage, colour);
     j.heightTwips = PageHeightTwips(copies);
     j.documentName = u"Платежно нареждане"_s;
     return j;
@@ -285,7 +294,7 @@ void TestPrintPdf::longNamesStayWithinTheirLabels()
 void TestPrintPdf::boxesKeepTheirColourUnlessColourIsOff()
 {
     constexpr int dpi = 100;
-    const QColor form = QColor::fromRgb(QRgb(FormBoxColour));
+    const QColor form = QColor::fromRgb(QRgb(layout::FormBoxColour));
     Record r = order();
     r.setMoney(u"suma"_s, Money());  // the crossing frame has a colour too
     for (bool colour : {true, false}) {

@@ -1,3 +1,4 @@
+#include "documents/kinds.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
 
@@ -8,6 +9,13 @@ using namespace Qt::StringLiterals;
 using namespace remitor;
 
 namespace {
+
+// The credit transfer order's page, and its filling, as the print command makes them.
+const PageLayout &plnPage(bool secondPage) { return CreditTransferPrint().layout(secondPage); }
+PageFill fillPln(const Record &r, bool secondPage, bool colour)
+{
+    return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s), colour);
+}
 
 Record order()
 {
@@ -69,7 +77,7 @@ void TestFill::executionDateBoxes()
     QFETCH(QString, boxes);
     Record r = order();
     r.setDate(u"workDate"_s, date);
-    QCOMPARE(FillCreditTransfer(r, false, true).text(u"workDate"_s), boxes);
+    QCOMPARE(fillPln(r, false, true).text(u"workDate"_s), boxes);
 }
 
 void TestFill::amount_data()
@@ -92,18 +100,18 @@ void TestFill::amount()
     Record r = order();
     r.setMoney(u"suma"_s, Money::fromRaw(raw));
     for (bool secondPage : {false, true}) {
-        const PageFill f = FillCreditTransfer(r, secondPage, true);
+        const PageFill f = fillPln(r, secondPage, true);
         QCOMPARE(f.text(u"suma"_s), suma);
-        QCOMPARE(f.isShown(*CreditTransferPage(secondPage).find(u"SumNul"_s)), crossedOut);
+        QCOMPARE(f.isShown(*plnPage(secondPage).find(u"SumNul"_s)), crossedOut);
     }
     // The fee is laid out the same way, but no fee is only blanks.
     r.setMoney(u"TAXsuma"_s, Money::fromRaw(raw));
-    QCOMPARE(FillCreditTransfer(r, false, true).text(u"TAXsuma"_s), crossedOut ? u"   "_s : suma);
+    QCOMPARE(fillPln(r, false, true).text(u"TAXsuma"_s), crossedOut ? u"   "_s : suma);
 }
 
 void TestFill::accountsAndCodesGoIntoTheirBoxes()
 {
-    const PageFill f = FillCreditTransfer(order(), true, true);
+    const PageFill f = fillPln(order(), true, true);
     QCOMPARE(f.text(u"IBANp"_s), u"B G 8 0   B N B G   9 6 6 1   1 0 2 0   3 4 5 6   7 8 "_s);
     QCOMPARE(f.text(u"IBANn"_s), u"B G 1 8   R Z B B   9 1 5 5   0 1 2 3   4 5 6 7   8 9 "_s);
     QCOMPARE(f.text(u"BICp"_s), spread(u"BNBGBGSD"_s));
@@ -115,13 +123,13 @@ void TestFill::accountsAndCodesGoIntoTheirBoxes()
 void TestFill::textsAsTheEditorShowsThem()
 {
     Record r = order();
-    const PageFill f = FillCreditTransfer(r, false, true);
+    const PageFill f = fillPln(r, false, true);
     QCOMPARE(f.text(u"DoBanka"_s), u"Банка ДСК ЕАД"_s);
     // The long names keep the blanks the user typed in front.
     QCOMPARE(f.text(u"Poluchatel"_s), u"  Водоснабдяване ЕООД"_s);
     QCOMPARE(f.text(u"tax"_s), u"2"_s);
     r.setInteger(u"tax"_s, 0);
-    QCOMPARE(FillCreditTransfer(r, false, true).text(u"tax"_s), QString());
+    QCOMPARE(fillPln(r, false, true).text(u"tax"_s), QString());
 }
 
 void TestFill::secondPageMarks_data()
@@ -139,7 +147,7 @@ void TestFill::secondPageMarks()
     Record r = order();
     r.setBoolean(u"narMode"_s, payerForeign);
     r.setBoolean(u"polMode"_s, payeeForeign);
-    const PageFill f = FillCreditTransfer(r, true, true);
+    const PageFill f = fillPln(r, true, true);
     QCOMPARE(f.isChecked(u"Checkn1"_s), !payerForeign);
     QCOMPARE(f.isChecked(u"Checkn2"_s), payerForeign);
     QCOMPARE(f.isChecked(u"Checkp1"_s), !payeeForeign);
@@ -153,9 +161,9 @@ void TestFill::colourOffMakesEveryBoxWhite()
     Record r = order();
     r.setMoney(u"suma"_s, Money());  // SumNul shows, with its colour
     for (bool secondPage : {false, true}) {
-        const PageLayout &page = CreditTransferPage(secondPage);
-        const PageFill colour = FillCreditTransfer(r, secondPage, true);
-        const PageFill plain = FillCreditTransfer(r, secondPage, false);
+        const PageLayout &page = plnPage(secondPage);
+        const PageFill colour = fillPln(r, secondPage, true);
+        const PageFill plain = fillPln(r, secondPage, false);
         int coloured = 0;
         for (const PageElement &e : page.elements) {
             const quint32 on = BackgroundOf(e, colour);
@@ -175,8 +183,8 @@ void TestFill::colourOffMakesEveryBoxWhite()
 void TestFill::filledNamesMeetTheirElements()
 {
     for (bool secondPage : {false, true}) {
-        const PageLayout &page = CreditTransferPage(secondPage);
-        const PageFill f = FillCreditTransfer(order(), secondPage, true);
+        const PageLayout &page = plnPage(secondPage);
+        const PageFill f = fillPln(order(), secondPage, true);
         for (const QString &name : f.names())
             QVERIFY2(page.find(name), qPrintable(page.name + u": "_s + name));
         QSet<QString> seen;

@@ -1,4 +1,6 @@
+#include "documents/kinds.h"
 #include "print/pln_pages.h"
+#include "print/print_command.h"
 #include "store/record.h"
 #include "support/scripted_interaction.h"
 
@@ -59,7 +61,7 @@ void TestPrintCommand::copiesAndPage()
     QFETCH(QString, page);
     ScriptedInteraction ui;
     ui.answerSave(SaveChoice::Result(answer));
-    const auto job = PrepareCreditTransferPrint(order(kGood, QString()), secondPage, colour, ui);
+    const auto job = PreparePrint(kindById(u"Pln"_s), CreditTransferPrint(), order(kGood, QString()), secondPage, colour, ui);
     // The answer that stands for two copies is the one captioned so.
     QCOMPARE(ui.lastSave().overwriteCaption, u"2 копия"_s);
     QCOMPARE(ui.lastSave().newCaption, u"1 копие"_s);
@@ -95,7 +97,7 @@ void TestPrintCommand::accountsAreCheckedButDoNotStopPrinting()
     QFETCH(QStringList, told);
     ScriptedInteraction ui;
     ui.answerSave(SaveChoice::Overwrite);
-    QVERIFY(PrepareCreditTransferPrint(order(payee, payer), false, true, ui));
+    QVERIFY(PreparePrint(kindById(u"Pln"_s), CreditTransferPrint(), order(payee, payer), false, true, ui));
     // The warnings come before the choice of copies.
     QCOMPARE(ui.texts().mid(0, told.size()), told);
     QCOMPARE(ui.shown().size(), told.size() + 1);

@@ -5,7 +5,7 @@
 #include "session/session.h"
 #include "base/gui/twips.h"
 #include "documents/gui/editor_window.h"
-#include "documents/gui/pln_editor.h"
+#include "documents/gui/kind_wiring.h"
 #include "lists/gui/klients_window.h"
 #include "print/gui/print_preview.h"
 #include "rules/gui/firma_window.h"
@@ -86,9 +86,7 @@ void MainWindow::buildMenus()
     addItem(docs, u"mnuPlnB4"_s, u"Платежно Нареждане от/към бюджета - многоредово"_s);
     addItem(docs, u"mnuBPln"_s, u"Бюджетно платежно нареждане"_s);
     docs->addSeparator();
-    addItem(docs, u"mnuPln"_s, u"Платежно Нареждане за Кредитен Превод"_s, [this] {
-        showSingle(u"frmPln"_s, [this] { return CreatePlnEditor(m_session); });
-    });
+    addItem(docs, u"mnuPln"_s, u"Платежно Нареждане за Кредитен Превод"_s);
     addItem(docs, u"mnuIsk"_s, u"Платежно Нареждане за Директен Дебит"_s);
     addItem(docs, u"mnuMass"_s, u"Нареждане за масово плащане"_s);
     addItem(docs, u"mnuSDD"_s, u"СЪГЛАСИЕ за Директен Дебит"_s);
@@ -133,6 +131,16 @@ void MainWindow::buildMenus()
         showSingle(u"frmAbout"_s, [] { return new AboutWindow; });
     });
     addItem(help, u"mnuPacking"_s, u"Пакетира базата"_s, [&s] { s.repairAndCompact(); });
+
+    // The editor of every kind that has one, as its wiring names it.
+    for (const KindWiring &w : kindWirings()) {
+        QAction *item = m_actions.value(w.menuItem);
+        Q_ASSERT_X(item, "buildMenus", qPrintable(w.menuItem));
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, this, [this, &w] {
+            showSingle(kindById(w.kind).editor, [this, &w] { return new EditorWindow(m_session, w); });
+        });
+    }
 }
 
 void MainWindow::buildToolbar()

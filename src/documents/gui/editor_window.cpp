@@ -1,11 +1,5 @@
 #include "editor_window.h"
 
-#include "session/session.h"
-#include "base/gui/tile_icon.h"
-#include "base/gui/twips.h"
-#include "documents/gui/copy_window.h"
-#include "documents/gui/field_binder.h"
-
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,18 +8,33 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "base/gui/tile_icon.h"
+#include "base/gui/twips.h"
+#include "documents/gui/copy_window.h"
+#include "documents/gui/field_binder.h"
+#include "documents/gui/second_page.h"
+#include "session/session.h"
+
 using namespace Qt::StringLiterals;
 
-namespace remitor {
-
-EditorWindow::EditorWindow(Session &session, const KindDescriptor &kind, const QList<FormItem> &form,
-                           int widthTwips, int heightTwips, QWidget *parent)
-    : QWidget(parent), m_session(session), m_flow(session, kind)
+namespace remitor
 {
+
+EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *parent)
+    : QWidget(parent), m_session(session), m_wiring(wiring), m_flow(session, kindById(wiring.kind))
+{
+    const KindDescriptor &kind = m_flow.kind();
     setObjectName(kind.editor);
-    BuildForm(this, form, widthTwips, heightTwips);
+    BuildForm(this, wiring.form.items(), wiring.form.widthTwips, wiring.form.heightTwips);
     m_fields = new FieldBinder(session, m_flow, kind.entryOrder, this);
-    m_fields->onShown = [this] { setWindowTitle(m_flow.caption()); if (m_showSecondPage && m_secondPage && m_secondPage->isVisible()) m_showSecondPage(); };
+    m_fields->bindOptions(this, wiring.form.items());
+    if (wiring.secondPage)
+        m_secondPage = new SecondPageWindow(session, m_flow, wiring.secondPage, this);
+    m_fields->onShown = [this] {
+        setWindowTitle(m_flow.caption());
+        if (m_secondPage && m_secondPage->isVisible())
+            m_secondPage->showRecord();
+    };
     m_fields->onKey = [this](int key, int place) {
         if (key == Qt::Key_Escape) {
             close();
@@ -57,15 +66,7 @@ EditorWindow::EditorWindow(Session &session, const KindDescriptor &kind, const Q
             focusField(m_flow.kind().workDateField);
     });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
-        connect(b, &QPushButton::clicked, this, [this] {
-            run({});
-            if (m_secondPage && m_showSecondPage) {
-                m_showSecondPage();
-                m_secondPage->show();
-                m_secondPage->raise();
-                m_secondPage->activateWindow();
-            }
-        });
+        connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
 }
 
 EditorWindow::~EditorWindow()
@@ -89,7 +90,7 @@ QToolButton *EditorWindow::addCommand(const QString &name, const QString &tip, c
     if (action)
         connect(b, &QToolButton::clicked, this, [this, action] { run(action); });
     else
-        b->setEnabled(false);  // comes with the printing
+        b->setEnabled(false);  // the kind has no such command
     return b;
 }
 
@@ -98,28 +99,40 @@ void EditorWindow::addCommands()
     const QColor blue(0, 102, 170), green(0, 128, 64), red(170, 30, 30), grey(96, 96, 120);
     QStyle *st = style();
     int row = 0;
-    addCommand(u"cmdNew"_s, u"Изчиства документ"_s, st->standardIcon(QStyle::SP_FileIcon),
-               [this] { m_flow.newDocument(); }, row++);
-    addCommand(u"cmdPrevious"_s, u"Чете предходен документ"_s, st->standardIcon(QStyle::SP_ArrowBack),
-               [this] { m_flow.previous(); }, row++);
-    addCommand(u"cmdNext"_s, u"Чете следващ документ"_s, st->standardIcon(QStyle::SP_ArrowForward),
-               [this] { m_flow.next(); }, row++);
-    addCommand(u"cmdRead"_s, u"Чете документ"_s, st->standardIcon(QStyle::SP_DialogOpenButton),
-               [this] {
-                   if (m_flow.read()) {
-                       showRecord();
-                       focusField(m_flow.kind().amountField);
-                   }
-               }, row++);
-    addCommand(u"cmdSave"_s, u"Записва документ"_s, st->standardIcon(QStyle::SP_DialogSaveButton),
-               [this] { m_flow.save(); }, row++);
-    addCommand(u"cmdDel"_s, u"Изтрива документ"_s, st->standardIcon(QStyle::SP_TrashIcon),
-               [this] { m_flow.remove(); }, row++);
-    addCommand(u"cmdPrint"_s, u"Печата документ"_s, tileIcon(u"П"_s, blue), {}, row++);
-    QToolButton *base = addCommand(u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
-                                   [this] { m_flow.copyToReports(); }, row++);
+    addCommand(
+        u"cmdNew"_s, u"Изчиства документ"_s, st->standardIcon(QStyle::SP_FileIcon),
+        [this] { m_flow.newDocument(); }, row++);
+    addCommand(
+        u"cmdPrevious"_s, u"Чете предходен документ"_s, st->standardIcon(QStyle::SP_ArrowBack),
+        [this] { m_flow.previous(); }, row++);
+    addCommand(
+        u"cmdNext"_s, u"Чете следващ документ"_s, st->standardIcon(QStyle::SP_ArrowForward),
+        [this] { m_flow.next(); }, row++);
+    addCommand(
+        u"cmdRead"_s, u"Чете документ"_s, st->standardIcon(QStyle::SP_DialogOpenButton),
+        [this] {
+            if (m_flow.read()) {
+                showRecord();
+                focusField(m_flow.kind().amountField);
+            }
+        },
+        row++);
+    addCommand(
+        u"cmdSave"_s, u"Записва документ"_s, st->standardIcon(QStyle::SP_DialogSaveButton),
+        [this] { m_flow.save(); }, row++);
+    addCommand(
+        u"cmdDel"_s, u"Изтрива документ"_s, st->standardIcon(QStyle::SP_TrashIcon),
+        [this] { m_flow.remove(); }, row++);
+    addCommand(
+        u"cmdPrint"_s, u"Печата документ"_s, tileIcon(u"П"_s, blue),
+        m_wiring.print ? std::function<void()>([this] { print(); }) : std::function<void()>(),
+        row++);
+    QToolButton *base = addCommand(
+        u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
+        [this] { m_flow.copyToReports(); }, row++);
     base->setEnabled(m_flow.kind().reportsCode != 0);
-    addCommand(u"cmdExit"_s, u"Изход"_s, tileIcon(u"Х"_s, red), [this] { close(); }, row++);
+    addCommand(
+        u"cmdExit"_s, u"Изход"_s, tileIcon(u"Х"_s, red), [this] { close(); }, row++);
     Q_UNUSED(grey);
 }
 
@@ -132,8 +145,27 @@ void EditorWindow::showRecord()
 {
     m_fields->showAll();
     setWindowTitle(m_flow.caption());
-    if (m_showSecondPage && m_secondPage && m_secondPage->isVisible())
-        m_showSecondPage();
+    if (m_secondPage && m_secondPage->isVisible())
+        m_secondPage->showRecord();
+}
+
+void EditorWindow::showSecondPage()
+{
+    run({});
+    if (!m_secondPage)
+        return;
+    m_secondPage->showRecord();
+    m_secondPage->show();
+    m_secondPage->raise();
+    m_secondPage->activateWindow();
+}
+
+void EditorWindow::print()
+{
+    const auto *choice =
+        m_wiring.pageChoice.isEmpty() ? nullptr : findChild<QCheckBox *>(m_wiring.pageChoice);
+    PrintDocument(this, m_session, m_flow.kind(), m_wiring.print(), m_flow.record(),
+                  choice && choice->isChecked(), m_present);
 }
 
 void EditorWindow::run(const std::function<void()> &command)
@@ -154,29 +186,15 @@ void EditorWindow::replaceAccount(const FieldSpec &field, const QString &account
 {
     if (!m_copyWindow) {
         auto *w = new CopyWindow(m_session, this);
-        connect(w, &CopyWindow::accountReplaced, this, [this](const QString &name, const QString &value) {
-            m_flow.record().setText(name, value);
-            showRecord();
-        });
+        connect(w, &CopyWindow::accountReplaced, this,
+                [this](const QString &name, const QString &value) {
+                    m_flow.record().setText(name, value);
+                    showRecord();
+                });
         m_copyWindow = w;
     }
     static_cast<CopyWindow *>(m_copyWindow.data())
         ->start(m_flow.kind().replaceKindCode, field.ibanCode.toInt(), account);
-}
-
-void EditorWindow::setPrint(std::function<void()> print)
-{
-    QToolButton *b = command(u"cmdPrint"_s);
-    b->disconnect(this);
-    b->setEnabled(bool(print));
-    if (print)
-        connect(b, &QToolButton::clicked, this, [this, print] { run(print); });
-}
-
-void EditorWindow::setSecondPage(QWidget *page, std::function<void()> show)
-{
-    m_secondPage = page;
-    m_showSecondPage = std::move(show);
 }
 
 void EditorWindow::showEvent(QShowEvent *event)
@@ -186,8 +204,9 @@ void EditorWindow::showEvent(QShowEvent *event)
         return;
     // Opening: the record is not cleared; the currency starts as BGN.
     m_flow.open();
-    if (auto *c = findChild<QCheckBox *>(u"Check1"_s))
-        c->setChecked(false);
+    if (!m_wiring.pageChoice.isEmpty())
+        if (auto *c = findChild<QCheckBox *>(m_wiring.pageChoice))
+            c->setChecked(false);
     showRecord();
 }
 

@@ -1,30 +1,34 @@
 #pragma once
 
-#include "documents/gui/form.h"
-#include "documents/kinds.h"
-#include "documents/workflow.h"
-
+#include <QCheckBox>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
-class QToolButton;
-class QCheckBox;
+#include "documents/gui/kind_wiring.h"
+#include "documents/gui/second_page.h"
+#include "documents/kinds.h"
+#include "documents/workflow.h"
+#include "print/gui/print_command.h"
 
-namespace remitor {
+class QToolButton;
+
+namespace remitor
+{
 
 class FieldBinder;
+class SecondPageWindow;
 class Session;
 
 // The one document editor: the form of a kind built from its layout table,
 // the fields bound to the kind's record through its descriptor, the column of
-// command buttons, and the keys. What a kind adds (a second page, print) it
-// adds through the hooks below; nothing here is written per kind.
-class EditorWindow : public QWidget {
+// command buttons, the keys, the second page and the print command, all as
+// the kind's wiring says; nothing here is written per kind.
+class EditorWindow : public QWidget
+{
     Q_OBJECT
 public:
-    EditorWindow(Session &session, const KindDescriptor &kind, const QList<FormItem> &form,
-                 int widthTwips, int heightTwips, QWidget *parent = nullptr);
+    EditorWindow(Session &session, const KindWiring &wiring, QWidget *parent = nullptr);
     ~EditorWindow() override;
 
     DocumentWorkflow &workflow() { return m_flow; }
@@ -38,11 +42,14 @@ public:
     // not be left), and the record is shown afterwards.
     void run(const std::function<void()> &command);
 
-    // A second page that lives beside the editor (shown by "Command1").
-    void setSecondPage(QWidget *page, std::function<void()> show);
-    QWidget *secondPage() const { return m_secondPage; }
-    // The print command of the kind; "cmdPrint" stays disabled without one.
-    void setPrint(std::function<void()> print);
+    // The second page beside the editor (shown by "Command1"), if the kind has one.
+    SecondPageWindow *secondPage() const { return m_secondPage; }
+    void showSecondPage();
+    // "cmdPrint": the page of the kind, with the second page's block when
+    // the page choice is ticked. Tests take the filled page instead of the
+    // print preview.
+    void print();
+    void setPrintPresenter(PrintPresenter present) { m_present = std::move(present); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,11 +66,12 @@ private:
     void replaceAccount(const FieldSpec &field, const QString &account);
 
     Session &m_session;
+    const KindWiring &m_wiring;
     DocumentWorkflow m_flow;
     FieldBinder *m_fields;
-    QPointer<QWidget> m_secondPage;
+    QPointer<SecondPageWindow> m_secondPage;
     QPointer<QWidget> m_copyWindow;
-    std::function<void()> m_showSecondPage;
+    PrintPresenter m_present;
 };
 
 }  // namespace remitor

@@ -1,16 +1,20 @@
 #include "field_binder.h"
 
-#include "session/session.h"
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSet>
+
 #include "base/gui/field_focus.h"
 #include "documents/workflow.h"
 #include "rules/identifiers.h"
-
-#include <QKeyEvent>
-#include <QLineEdit>
+#include "session/session.h"
 
 using namespace Qt::StringLiterals;
 
-namespace remitor {
+namespace remitor
+{
 
 FieldBinder::FieldBinder(Session &session, DocumentWorkflow &flow, const QList<FieldSpec> &fields,
                          QWidget *form)
@@ -27,8 +31,7 @@ FieldBinder::FieldBinder(Session &session, DocumentWorkflow &flow, const QList<F
         FieldFocus::setBackground(e, Qt::white);
         m_edits.append(e);
     }
-    for (int i = 0; i + 1 < m_edits.size(); ++i)
-        QWidget::setTabOrder(m_edits[i], m_edits[i + 1]);
+    for (int i = 0; i + 1 < m_edits.size(); ++i) QWidget::setTabOrder(m_edits[i], m_edits[i + 1]);
 }
 
 QLineEdit *FieldBinder::edit(const QString &name) const
@@ -41,14 +44,12 @@ QLineEdit *FieldBinder::edit(const QString &name) const
 
 void FieldBinder::detach()
 {
-    for (QLineEdit *e : std::as_const(m_edits))
-        e->removeEventFilter(this);
+    for (QLineEdit *e : std::as_const(m_edits)) e->removeEventFilter(this);
 }
 
 void FieldBinder::takeAll()
 {
-    for (int i = 0; i < m_fields.size(); ++i)
-        m_flow.take(m_fields[i], m_edits[i]->text());
+    for (int i = 0; i < m_fields.size(); ++i) m_flow.take(m_fields[i], m_edits[i]->text());
 }
 
 void FieldBinder::showAll()
@@ -59,6 +60,67 @@ void FieldBinder::showAll()
             m_edits[i]->setText(text);
             m_edits[i]->setCursorPosition(0);
         }
+    }
+    showOptions();
+}
+
+void FieldBinder::bindOptions(QWidget *form, const QList<FormItem> &items)
+{
+    for (const FormItem &it : items) {
+        if ((it.kind != FormItem::Radio && it.kind != FormItem::Check) || !it.field)
+            continue;
+        auto *b = form->findChild<QAbstractButton *>(QLatin1StringView(it.name));
+        const QString field = QLatin1StringView(it.field);
+        if (!b || !m_flow.record().def().field(field))
+            qFatal("FieldBinder: no option %s for the field %s", it.name, it.field);
+        m_options.append({b, field, it.value, it.kind == FormItem::Radio});
+        const Option option = m_options.last();
+        connect(b, &QAbstractButton::clicked, this, [this, option] { optionClicked(option); });
+    }
+}
+
+void FieldBinder::optionClicked(const Option &o)
+{
+    takeAll();
+    Record &r = m_flow.record();
+    if (o.radio) {
+        // Options that stand for flags of their own: the others go off.
+        for (const Option &other : std::as_const(m_options))
+            if (other.radio && other.button->group() == o.button->group() && other.field != o.field)
+                SetOptionValue(r, other.field, 0);
+        SetOptionValue(r, o.field, o.value);
+    } else {
+        SetOptionValue(r, o.field, o.button->isChecked() ? o.value : 0);
+    }
+    showAll();
+    if (onShown)
+        onShown();
+}
+
+void FieldBinder::showOptions()
+{
+    const Record &r = m_flow.record();
+    QSet<const QObject *> chosen;  // the groups (or parents) that show an option on
+    const auto groupOf = [](const QAbstractButton *b) -> const QObject * {
+        return b->group() ? static_cast<const QObject *>(b->group()) : b->parent();
+    };
+    for (const Option &o : std::as_const(m_options)) {
+        if (!o.radio) {
+            o.button->setChecked(OptionValue(r, o.field) != 0);
+        } else if (OptionValue(r, o.field) == o.value) {
+            o.button->setChecked(true);
+            chosen.insert(groupOf(o.button));
+        }
+    }
+    // A group whose record value no option stands for shows none chosen; an
+    // exclusive group keeps one option on unless told otherwise.
+    for (const Option &o : std::as_const(m_options)) {
+        if (!o.radio || !o.button->isChecked() || chosen.contains(groupOf(o.button)))
+            continue;
+        QButtonGroup *g = o.button->group();
+        g ? g->setExclusive(false) : o.button->setAutoExclusive(false);
+        o.button->setChecked(false);
+        g ? g->setExclusive(true) : o.button->setAutoExclusive(true);
     }
 }
 
@@ -88,30 +150,31 @@ bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
     if (place < 0)
         return false;
     switch (event->type()) {
-    case QEvent::FocusIn:
-        FieldFocus::setBackground(m_edits[place], FocusYellow);
-        m_fieldNumber = place;
-        break;
-    case QEvent::FocusOut:
-        // A message shown while leaving takes the focus too: leave once.
-        if (!m_busy) {
-            m_busy = true;
-            left(place);
-            m_busy = false;
+        case QEvent::FocusIn:
+            FieldFocus::setBackground(m_edits[place], FocusYellow);
+            m_fieldNumber = place;
+            break;
+        case QEvent::FocusOut:
+            // A message shown while leaving takes the focus too: leave once.
+            if (!m_busy) {
+                m_busy = true;
+                left(place);
+                m_busy = false;
+            }
+            break;
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (onKey && onKey(key->key(), place))
+                return true;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                takeAll();
+                m_edits[(place + 1) % m_edits.size()]->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            break;
         }
-        break;
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (onKey && onKey(key->key(), place))
-            return true;
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            takeAll();
-            m_edits[(place + 1) % m_edits.size()]->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-        break;
-    }
-    default: break;
+        default:
+            break;
     }
     return false;
 }

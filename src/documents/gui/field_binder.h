@@ -1,14 +1,17 @@
 #pragma once
 
-#include "documents/kinds.h"
-
 #include <QObject>
 #include <functional>
 
+#include "documents/gui/form.h"
+#include "documents/kinds.h"
+
+class QAbstractButton;
 class QLineEdit;
 class QWidget;
 
-namespace remitor {
+namespace remitor
+{
 
 class DocumentWorkflow;
 class Session;
@@ -19,7 +22,8 @@ class Session;
 // checked), every field taken into the record and the record shown again;
 // Enter takes the fields and moves to the next field of the entry order,
 // wrapping at the end. Written once for every editor and second page.
-class FieldBinder : public QObject {
+class FieldBinder : public QObject
+{
     Q_OBJECT
 public:
     FieldBinder(Session &session, DocumentWorkflow &flow, const QList<FieldSpec> &fields,
@@ -37,8 +41,14 @@ public:
     // destroyed, because deleting a focused field sends a last "left" event
     // while the record's owner is already gone.
     void detach();
-    // Every field shows its record value.
+    // Every field shows its record value, and every bound option and check
+    // box its record flag.
     void showAll();
+
+    // Binds the option buttons and check boxes of the form that name a
+    // record field: clicking one takes the fields and sets its field at once
+    // (an option also clears the other fields of its group).
+    void bindOptions(QWidget *form, const QList<FormItem> &items);
 
     // Run after a field was left and the record shown (the editor refreshes
     // its caption and second page); and for keys the window handles itself
@@ -56,6 +66,15 @@ private:
     DocumentWorkflow &m_flow;
     QList<FieldSpec> m_fields;
     QList<QLineEdit *> m_edits;
+    struct Option {
+        QAbstractButton *button;
+        QString field;
+        int value;
+        bool radio;
+    };
+    QList<Option> m_options;
+    void optionClicked(const Option &option);
+    void showOptions();
     int m_fieldNumber = -1;
     bool m_busy = false;
 };

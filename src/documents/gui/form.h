@@ -22,6 +22,11 @@ struct FormItem {
     const char *name;
     const char16_t *text;
     int x, y, w, h;
+    // An option or check box bound to the record: the field it sets, and the
+    // value an option stands for (a check box stores it when ticked, 0 when
+    // not). Without a field the box is the window's own.
+    const char *field = nullptr;
+    int value = 1;
 };
 
 // Creates the elements on `parent` in the order given (frames first, so

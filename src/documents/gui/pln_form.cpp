@@ -1,13 +1,4 @@
-#include "pln_editor.h"
-
-#include "documents/gui/editor_window.h"
-#include "documents/gui/field_binder.h"
-#include "documents/workflow.h"
-#include "print/gui/pln_print.h"
-
-#include <QCloseEvent>
-#include <QKeyEvent>
-#include <QRadioButton>
+#include "documents/gui/kind_wiring.h"
 
 using namespace Qt::StringLiterals;
 
@@ -100,15 +91,15 @@ const QList<FormItem> pln2Form = {
      u"надвишаваща сумата по чл.2, ал.1, т.1 от Наредба No: 27 на БНБ за статистиката на платежния баланс",
      120, 380, 9600, 260},
     {K::Frame, "fraNar", u"Данни за наредителя", 120, 720, 4700, 2100},
-    {K::Radio, "Checkn1", u"местно лице", 300, 1060, 2000, 300},
-    {K::Radio, "Checkn2", u"чуждестранно лице", 2500, 1060, 2200, 300},
+    {K::Radio, "Checkn1", u"местно лице", 300, 1060, 2000, 300, "narMode", 0},
+    {K::Radio, "Checkn2", u"чуждестранно лице", 2500, 1060, 2200, 300, "narMode", 1},
     {K::Caption, nullptr, u"Държава на наредителя", 300, 1460, 3000, 260},
     {K::Field, "countryN", nullptr, 300, 1720, 4350, 300},
     {K::Caption, nullptr, u"Адрес на наредителя", 300, 2100, 3000, 260},
     {K::Field, "adressN", nullptr, 300, 2360, 4350, 300},
     {K::Frame, "fraPol", u"Данни за получателя", 5000, 720, 4720, 2100},
-    {K::Radio, "Checkp1", u"местно лице", 5180, 1060, 2000, 300},
-    {K::Radio, "Checkp2", u"чуждестранно лице", 7380, 1060, 2200, 300},
+    {K::Radio, "Checkp1", u"местно лице", 5180, 1060, 2000, 300, "polMode", 0},
+    {K::Radio, "Checkp2", u"чуждестранно лице", 7380, 1060, 2200, 300, "polMode", 1},
     {K::Caption, nullptr, u"Държава на получателя", 5180, 1460, 3000, 260},
     {K::Field, "countryP", nullptr, 5180, 1720, 4370, 300},
     {K::Caption, nullptr, u"Адрес на получателя", 5180, 2100, 3000, 260},
@@ -127,72 +118,14 @@ const QList<FormItem> pln2Form = {
 
 }  // namespace
 
-EditorWindow *CreatePlnEditor(Session &session, QWidget *parent)
+const QList<FormItem> &CreditTransferForm()
 {
-    auto *editor = new EditorWindow(session, kindById(u"Pln"_s), plnForm, 10800, 9560, parent);
-    auto *page = new Pln2Window(session, editor->workflow(), editor);
-    editor->setSecondPage(page, [page] { page->showRecord(); });
-    editor->setPrint([editor, &session] { PrintCreditTransfer(*editor, session); });
-    return editor;
+    return plnForm;
 }
 
-Pln2Window::Pln2Window(Session &session, DocumentWorkflow &flow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_flow(flow)
+const QList<FormItem> &CreditTransferSecondForm()
 {
-    setObjectName(u"frmPln2"_s);
-    setWindowTitle(u"Данни за преводи между местни и чуждестранни лица"_s);
-    BuildForm(this, pln2Form, 9840, 4860);
-    m_fields = new FieldBinder(session, flow, flow.kind().secondPage, this);
-    m_fields->onKey = [this](int key, int) {
-        if (key == Qt::Key_Escape) {
-            close();
-            return true;
-        }
-        return false;
-    };
-    m_payerLocal = findChild<QRadioButton *>(u"Checkn1"_s);
-    m_payerForeign = findChild<QRadioButton *>(u"Checkn2"_s);
-    m_payeeLocal = findChild<QRadioButton *>(u"Checkp1"_s);
-    m_payeeForeign = findChild<QRadioButton *>(u"Checkp2"_s);
-    // Choosing an option sets the side's flag at once.
-    const auto bind = [this](QRadioButton *button, const QString &field, bool foreign) {
-        connect(button, &QRadioButton::clicked, this, [this, field, foreign] {
-            m_fields->takeAll();
-            m_flow.record().setBoolean(field, foreign);
-        });
-    };
-    bind(m_payerLocal, u"narMode"_s, false);
-    bind(m_payerForeign, u"narMode"_s, true);
-    bind(m_payeeLocal, u"polMode"_s, false);
-    bind(m_payeeForeign, u"polMode"_s, true);
-}
-
-Pln2Window::~Pln2Window()
-{
-    m_fields->detach();
-}
-
-void Pln2Window::showRecord()
-{
-    m_fields->showAll();
-    const Record &r = m_flow.record();
-    (r.boolean(u"narMode"_s) ? m_payerForeign : m_payerLocal)->setChecked(true);
-    (r.boolean(u"polMode"_s) ? m_payeeForeign : m_payeeLocal)->setChecked(true);
-}
-
-void Pln2Window::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Pln2Window::closeEvent(QCloseEvent *event)
-{
-    m_fields->takeAll();
-    QWidget::closeEvent(event);
+    return pln2Form;
 }
 
 }  // namespace remitor

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPoint>
+
+#include "print/page_layout.h"
+#include "store/record.h"
+
+namespace remitor
+{
+
+struct KindDescriptor;
+
+// What a kind adds to the filling of its page: values that no field holds
+// as such (a total, a line that depends on an option). Most kinds add nothing.
+using PageFiller = void (*)(const Record &record, PageFill &fill);
+
+// How a document kind prints: its page, the page that carries the second
+// page's block when the user ticks "Печата част втора" (none when the kind
+// has no such choice), its own additions to the filling, and where the
+// print choice stands beside the editor.
+struct KindPrint {
+    const PageLayout &(*page)() = nullptr;
+    const PageLayout &(*pageWithSecond)() = nullptr;
+    PageFiller fill = nullptr;
+    QPoint choiceOffsetTwips{0, 1650};
+    int choiceWidthOffsetTwips = 3550;
+
+    const PageLayout &layout(bool secondPage) const
+    {
+        return secondPage && pageWithSecond ? pageWithSecond() : page();
+    }
+};
+
+// The labels of a page filled from a record of its kind: every named
+// element fills itself by its format from its field; then the kind's own
+// filler. With `colourPrinting` off every box prints on white.
+PageFill FillPage(const PageLayout &layout, const Record &record, const KindDescriptor &kind,
+                  bool colourPrinting, PageFiller own = nullptr);
+
+// One element's text by its format (not for checks and shown elements).
+QString FormatValue(const PageElement &element, const Record &record, const KindDescriptor &kind);
+
+// The amount as the editor shows it, to the stotinka, as printing reads it back.
+Money ShownAmount(Money amount);
+
+}  // namespace remitor

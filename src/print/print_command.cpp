@@ -1,0 +1,49 @@
+#include "print/print_command.h"
+
+#include "documents/kinds.h"
+#include "rules/identifiers.h"
+
+using namespace Qt::StringLiterals;
+
+namespace remitor
+{
+
+SaveChoice PrintCopiesChoice(const KindPrint &print)
+{
+    SaveChoice c;
+    c.caption = u"Печат на документ"_s;
+    c.showOverwrite = true;
+    c.overwriteCaption = u"2 копия"_s;
+    c.newCaption = u"1 копие"_s;
+    c.offsetTwips = print.choiceOffsetTwips;
+    c.editorWidthOffsetTwips = print.choiceWidthOffsetTwips;
+    return c;
+}
+
+std::optional<PrintJob> PreparePrint(const KindDescriptor &kind, const KindPrint &print,
+                                     const Record &record, bool secondPage, bool colourPrinting,
+                                     Interaction &ui)
+{
+    // A wrong account is told, but the user may still want it on paper.
+    for (const FieldSpec &f : kind.entryOrder)
+        if (f.rule == FieldRule::Iban)
+            CheckIBAN(record.text(f.name).trimmed(), &ui);
+
+    PrintJob job;
+    switch (ui.chooseSave(PrintCopiesChoice(print))) {
+        case SaveChoice::Cancel:
+            return std::nullopt;
+        case SaveChoice::Overwrite:
+            job.heightTwips = PageHeightTwips(Copies::Two);
+            break;
+        case SaveChoice::New:
+            job.heightTwips = PageHeightTwips(Copies::One);
+            break;
+    }
+    job.layout = &print.layout(secondPage);
+    job.fill = FillPage(*job.layout, record, kind, colourPrinting, print.fill);
+    job.documentName = kind.title + u" No:"_s + numberText(record.key());
+    return job;
+}
+
+}  // namespace remitor
