@@ -26,7 +26,7 @@ namespace {
 const PageLayout &plnPage(bool secondPage) { return CreditTransferPrint().layout(secondPage); }
 PageFill fillPln(const Record &r, bool secondPage, bool colour)
 {
-    return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s), colour);
+    return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s).printSubject(), colour);
 }
 
 Record sampleOrder()

@@ -33,6 +33,21 @@ const FieldSpec *KindDescriptor::fieldSpec(const QString &field) const
     return nullptr;
 }
 
+PrintSubject KindDescriptor::printSubject() const
+{
+    PrintSubject s;
+    s.title = title;
+    for (const FieldSpec &f : entryOrder)
+        if (f.rule == FieldRule::Iban)
+            s.ibanFields << f.name;
+    s.currencyField = currencyField;
+    s.ruleOf = [this](const QString &field) {
+        const FieldSpec *f = fieldSpec(field);
+        return f ? f->rule : FieldRule::Text;
+    };
+    return s;
+}
+
 namespace {
 
 QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>> list)

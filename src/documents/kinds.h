@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/page_fill.h"
+#include "rules/field_rules.h"
 #include "rules/formatting.h"
 
 #include <QList>
@@ -9,34 +11,6 @@
 namespace remitor {
 
 struct TableDef;
-
-// How a field's text goes into the record when the field is left.
-enum class FieldRule {
-    Text,           // as typed, cut to the width
-    Upper,          // upper-cased
-    Iban,           // upper-cased in the field too, and checked when left
-    Amount,         // the amount rule: decimal comma accepted
-    LeadingNumber,  // an amount from the leading number, decimal point only
-    WholeNumber,    // the leading whole number ("2 и думи" gives 2)
-    Date,           // normalised; a text that is no date gives the empty date
-    Trimmed,        // trimmed on both sides
-    RightTrimmed,   // trimmed on the right, line breaks made blanks
-    // The leading whole number of the first ten characters; a text worth 0
-    // (or none) leaves the field as it was.
-    NonZeroWholeNumber,
-    // Stored only when the text is a whole number; anything else leaves the
-    // field as it was.
-    StrictWholeNumber,
-    // A date kept in a text field: normalised to "dd.mm.yyyy", emptied when
-    // it is no date.
-    DateText,
-    // An amount kept in a text field: the amount rule, stored as the plain
-    // number ("500,5" gives "500.5"), shown with two decimals.
-    AmountText,
-    // One line: the first line break becomes three blanks, then trimmed on
-    // the right.
-    FirstBreakBlanks,
-};
 
 struct FieldSpec {
     QString name;        // the record field, and the window field's object name
@@ -88,6 +62,8 @@ struct KindDescriptor {
     int placeOf(const QString &field) const;  // -1 when not in the entry order
     // The field of either page by name, without regard to case; null when none.
     const FieldSpec *fieldSpec(const QString &field) const;
+    // What printing needs to know of the kind.
+    PrintSubject printSubject() const;
 };
 
 const QList<KindDescriptor> &documentKinds();

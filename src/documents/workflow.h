@@ -11,18 +11,6 @@ namespace remitor {
 class Session;
 struct DocumentState;
 
-// How a field shows its record value, and how its text goes back: the
-// display and commit rules of every editor.
-QString DisplayText(const Record &record, const QString &field, FieldRule rule);
-void TakeText(Record &record, const QString &field, FieldRule rule, const QString &text);
-// The value of a flag, option or small number field as the option buttons
-// and check boxes compare it, and the value they store.
-qint64 OptionValue(const Record &record, const QString &field);
-void SetOptionValue(Record &record, const QString &field, qint64 value);
-// "###########0.00": at least one integer digit, two decimals, no grouping;
-// empty for zero or less.
-QString AmountDisplayText(Money amount);
-
 // The one workflow of every document editor: showing, moving, clearing,
 // saving with the choice between overwrite and a new number, reading,
 // deleting, copying into the reports base, and filling payee and payer from

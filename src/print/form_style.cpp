@@ -1,7 +1,6 @@
 #include "print/form_style.h"
 
-namespace remitor::layout
-{
+namespace remitor::layout {
 
 PageElement spreadBoxes(int labelLeft, int labelTop, int cells, const TextStyle &style,
                         int groupSize)

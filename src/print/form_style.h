@@ -5,8 +5,7 @@
 // The look that every bank form of the program shares: the text styles of
 // captions, values and boxed characters, the colour of the boxes the data
 // goes into, and the builders of the boxed values every form has.
-namespace remitor::layout
-{
+namespace remitor::layout {
 
 // The colour of the boxes that the user's data goes into.
 inline constexpr quint32 FormBoxColour = 0xFFF1C4u;

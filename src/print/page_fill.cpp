@@ -1,23 +1,19 @@
 #include "print/page_fill.h"
 
-#include "documents/kinds.h"
-#include "documents/workflow.h"
 #include "rules/dates.h"
 #include "rules/formatting.h"
 #include "rules/words.h"
 
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
 Money ShownAmount(Money m)
 {
     return Money::fromRaw(m.scaledTo(2) * 100);
 }
 
-namespace
-{
+namespace {
 
 // The boxes of an amount: three blanks in front of the figures, as the
 // forms have always printed it, with the decimal comma.
@@ -29,54 +25,46 @@ QString amountText(Money m)
     return u"   "_s + FormatSpacePaddedComma(shown, 12, 2).trimmed();
 }
 
-QString currencyOf(const PageElement &e, const Record &r, const KindDescriptor &kind)
+QString currencyOf(const PageElement &e, const Record &r, const PrintSubject &subject)
 {
-    const QString field = e.currencyField.isEmpty() ? kind.currencyField : e.currencyField;
+    const QString field = e.currencyField.isEmpty() ? subject.currencyField : e.currencyField;
     return field.isEmpty() ? QString() : r.text(field).trimmed();
 }
 
 }  // namespace
 
-QString FormatValue(const PageElement &e, const Record &r, const KindDescriptor &kind)
+QString FormatValue(const PageElement &e, const Record &r, const PrintSubject &subject)
 {
     const QString &field = e.source();
     switch (e.format) {
-        case ValueFormat::Shown: {
-            const FieldSpec *spec = kind.fieldSpec(field);
-            return DisplayText(r, field, spec ? spec->rule : FieldRule::Text);
-        }
-        case ValueFormat::Trimmed:
-            return r.text(field).trimmed();
-        case ValueFormat::Spread:
-            return SpreadChars(r.text(field));
-        case ValueFormat::SpreadUpper:
-            return SpreadChars(r.text(field)).toUpper();
-        case ValueFormat::Iban:
-            return SpreadCharsGrouped(r.text(field));
-        case ValueFormat::Amount:
-            return amountText(r.money(field));
-        case ValueFormat::AmountOrNone:
-            return ShownAmount(r.money(field)) <= Money() ? QString() : amountText(r.money(field));
-        case ValueFormat::WordsBG:
-            return AmountInWordsBG(ShownAmount(r.money(field)), currencyOf(e, r, kind));
-        case ValueFormat::WordsEN:
-            return AmountInWordsEN(ShownAmount(r.money(field)), currencyOf(e, r, kind));
-        case ValueFormat::DateBoxes: {
-            const QString date = DateToText(r.date(field));
-            const QChar boxes[] = {date[0], date[1], date[3], date[4], date[8], date[9]};
-            return QString(boxes, 6);
-        }
-        case ValueFormat::LongDate:
-            return LongDateText(r.date(field));
-        case ValueFormat::Check:
-        case ValueFormat::NoAmount:
-        case ValueFormat::Particular:
-            break;
+    case ValueFormat::Shown: {
+        return DisplayText(r, field, subject.ruleOf ? subject.ruleOf(field) : FieldRule::Text);
+    }
+    case ValueFormat::Trimmed: return r.text(field).trimmed();
+    case ValueFormat::Spread: return SpreadChars(r.text(field));
+    case ValueFormat::SpreadUpper: return SpreadChars(r.text(field)).toUpper();
+    case ValueFormat::Iban: return SpreadCharsGrouped(r.text(field));
+    case ValueFormat::Amount: return amountText(r.money(field));
+    case ValueFormat::AmountOrNone:
+        return ShownAmount(r.money(field)) <= Money() ? QString() : amountText(r.money(field));
+    case ValueFormat::WordsBG:
+        return AmountInWordsBG(ShownAmount(r.money(field)), currencyOf(e, r, subject));
+    case ValueFormat::WordsEN:
+        return AmountInWordsEN(ShownAmount(r.money(field)), currencyOf(e, r, subject));
+    case ValueFormat::DateBoxes: {
+        const QString date = DateToText(r.date(field));
+        const QChar boxes[] = {date[0], date[1], date[3], date[4], date[8], date[9]};
+        return QString(boxes, 6);
+    }
+    case ValueFormat::LongDate: return LongDateText(r.date(field));
+    case ValueFormat::Check:
+    case ValueFormat::NoAmount:
+    case ValueFormat::Particular: break;
     }
     return {};
 }
 
-PageFill FillPage(const PageLayout &layout, const Record &r, const KindDescriptor &kind,
+PageFill FillPage(const PageLayout &layout, const Record &r, const PrintSubject &subject,
                   bool colourPrinting, PageFiller own)
 {
     PageFill f;
@@ -85,15 +73,13 @@ PageFill FillPage(const PageLayout &layout, const Record &r, const KindDescripto
         if (e.name.isEmpty() || e.format == ValueFormat::Particular || !r.def().field(e.source()))
             continue;
         switch (e.format) {
-            case ValueFormat::Check:
-                f.setChecked(e.name, OptionValue(r, e.source()) == e.checkValue);
-                break;
-            case ValueFormat::NoAmount:
-                f.setShown(e.name, ShownAmount(r.money(e.source())) <= Money());
-                break;
-            default:
-                f.setText(e.name, FormatValue(e, r, kind));
-                break;
+        case ValueFormat::Check:
+            f.setChecked(e.name, OptionValue(r, e.source()) == e.checkValue);
+            break;
+        case ValueFormat::NoAmount:
+            f.setShown(e.name, ShownAmount(r.money(e.source())) <= Money());
+            break;
+        default: f.setText(e.name, FormatValue(e, r, subject)); break;
         }
     }
     if (own)

@@ -1,14 +1,23 @@
 #pragma once
 
-#include <QPoint>
-
 #include "print/page_layout.h"
+#include "rules/field_rules.h"
 #include "store/record.h"
 
-namespace remitor
-{
+#include <QPoint>
+#include <functional>
 
-struct KindDescriptor;
+namespace remitor {
+
+// What printing knows of a document's kind: its name, its accounts (checked
+// before printing, in their entry order), its currency (for the amounts in
+// words) and how its editor shows each field.
+struct PrintSubject {
+    QString title;
+    QStringList ibanFields;
+    QString currencyField;
+    std::function<FieldRule(const QString &field)> ruleOf;
+};
 
 // What a kind adds to the filling of its page: values that no field holds
 // as such (a total, a line that depends on an option). Most kinds add nothing.
@@ -34,11 +43,11 @@ struct KindPrint {
 // The labels of a page filled from a record of its kind: every named
 // element fills itself by its format from its field; then the kind's own
 // filler. With `colourPrinting` off every box prints on white.
-PageFill FillPage(const PageLayout &layout, const Record &record, const KindDescriptor &kind,
+PageFill FillPage(const PageLayout &layout, const Record &record, const PrintSubject &subject,
                   bool colourPrinting, PageFiller own = nullptr);
 
 // One element's text by its format (not for checks and shown elements).
-QString FormatValue(const PageElement &element, const Record &record, const KindDescriptor &kind);
+QString FormatValue(const PageElement &element, const Record &record, const PrintSubject &subject);
 
 // The amount as the editor shows it, to the stotinka, as printing reads it back.
 Money ShownAmount(Money amount);

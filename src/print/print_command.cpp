@@ -1,12 +1,11 @@
 #include "print/print_command.h"
 
-#include "documents/kinds.h"
+#include "rules/formatting.h"
 #include "rules/identifiers.h"
 
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
 SaveChoice PrintCopiesChoice(const KindPrint &print)
 {
@@ -20,29 +19,22 @@ SaveChoice PrintCopiesChoice(const KindPrint &print)
     return c;
 }
 
-std::optional<PrintJob> PreparePrint(const KindDescriptor &kind, const KindPrint &print,
+std::optional<PrintJob> PreparePrint(const PrintSubject &subject, const KindPrint &print,
                                      const Record &record, bool secondPage, bool colourPrinting,
                                      Interaction &ui)
 {
     // A wrong account is told, but the user may still want it on paper.
-    for (const FieldSpec &f : kind.entryOrder)
-        if (f.rule == FieldRule::Iban)
-            CheckIBAN(record.text(f.name).trimmed(), &ui);
+    for (const QString &field : subject.ibanFields) CheckIBAN(record.text(field).trimmed(), &ui);
 
     PrintJob job;
     switch (ui.chooseSave(PrintCopiesChoice(print))) {
-        case SaveChoice::Cancel:
-            return std::nullopt;
-        case SaveChoice::Overwrite:
-            job.heightTwips = PageHeightTwips(Copies::Two);
-            break;
-        case SaveChoice::New:
-            job.heightTwips = PageHeightTwips(Copies::One);
-            break;
+    case SaveChoice::Cancel: return std::nullopt;
+    case SaveChoice::Overwrite: job.heightTwips = PageHeightTwips(Copies::Two); break;
+    case SaveChoice::New: job.heightTwips = PageHeightTwips(Copies::One); break;
     }
     job.layout = &print.layout(secondPage);
-    job.fill = FillPage(*job.layout, record, kind, colourPrinting, print.fill);
-    job.documentName = kind.title + u" No:"_s + numberText(record.key());
+    job.fill = FillPage(*job.layout, record, subject, colourPrinting, print.fill);
+    job.documentName = subject.title + u" No:"_s + numberText(record.key());
     return job;
 }
 

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <optional>
-
 #include "base/interaction.h"
 #include "print/page_fill.h"
 
-namespace remitor
-{
+#include <optional>
 
-struct KindDescriptor;
+namespace remitor {
 
 // The print choice: "Печат на документ" with "2 копия", "1 копие" and
 // "Отказ", placed beside the editor like its save dialog.
@@ -19,7 +16,7 @@ SaveChoice PrintCopiesChoice(const KindPrint &print);
 // is told, and printing goes on), the user chooses two copies, one copy or
 // nothing, the page is chosen (with the second page's block or without) and
 // filled. No job when the user cancels.
-std::optional<PrintJob> PreparePrint(const KindDescriptor &kind, const KindPrint &print,
+std::optional<PrintJob> PreparePrint(const PrintSubject &subject, const KindPrint &print,
                                      const Record &record, bool secondPage, bool colourPrinting,
                                      Interaction &ui);
 

@@ -61,7 +61,7 @@ void TestPrintCommand::copiesAndPage()
     QFETCH(QString, page);
     ScriptedInteraction ui;
     ui.answerSave(SaveChoice::Result(answer));
-    const auto job = PreparePrint(kindById(u"Pln"_s), CreditTransferPrint(), order(kGood, QString()), secondPage, colour, ui);
+    const auto job = PreparePrint(kindById(u"Pln"_s).printSubject(), CreditTransferPrint(), order(kGood, QString()), secondPage, colour, ui);
     // The answer that stands for two copies is the one captioned so.
     QCOMPARE(ui.lastSave().overwriteCaption, u"2 копия"_s);
     QCOMPARE(ui.lastSave().newCaption, u"1 копие"_s);
@@ -97,7 +97,7 @@ void TestPrintCommand::accountsAreCheckedButDoNotStopPrinting()
     QFETCH(QStringList, told);
     ScriptedInteraction ui;
     ui.answerSave(SaveChoice::Overwrite);
-    QVERIFY(PreparePrint(kindById(u"Pln"_s), CreditTransferPrint(), order(payee, payer), false, true, ui));
+    QVERIFY(PreparePrint(kindById(u"Pln"_s).printSubject(), CreditTransferPrint(), order(payee, payer), false, true, ui));
     // The warnings come before the choice of copies.
     QCOMPARE(ui.texts().mid(0, told.size()), told);
     QCOMPARE(ui.shown().size(), told.size() + 1);

@@ -1,7 +1,7 @@
 #include "documents/gui/copy_window.h"
 
-#include "session/session.h"
 #include "documents/account_replace.h"
+#include "session/session.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,5 +1,12 @@
 #include "editor_window.h"
 
+#include "base/gui/tile_icon.h"
+#include "base/gui/twips.h"
+#include "documents/gui/copy_window.h"
+#include "documents/gui/field_binder.h"
+#include "documents/gui/second_page.h"
+#include "session/session.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -8,17 +15,9 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "base/gui/tile_icon.h"
-#include "base/gui/twips.h"
-#include "documents/gui/copy_window.h"
-#include "documents/gui/field_binder.h"
-#include "documents/gui/second_page.h"
-#include "session/session.h"
-
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
 EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *parent)
     : QWidget(parent), m_session(session), m_wiring(wiring), m_flow(session, kindById(wiring.kind))
@@ -164,7 +163,7 @@ void EditorWindow::print()
 {
     const auto *choice =
         m_wiring.pageChoice.isEmpty() ? nullptr : findChild<QCheckBox *>(m_wiring.pageChoice);
-    PrintDocument(this, m_session, m_flow.kind(), m_wiring.print(), m_flow.record(),
+    PrintDocument(this, m_session, m_flow.kind().printSubject(), m_wiring.print(), m_flow.record(),
                   choice && choice->isChecked(), m_present);
 }
 

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QPointer>
-#include <QWidget>
-#include <functional>
-
 #include "documents/gui/kind_wiring.h"
 #include "documents/gui/second_page.h"
 #include "documents/kinds.h"
 #include "documents/workflow.h"
 #include "print/gui/print_command.h"
 
+#include <QCheckBox>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
 class QToolButton;
 
-namespace remitor
-{
+namespace remitor {
 
 class FieldBinder;
 class SecondPageWindow;
@@ -24,8 +23,7 @@ class Session;
 // the fields bound to the kind's record through its descriptor, the column of
 // command buttons, the keys, the second page and the print command, all as
 // the kind's wiring says; nothing here is written per kind.
-class EditorWindow : public QWidget
-{
+class EditorWindow : public QWidget {
     Q_OBJECT
 public:
     EditorWindow(Session &session, const KindWiring &wiring, QWidget *parent = nullptr);

@@ -1,20 +1,19 @@
 #include "field_binder.h"
 
+#include "base/gui/field_focus.h"
+#include "documents/workflow.h"
+#include "rules/identifiers.h"
+#include "session/session.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSet>
 
-#include "base/gui/field_focus.h"
-#include "documents/workflow.h"
-#include "rules/identifiers.h"
-#include "session/session.h"
-
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
 FieldBinder::FieldBinder(Session &session, DocumentWorkflow &flow, const QList<FieldSpec> &fields,
                          QWidget *form)
@@ -150,31 +149,30 @@ bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
     if (place < 0)
         return false;
     switch (event->type()) {
-        case QEvent::FocusIn:
-            FieldFocus::setBackground(m_edits[place], FocusYellow);
-            m_fieldNumber = place;
-            break;
-        case QEvent::FocusOut:
-            // A message shown while leaving takes the focus too: leave once.
-            if (!m_busy) {
-                m_busy = true;
-                left(place);
-                m_busy = false;
-            }
-            break;
-        case QEvent::KeyPress: {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (onKey && onKey(key->key(), place))
-                return true;
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                takeAll();
-                m_edits[(place + 1) % m_edits.size()]->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            break;
+    case QEvent::FocusIn:
+        FieldFocus::setBackground(m_edits[place], FocusYellow);
+        m_fieldNumber = place;
+        break;
+    case QEvent::FocusOut:
+        // A message shown while leaving takes the focus too: leave once.
+        if (!m_busy) {
+            m_busy = true;
+            left(place);
+            m_busy = false;
         }
-        default:
-            break;
+        break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (onKey && onKey(key->key(), place))
+            return true;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            takeAll();
+            m_edits[(place + 1) % m_edits.size()]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        break;
+    }
+    default: break;
     }
     return false;
 }

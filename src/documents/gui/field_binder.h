@@ -1,17 +1,16 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
-
 #include "documents/gui/form.h"
 #include "documents/kinds.h"
+
+#include <QObject>
+#include <functional>
 
 class QAbstractButton;
 class QLineEdit;
 class QWidget;
 
-namespace remitor
-{
+namespace remitor {
 
 class DocumentWorkflow;
 class Session;
@@ -22,8 +21,7 @@ class Session;
 // checked), every field taken into the record and the record shown again;
 // Enter takes the fields and moves to the next field of the entry order,
 // wrapping at the end. Written once for every editor and second page.
-class FieldBinder : public QObject
-{
+class FieldBinder : public QObject {
     Q_OBJECT
 public:
     FieldBinder(Session &session, DocumentWorkflow &flow, const QList<FieldSpec> &fields,

@@ -4,11 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
-namespace
-{
+namespace {
 
 QList<KindWiring> build()
 {

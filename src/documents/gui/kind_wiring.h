@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
-
 #include "documents/gui/form.h"
 #include "print/page_fill.h"
 
-namespace remitor
-{
+#include <QString>
+
+namespace remitor {
 
 // A window's form: its layout table and size in twips; a second page also
 // names its window and caption.

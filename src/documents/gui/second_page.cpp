@@ -1,13 +1,12 @@
 #include "documents/gui/second_page.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
-
 #include "documents/gui/field_binder.h"
 #include "documents/workflow.h"
 
-namespace remitor
-{
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace remitor {
 
 SecondPageWindow::SecondPageWindow(Session &session, DocumentWorkflow &flow, const FormSpec &form,
                                    QWidget *parent)

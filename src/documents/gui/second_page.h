@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
 #include "documents/gui/kind_wiring.h"
 
-namespace remitor
-{
+#include <QWidget>
+
+namespace remitor {
 
 class DocumentWorkflow;
 class FieldBinder;
@@ -15,8 +14,7 @@ class Session;
 // over the same record, with the fields of the kind's second page in their
 // entry order and its option buttons bound to the record's flags. Escape
 // closes it; the field being typed is kept.
-class SecondPageWindow : public QWidget
-{
+class SecondPageWindow : public QWidget {
     Q_OBJECT
 public:
     SecondPageWindow(Session &session, DocumentWorkflow &flow, const FormSpec &form,

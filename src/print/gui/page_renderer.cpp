@@ -7,7 +7,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTextLayout>
-
 #include <cmath>
 
 using namespace Qt::StringLiterals;

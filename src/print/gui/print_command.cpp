@@ -4,15 +4,14 @@
 #include "print/print_command.h"
 #include "session/session.h"
 
-namespace remitor
-{
+namespace remitor {
 
-void PrintDocument(QWidget *parent, Session &session, const KindDescriptor &kind,
+void PrintDocument(QWidget *parent, Session &session, const PrintSubject &subject,
                    const KindPrint &print, const Record &record, bool secondPage,
                    const PrintPresenter &present)
 {
     const auto job =
-        PreparePrint(kind, print, record, secondPage, session.colorPrinting, session.ui());
+        PreparePrint(subject, print, record, secondPage, session.colorPrinting, session.ui());
     if (!job)
         return;
     if (present)

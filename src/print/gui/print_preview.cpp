@@ -1,7 +1,7 @@
 #include "print/gui/print_preview.h"
 
-#include "session/session.h"
 #include "print/gui/page_renderer.h"
+#include "session/session.h"
 #include "store/store.h"
 
 #include <QAction>

@@ -1,5 +1,10 @@
 #include "firma_window.h"
 
+#include "base/gui/field_focus.h"
+#include "rules/formatting.h"
+#include "rules/identifiers.h"
+#include "session/session.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,15 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "base/gui/field_focus.h"
-#include "rules/formatting.h"
-#include "rules/identifiers.h"
-#include "session/session.h"
-
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
 FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
     : QWidget(parent), m_session(session), m_focus(new FieldFocus(FocusLightYellow, this))
