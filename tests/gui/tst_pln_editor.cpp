@@ -1,12 +1,7 @@
-#include "app/gui/main_window.h"
-#include "session/session.h"
-#include "documents/gui/editor_window.h"
 #include "documents/gui/field_binder.h"
 #include "documents/gui/second_page.h"
 #include "documents/gui/small_dialogs.h"
-#include "support/gui_support.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_store.h"
+#include "support/editor_app.h"
 #include "support/typing.h"
 
 #include <QApplication>
@@ -23,45 +18,9 @@ using namespace Qt::StringLiterals;
 using namespace remitor;
 using namespace remitor::test;
 
-namespace {
-
-
-
-struct App {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    Session session{dir.path(), ui, QDate(2010, 3, 5)};
-    MainWindow window{session};
-    EditorWindow *editor = nullptr;
-
-    App()
-    {
-        session.startUp();
-        window.show();
-    }
-    bool open()
-    {
-        QTest::mouseClick(window.button(u"cmdNKP"_s), Qt::LeftButton);
-        editor = window.findChild<EditorWindow *>(u"frmPln"_s);
-        return editor && editor->isVisible() && activate(editor);
-    }
-    QLineEdit *field(const QString &name) { return editor->findChild<QLineEdit *>(name); }
-    Record &rec() { return editor->workflow().record(); }
-    QStringList stored(const QString &columns)
-    {
-        return rowsOn(dir.filePath(u"Remitor.MDB"_s), u"SELECT "_s + columns + u" FROM PlnTable ORDER BY kod"_s);
-    }
-};
-
-}  // namespace
-
 class TestPlnEditor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void opensOnTheRecord();
-    void enterWalksTheEntryOrder();
-    void leavingAnAccountUpperCasesAndWarns();
-    void mouseClickCommitsTheTypedField();
     void payerFromTheContractors();
     void secondPage();
     void escapeClosesBothPages();
@@ -69,106 +28,13 @@ private Q_SLOTS:
     void f2ReplacesTheAccountEverywhere();
 };
 
-void TestPlnEditor::opensOnTheRecord()
-{
-    App app;
-    QVERIFY(app.open());
-    QCOMPARE(app.editor->windowTitle(), u"Платежно нареждане за кредитен превод No:0"_s);
-    QCOMPARE(app.field(u"valuta"_s)->text(), u"BGN"_s);
-    QVERIFY(!app.editor->findChild<QCheckBox *>(u"Check1"_s)->isChecked());
-    QCOMPARE(app.editor->command(u"cmdSave"_s)->toolTip(), u"Записва документ"_s);
-    QCOMPARE(app.editor->command(u"cmdBase"_s)->toolTip(), u"Запис в базата за справки"_s);
-    // Closing keeps the record, with the field being typed; opening again shows it.
-    app.field(u"Nareditel"_s)->setFocus();
-    typeText(app.field(u"Nareditel"_s), u"Запомнен"_s);
-    app.editor->close();
-    QCOMPARE(app.rec().text(u"Nareditel"_s).trimmed(), u"Запомнен"_s);
-    QVERIFY(app.open());
-    QCOMPARE(app.field(u"Nareditel"_s)->text(), u"Запомнен"_s);
-    QVERIFY(app.ui.shown().isEmpty());
-}
-
-void TestPlnEditor::enterWalksTheEntryOrder()
-{
-    App app;
-    QVERIFY(app.open());
-    app.field(u"DoBanka"_s)->setFocus();
-    QStringList walked;
-    for (int i = 0; i < 22; ++i) {
-        QWidget *f = QApplication::focusWidget();
-        QVERIFY(f);
-        walked.append(f->objectName());
-        QTest::keyClick(f, Qt::Key_Return);
-    }
-    QCOMPARE(walked, (QStringList{u"DoBanka"_s, u"Clon"_s, u"Adress"_s, u"Grad"_s, u"pDate"_s,
-                                  u"Poluchatel"_s, u"IBANp"_s, u"BICp"_s, u"Bankap"_s, u"valuta"_s,
-                                  u"suma"_s, u"Osnovanie"_s, u"poiasnenia"_s, u"Nareditel"_s,
-                                  u"IBANn"_s, u"BICn"_s, u"PaySystem"_s, u"tax"_s, u"workDate"_s,
-                                  u"TAXvaluta"_s, u"TAXsuma"_s, u"DoBanka"_s}));
-    QCOMPARE(app.editor->fields().fieldNumber(), 1);  // the last Enter left DoBanka
-    // The focused field is yellow.
-    QCOMPARE(app.field(u"Clon"_s)->palette().color(QPalette::Base), QColor(255, 255, 0));
-    QCOMPARE(app.field(u"DoBanka"_s)->palette().color(QPalette::Base), QColor(Qt::white));
-}
-
-void TestPlnEditor::leavingAnAccountUpperCasesAndWarns()
-{
-    App app;
-    QVERIFY(app.open());
-    QLineEdit *iban = app.field(u"IBANp"_s);
-    iban->setFocus();
-    typeText(iban, u"bg80bnbg96611020345679"_s);
-    app.field(u"BICp"_s)->setFocus();
-    QCOMPARE(iban->text(), u"BG80BNBG96611020345679"_s);
-    QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: BG80BNBG96611020345679"_s});
-    QCOMPARE(iban->palette().color(QPalette::Base), QColor(153, 255, 255));
-    QCOMPARE(app.rec().text(u"IBANp"_s), u"BG80BNBG96611020345679"_s);
-    // A valid account, and an empty one, say nothing.
-    app.ui.clear();
-    iban->setFocus();
-    iban->setText(u"bg80bnbg96611020345678"_s);
-    app.field(u"BICp"_s)->setFocus();
-    iban->setFocus();
-    iban->clear();
-    app.field(u"BICp"_s)->setFocus();
-    QVERIFY(app.ui.shown().isEmpty());
-}
-
-void TestPlnEditor::mouseClickCommitsTheTypedField()
-{
-    App app;
-    QVERIFY(app.open());
-    QLineEdit *suma = app.field(u"suma"_s);
-    suma->setFocus();
-    typeText(suma, u"1234,5"_s);
-    QLineEdit *bic = app.field(u"BICp"_s);
-    bic->setFocus();
-    typeText(bic, u"bnbgbgsd"_s);
-    // Still in the field: the save button takes no focus, yet it saves what was typed.
-    app.ui.answerSave(SaveChoice::New);  // not asked: the table is empty
-    QTest::mouseClick(app.editor->command(u"cmdSave"_s), Qt::LeftButton);
-    QCOMPARE(app.ui.pendingAnswers(), 1);
-    QCOMPARE(app.stored(u"kod, suma, BICp"_s), QStringList{u"1|12345000|BNBGBGSD"_s});
-    QCOMPARE(app.editor->windowTitle(), u"Платежно нареждане за кредитен превод No: 1"_s);
-    QCOMPARE(suma->text(), u"1234.50"_s);
-    QCOMPARE(bic->text(), u"BNBGBGSD"_s);
-}
-
 void TestPlnEditor::payerFromTheContractors()
 {
-    App app;
-    {
-        auto t = app.session.store().table(DbKind::Main, u"KlientTable"_s);
-        Record k(t->def());
-        k.setKey(3);
-        k.setText(u"KlIme"_s, u"Общинско предприятие Чистота"_s);
-        k.setText(u"BankIme"_s, u"Банка ДСК"_s);
-        k.setText(u"bgrad"_s, u"Русе"_s);
-        k.setText(u"bstreet"_s, u"ул. Александровска 1"_s);
-        k.setText(u"IBAN"_s, u"BG80BNBG96611020345678"_s);
-        k.setText(u"BIC"_s, u"STSABGSF"_s);
-        QVERIFY(t->save(k));
-    }
+    EditorApp app;
+    seedContractor(app.session.store(), 3,
+                   {{u"KlIme"_s, u"Общинско предприятие Чистота"_s}, {u"BankIme"_s, u"Банка ДСК"_s},
+                    {u"bgrad"_s, u"Русе"_s}, {u"bstreet"_s, u"ул. Александровска 1"_s},
+                    {u"IBAN"_s, u"BG80BNBG96611020345678"_s}, {u"BIC"_s, u"STSABGSF"_s}});
     QVERIFY(app.open());
     app.ui.answerInput(u"чистота"_s);
     app.ui.pickNumber(3);
@@ -187,7 +53,7 @@ void TestPlnEditor::payerFromTheContractors()
 
 void TestPlnEditor::secondPage()
 {
-    App app;
+    EditorApp app;
     QVERIFY(app.open());
     QTest::mouseClick(app.editor->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     auto *page = app.editor->findChild<SecondPageWindow *>(u"frmPln2"_s);
@@ -221,7 +87,7 @@ void TestPlnEditor::secondPage()
 
 void TestPlnEditor::escapeClosesBothPages()
 {
-    App app;
+    EditorApp app;
     QVERIFY(app.open());
     QTest::mouseClick(app.editor->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     auto *page = app.editor->findChild<SecondPageWindow *>(u"frmPln2"_s);
@@ -275,7 +141,7 @@ void TestPlnEditor::findDialogPaging()
 
 void TestPlnEditor::f2ReplacesTheAccountEverywhere()
 {
-    App app;
+    EditorApp app;
     const QString oldIban = u"BG80BNBG96611020345678"_s, newIban = u"BG89UBBS80021087654321"_s;
     {
         auto t = app.session.store().table(DbKind::Main, u"PlnTable"_s);

@@ -1,10 +1,7 @@
-#include "app/gui/main_window.h"
-#include "session/session.h"
-#include "documents/gui/editor_window.h"
 #include "print/gui/print_preview.h"
+#include "support/tools.h"
 #include "print/printer_settings.h"
-#include "support/gui_support.h"
-#include "support/scripted_interaction.h"
+#include "support/editor_app.h"
 #include "support/typing.h"
 
 #include <QAction>
@@ -31,30 +28,6 @@ using namespace remitor::test;
 
 namespace {
 
-// Runs `act` on the next modal dialog of type T once it is up; the test
-// that opens the dialog goes on as soon as the dialog closes. `seen` tells
-// whether it ever came.
-template <typename T>
-void whenModal(const std::function<void(T *)> &act, bool *seen)
-{
-    *seen = false;
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, seen, tries] {
-        if (auto *d = qobject_cast<T *>(QApplication::activeModalWidget()); d && d->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            *seen = true;
-            act(d);
-        } else if (++*tries > 500) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
-
 QString pdfText(const QString &pdf)
 {
     QProcess p;
@@ -63,27 +36,7 @@ QString pdfText(const QString &pdf)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-struct App {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    Session session{dir.path(), ui, QDate(2010, 3, 5)};
-    MainWindow window{session};
-    EditorWindow *editor = nullptr;
-
-    App()
-    {
-        session.startUp();
-        window.show();
-    }
-    bool open()
-    {
-        QTest::mouseClick(window.button(u"cmdNKP"_s), Qt::LeftButton);
-        editor = window.findChild<EditorWindow *>(u"frmPln"_s);
-        return editor && editor->isVisible() && activate(editor);
-    }
-    QLineEdit *field(const QString &name) { return editor->findChild<QLineEdit *>(name); }
-    QCheckBox *secondPage() { return editor->findChild<QCheckBox *>(u"Check1"_s); }
-};
+QCheckBox *pageChoice(EditorApp &app) { return app.editor->findChild<QCheckBox *>(u"Check1"_s); }
 
 }  // namespace
 
@@ -97,14 +50,14 @@ private Q_SLOTS:
 
 void TestPrintEditor::printButtonPrintsThroughThePreview()
 {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    App app;
+    REMITOR_REQUIRE_TOOL("pdftotext");
+    REMITOR_REQUIRE_TOOL("pdfinfo");
+    EditorApp app;
     QVERIFY(app.open());
     QToolButton *print = app.editor->command(u"cmdPrint"_s);
     QVERIFY(print->isEnabled());
 
-    app.secondPage()->setChecked(true);
+    pageChoice(app)->setChecked(true);
     app.field(u"IBANp"_s)->setText(u"BG81BNBG96611020345678"_s);
     // The payee is still being typed when the button is clicked.
     app.field(u"Poluchatel"_s)->setFocus();
@@ -153,17 +106,17 @@ void TestPrintEditor::printButtonPrintsThroughThePreview()
 
 void TestPrintEditor::secondPageBoxChoosesThePage()
 {
-    App app;
+    EditorApp app;
     QVERIFY(app.open());
     QStringList pages;
     const PrintPresenter capture = [&pages](QWidget *, const PrintJob &job) {
         pages.append(job.layout->name + u' ' + QString::number(job.copies()));
     };
     app.editor->setPrintPresenter(capture);
-    app.secondPage()->setChecked(true);
+    pageChoice(app)->setChecked(true);
     app.ui.answerSave(SaveChoice::Overwrite);
     QTest::mouseClick(app.editor->command(u"cmdPrint"_s), Qt::LeftButton);
-    app.secondPage()->setChecked(false);
+    pageChoice(app)->setChecked(false);
     app.ui.answerSave(SaveChoice::New);
     QTest::mouseClick(app.editor->command(u"cmdPrint"_s), Qt::LeftButton);
     QCOMPARE(pages, (QStringList{u"PrintPln 2"_s, u"PrintPln2 1"_s}));
@@ -171,7 +124,7 @@ void TestPrintEditor::secondPageBoxChoosesThePage()
 
 void TestPrintEditor::printerChoiceIsKept()
 {
-    App app;
+    EditorApp app;
     // A printer that is gone since it was chosen: the default one prints.
     QVERIFY(SavePrinterSettings(app.session.store(), {u"Изчезнал_принтер"_s, 45, -30}));
     QPrinter printer;

@@ -1,4 +1,5 @@
 #include "print/gui/page_renderer.h"
+#include "support/tools.h"
 #include "documents/kinds.h"
 #include "print/form_style.h"
 #include "print/pln_pages.h"
@@ -164,8 +165,8 @@ private:
 
 void TestPrintPdf::initTestCase()
 {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    REMITOR_REQUIRE_TOOL("pdftotext");
+    REMITOR_REQUIRE_TOOL("pdfinfo");
     QVERIFY(m_dir.isValid());
 }
 

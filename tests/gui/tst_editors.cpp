@@ -1,0 +1,187 @@
+// What every editor does, tried on each kind that has one, through its
+// window, with real keys and clicks. A kind's own behaviour is in its own test.
+#include "documents/gui/field_binder.h"
+#include "support/editor_app.h"
+#include "support/samples.h"
+#include "support/typing.h"
+
+#include <QCheckBox>
+
+using namespace Qt::StringLiterals;
+using namespace remitor;
+using namespace remitor::test;
+
+class TestEditors : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensOnTheKeptRecord_data();
+    void opensOnTheKeptRecord();
+    void enterWalksTheEntryOrder_data();
+    void enterWalksTheEntryOrder();
+    void typedSavedClearedAndReadBack_data() { kinds(); }
+    void typedSavedClearedAndReadBack();
+    void leavingAnAccountUpperCasesAndWarns_data() { kinds(); }
+    void leavingAnAccountUpperCasesAndWarns();
+
+private:
+    static void kinds()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const KindWiring &w : kindWirings())
+            QTest::newRow(qPrintable(w.kind)) << w.kind;
+    }
+};
+
+// The caption and the opening currency as the forms have them.
+void TestEditors::opensOnTheKeptRecord_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("currency");
+    QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"BGN"_s;
+}
+
+void TestEditors::opensOnTheKeptRecord()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    QFETCH(QString, currency);
+    EditorApp app(kind);
+    QVERIFY(app.open());
+    QCOMPARE(app.editor->windowTitle(), caption);
+    if (!app.kind().currencyField.isEmpty())
+        QCOMPARE(app.field(app.kind().currencyField)->text(), currency);
+    auto *choice = app.wiring.pageChoice.isEmpty() ? nullptr
+                                                   : app.editor->findChild<QCheckBox *>(app.wiring.pageChoice);
+    if (choice) {
+        QVERIFY(!choice->isChecked());
+        choice->setChecked(true);
+    }
+    // Closing keeps the record, with the field being typed; opening again
+    // shows it, and the page choice starts unticked.
+    const QString first = app.kind().entryOrder.first().objectName();
+    app.field(first)->setFocus();
+    typeText(app.field(first), u"Запомнен"_s);
+    app.editor->close();
+    QCOMPARE(app.rec().text(first).trimmed(), u"Запомнен"_s);
+    QVERIFY(app.open());
+    QCOMPARE(app.field(first)->text(), u"Запомнен"_s);
+    if (choice)
+        QVERIFY(!choice->isChecked());
+    QVERIFY(app.ui.shown().isEmpty());
+}
+
+void TestEditors::enterWalksTheEntryOrder_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("walk");
+    // From the bank to the payee, the amount, the payer and the charges.
+    QTest::newRow("Pln") << u"Pln"_s
+                         << QStringList{u"DoBanka"_s,   u"Clon"_s,      u"Adress"_s,     u"Grad"_s,
+                                        u"pDate"_s,     u"Poluchatel"_s, u"IBANp"_s,     u"BICp"_s,
+                                        u"Bankap"_s,    u"valuta"_s,    u"suma"_s,       u"Osnovanie"_s,
+                                        u"poiasnenia"_s, u"Nareditel"_s, u"IBANn"_s,     u"BICn"_s,
+                                        u"PaySystem"_s, u"tax"_s,       u"workDate"_s,   u"TAXvaluta"_s,
+                                        u"TAXsuma"_s};
+}
+
+void TestEditors::enterWalksTheEntryOrder()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, walk);
+    EditorApp app(kind);
+    QVERIFY(app.open());
+    app.field(walk.first())->setFocus();
+    QStringList walked;
+    for (int i = 0; i <= walk.size(); ++i) {
+        QWidget *f = QApplication::focusWidget();
+        QVERIFY(f);
+        walked.append(f->objectName());
+        QTest::keyClick(f, Qt::Key_Return);
+    }
+    // Past the last field Enter goes back to the first.
+    QCOMPARE(walked, walk + QStringList{walk.first()});
+    QCOMPARE(app.editor->fields().fieldNumber(), 1);  // the last Enter left the first field
+    // The focused field is yellow, the others white.
+    QCOMPARE(app.field(walk[1])->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QCOMPARE(app.field(walk[0])->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+// Every field of the first page typed with keys, the last one still being
+// typed when the save button is clicked; New clears the form, Read brings
+// the document back.
+void TestEditors::typedSavedClearedAndReadBack()
+{
+    QFETCH(QString, kind);
+    EditorApp app(kind);
+    QVERIFY(app.open());
+    const QList<FieldSpec> &order = app.kind().entryOrder;
+    QStringList expected;
+    for (int i = 0; i < order.size(); ++i) {
+        const auto [typed, shown] = sampleFor(order[i], i);
+        QLineEdit *e = app.field(order[i].objectName());
+        e->setFocus();
+        e->selectAll();
+        typeText(e, typed);
+        if (i + 1 < order.size())
+            QTest::keyClick(e, Qt::Key_Return);
+        expected << shown;
+    }
+    app.ui.clear();
+    app.click(u"cmdSave"_s);  // the first document: no question
+    QCOMPARE(app.stored(u"kod"_s), QStringList{u"1"_s});
+    QCOMPARE(app.editor->windowTitle().right(5), u"No: 1"_s);
+    const auto shownNow = [&] {
+        QStringList out;
+        for (const FieldSpec &f : order)
+            out << app.field(f.objectName())->text();
+        return out;
+    };
+    // Accounts are told as wrong on the way; what was typed still stands.
+    QCOMPARE(shownNow(), expected);
+
+    app.ui.clear();
+    app.ui.answer(true);
+    app.click(u"cmdNew"_s);
+    QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
+    QCOMPARE(app.editor->windowTitle().right(4), u"No:0"_s);
+    for (const QString &text : shownNow())
+        QVERIFY2(text.isEmpty() || text == u"0"_s, qPrintable(text));
+
+    app.ui.answerSearch(SearchRequest{QString(), 0});
+    app.ui.pickNumber(1);
+    app.click(u"cmdRead"_s);
+    QCOMPARE(shownNow(), expected);
+    QCOMPARE(QApplication::focusWidget(), app.field(app.kind().amountField));
+}
+
+void TestEditors::leavingAnAccountUpperCasesAndWarns()
+{
+    QFETCH(QString, kind);
+    EditorApp app(kind);
+    QVERIFY(app.open());
+    for (const FieldSpec &f : app.kind().entryOrder) {
+        if (f.rule != FieldRule::Iban)
+            continue;
+        app.ui.clear();
+        QLineEdit *iban = app.field(f.objectName());
+        iban->setFocus();
+        typeText(iban, u"bg80bnbg96611020345679"_s);
+        app.field(app.kind().entryOrder.first().objectName())->setFocus();
+        QCOMPARE(iban->text(), u"BG80BNBG96611020345679"_s);
+        QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: BG80BNBG96611020345679"_s});
+        QCOMPARE(iban->palette().color(QPalette::Base), QColor(153, 255, 255));
+        QCOMPARE(app.rec().text(f.name), u"BG80BNBG96611020345679"_s);
+        // A valid account, and an empty one, say nothing.
+        app.ui.clear();
+        for (const QString &text : {u"bg80bnbg96611020345678"_s, QString()}) {
+            iban->setFocus();
+            iban->setText(text);
+            app.field(app.kind().entryOrder.first().objectName())->setFocus();
+        }
+        QVERIFY(app.ui.shown().isEmpty());
+    }
+}
+
+QTEST_MAIN(TestEditors)
+#include "tst_editors.moc"

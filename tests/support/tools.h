@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStandardPaths>
+#include <QTest>
+
+// A test that reads its results with an outside tool (pdftotext, pdfinfo)
+// skips where the tool is missing on a developer's machine; where the
+// project's scripts installed it (REMITOR_REQUIRE_TOOLS) or on CI, a missing
+// tool fails the test, so that it can never pass unseen.
+#define REMITOR_REQUIRE_TOOL(tool)                                                               \
+    do {                                                                                          \
+        if (QStandardPaths::findExecutable(QStringLiteral(tool)).isEmpty()) {                     \
+            if (qEnvironmentVariableIsSet("CI") || qEnvironmentVariableIsSet("REMITOR_REQUIRE_TOOLS")) \
+                QFAIL(tool " is not installed");                                                  \
+            QSKIP(tool " is not installed");                                                      \
+        }                                                                                         \
+    } while (false)
