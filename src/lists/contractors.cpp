@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 #include "documents/find_list.h"
+#include "rules/bank_directory.h"
 #include "rules/identifiers.h"
 #include "store/maintenance.h"
 #include "store/store.h"
@@ -212,6 +213,8 @@ ContractorList::Commit ContractorList::commit(const QHash<QString, QString> &tex
     if (!CheckIBAN(value(u"IBAN"_s).trimmed().toUpper(), &ui))
         return Commit::Refused;
 
+    const QString ibanBefore = r.text(u"IBAN"_s).trimmed();
+    const QString bicBefore = r.text(u"BIC"_s).trimmed();
     for (const QString &field : entryFields()) {
         if (!texts.contains(field))
             continue;
@@ -219,6 +222,17 @@ ContractorList::Commit ContractorList::commit(const QHash<QString, QString> &tex
         if (field == u"IBAN"_s || field == u"BIC"_s)
             v = v.toUpper();
         r.setText(field, v);
+    }
+    // The bank from the IBAN, when the account or its BIC changed: an
+    // unchanged pair was checked (and warned about) when it was typed.
+    const QString iban = r.text(u"IBAN"_s).trimmed();
+    QString bic = r.text(u"BIC"_s).trimmed();
+    if (iban != ibanBefore || bic != bicBefore) {
+        QString bankName = r.text(u"BankIme"_s).trimmed();
+        if (CheckBankOfIban(m_session.banks, iban, bic, &bankName, &ui) == BankCheck::Filled) {
+            r.setText(u"BIC"_s, bic);
+            r.setText(u"BankIme"_s, bankName);
+        }
     }
     const QString name = r.text(u"KlIme"_s);
     if (name.isEmpty() || name.at(0) <= u' ')

@@ -72,9 +72,11 @@ public:
 
     // Takes the window's texts (by record field name; missing fields keep
     // their values) into the selected row and writes it: the BULSTAT and
-    // IBAN rules first, then the texts trimmed (IBAN, BIC upper-cased), a
-    // row without a name is not written, a row without a number receives
-    // the lowest free one.
+    // IBAN rules first, then the texts trimmed (IBAN, BIC upper-cased); when
+    // the IBAN or the BIC changed, the bank directory fills an empty BIC and
+    // bank name, or warns of a BIC of another bank (CheckBankOfIban); a row
+    // without a name is not written, a row without a number receives the
+    // lowest free one.
     Commit commit(const QHash<QString, QString> &texts);
 
     // "Добавя нов": the number after the last contractor's, the page read

@@ -18,6 +18,7 @@ Session::Session(const QString &programDir, Interaction &ui, const QDate &date)
       m_ui(ui),
       m_store(DbPaths::inDirectory(programDir), ui)
 {
+    banks = BankDirectory::load(m_store.paths().programDir);
 }
 
 void Session::startUp()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/interaction.h"
+#include "rules/bank_directory.h"
 #include "store/record.h"
 #include "store/store.h"
 
@@ -44,6 +45,9 @@ public:
     bool colorPrinting = true;
     bool exitWithoutAsking = false;
     QString currencyCode = QStringLiteral("BGN");
+    // The banks by IBAN code, read once per run from beside the databases or
+    // from the shipped copy.
+    BankDirectory banks;
 
     // The search state that every editor and list shares: the last text
     // searched for (offered again next time), the text of the search under

@@ -2,6 +2,7 @@
 #include "documents/gui/copy_window.h"
 #include "lists/gui/klients_window.h"
 #include "support/gui_support.h"
+#include "support/ibans.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 #include "support/typing.h"
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void clickOnAButtonTakesTheFieldFirst_data();
     void clickOnAButtonTakesTheFieldFirst();
     void invalidIbanIsToldOnceAndKeptOnScreen();
+    void ibanFillsTheBankWhenLeft();
     void arrowsKeepThePlace();
     void copyWindowReplacesAnAccount();
     void copyWindowForATextOfTheBudgetOrder();
@@ -217,6 +219,26 @@ void TestKlientsWindow::invalidIbanIsToldOnceAndKeptOnScreen()
 }
 
 // The arrows keep the place in the row; past the page's edge they move it.
+void TestKlientsWindow::ibanFillsTheBankWhenLeft()
+{
+    App app;
+    QVERIFY(app.open());
+    app.retype(u"IBAN"_s, ValidIban(u"UNCR"_s));
+    app.click(u"Phone"_s);
+    QCOMPARE(app.f(u"BIC"_s)->text(), u"UNCRBGSF"_s);
+    QCOMPARE(app.f(u"BankIme"_s)->text(), u"УниКредит Булбанк АД"_s);
+    QCOMPARE(app.stored(1, u"BIC"_s), u"UNCRBGSF"_s);
+    QVERIFY(app.ui.shown().isEmpty());
+    // A DSK account under that BIC: told once, the BIC stays as it was.
+    app.retype(u"IBAN"_s, ValidIban(u"STSA"_s));
+    app.key(Qt::Key_Return);
+    QCOMPARE(app.ui.shown().size(), 1);
+    QVERIFY(app.ui.shown()[0].text.contains(u"Банка ДСК АД"_s));
+    QCOMPARE(app.f(u"BIC"_s)->text(), u"UNCRBGSF"_s);
+    app.click(u"Grad"_s);
+    QCOMPARE(app.ui.shown().size(), 1);
+}
+
 void TestKlientsWindow::arrowsKeepThePlace()
 {
     App app(25);

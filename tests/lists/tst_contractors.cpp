@@ -1,8 +1,10 @@
 #include "session/session.h"
 #include "lists/contractors.h"
+#include "support/ibans.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +64,9 @@ private Q_SLOTS:
     void moves();
     void commitChecks_data();
     void commitChecks();
+    void bankFromTheIban_data();
+    void bankFromTheIban();
+    void bankNamesFromTheFileBesideTheDatabases();
     void rowWithoutNumberGetsAFreeNumberNotOnThePage();
     void copyFromAnother();
     void find_data();
@@ -206,6 +211,67 @@ void TestContractors::commitChecks()
         QCOMPARE(f.list.selected().text(u"KlIme"_s).trimmed(), u"Стара"_s);
     if (result == ContractorList::Commit::Unnamed)
         QVERIFY(f.list.selected().text(u"KlIme"_s).trimmed().isEmpty());
+}
+
+void TestContractors::bankFromTheIban_data()
+{
+    QTest::addColumn<QString>("stored");  // IBAN|BIC|BankIme of the contractor before
+    QTest::addColumn<Texts>("texts");
+    QTest::addColumn<QString>("after");    // IBAN|BIC|BankIme stored after the commit
+    QTest::addColumn<QString>("warning");  // a part of the one message, or none
+    const QString uncr = ValidIban(u"UNCR"_s), dsk = ValidIban(u"STSA"_s);
+    QTest::newRow("UniCredit IBAN into an empty contractor")
+        << u"||"_s << Texts{{u"IBAN"_s, uncr.toLower()}}
+        << uncr + u"|UNCRBGSF|УниКредит Булбанк АД"_s << QString();
+    QTest::newRow("DSK IBAN next to a UniCredit BIC")
+        << u"||"_s << Texts{{u"IBAN"_s, dsk}, {u"BIC"_s, u"uncrbgsf"_s}} << dsk + u"|UNCRBGSF|"_s
+        << u"Банка ДСК АД"_s;
+    QTest::newRow("a new IBAN of another bank under an old BIC")
+        << dsk + u"|STSABGSF|Банка ДСК АД"_s << Texts{{u"IBAN"_s, uncr}}
+        << uncr + u"|STSABGSF|Банка ДСК АД"_s << u"УниКредит Булбанк АД"_s;
+    // Warned once, when typed: the pair is not warned about again.
+    QTest::newRow("an unchanged pair is not checked again")
+        << dsk + u"|UNCRBGSF|"_s << Texts{{u"Phone"_s, u"0888 123 456"_s}} << dsk + u"|UNCRBGSF|"_s
+        << QString();
+}
+
+void TestContractors::bankFromTheIban()
+{
+    QFETCH(QString, stored);
+    QFETCH(Texts, texts);
+    QFETCH(QString, after);
+    QFETCH(QString, warning);
+    Fixture f;
+    const QStringList parts = stored.split(u'|');
+    f.add(1, u"Алфа ООД"_s, parts[0]);
+    QVERIFY(execOn(f.db(), u"UPDATE KlientTable SET BIC = '%1', BankIme = '%2'"_s.arg(parts[1],
+                                                                                   parts[2])));
+    f.list.open();
+    QCOMPARE(f.list.commit(texts), ContractorList::Commit::Saved);
+    QCOMPARE(rowsOn(f.db(), u"SELECT IBAN, BIC, BankIme FROM KlientTable"_s), QStringList{after});
+    // The page holds what was stored, for the window to show.
+    QCOMPARE(f.list.selected().text(u"BIC"_s).trimmed(), after.section(u'|', 1, 1));
+    QCOMPARE(f.ui.shown().size(), warning.isEmpty() ? 0 : 1);
+    if (!warning.isEmpty())
+        QVERIFY2(f.ui.shown()[0].text.contains(warning), qPrintable(f.ui.shown()[0].text));
+}
+
+void TestContractors::bankNamesFromTheFileBesideTheDatabases()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"Banki.txt"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(u"# Обновен списък\nUNCR|UNCRBGSF|УниКредит Булбанк АД, обновено име|\n"_s.toUtf8());
+    file.close();
+    ScriptedInteraction ui;
+    Session session(dir.path(), ui, QDate(2010, 1, 31));
+    ContractorList list(session);
+    list.open();
+    const QString iban = ValidIban(u"UNCR"_s);
+    QCOMPARE(list.commit({{u"KlIme"_s, u"Алфа ООД"_s}, {u"IBAN"_s, iban}}),
+             ContractorList::Commit::Saved);
+    QCOMPARE(rowsOn(dir.filePath(u"Remitor.MDB"_s), u"SELECT BIC, BankIme FROM KlientTable"_s),
+             QStringList{u"UNCRBGSF|УниКредит Булбанк АД, обновено име"_s});
 }
 
 void TestContractors::rowWithoutNumberGetsAFreeNumberNotOnThePage()
