@@ -80,6 +80,14 @@ void markIban(KindDescriptor &k, const char *field, const char *code)
     fieldOf(k.entryOrder, field).ibanCode = QLatin1StringView(code);
 }
 
+// The BIC and bank-name fields that go with an account; either may be "".
+void bankOf(KindDescriptor &k, const char *iban, const char *bic, const char *bank)
+{
+    FieldSpec &f = fieldOf(k.entryOrder, iban);
+    f.bicField = QLatin1StringView(bic);
+    f.bankField = QLatin1StringView(bank);
+}
+
 KindDescriptor base(const char *id, const char *table, int kindNumber, int searchKind,
                     int reportsCode, const char *editor, const QString &title)
 {
@@ -129,6 +137,9 @@ KindDescriptor creditTransfer()
                            {"TAXsuma", R::LeadingNumber}});
     markIban(k, "IBANp", "1");
     markIban(k, "IBANn", "2");
+    // The payer's bank is the bank the order is handed to.
+    bankOf(k, "IBANp", "BICp", "Bankap");
+    bankOf(k, "IBANn", "BICn", "DoBanka");
     k.secondPage = foreignPersonsPage();
     k.payee = {{u"KlIme"_s, u"Poluchatel"_s}, {u"IBAN"_s, u"IBANp"_s},
                {u"BIC"_s, u"BICp"_s},         {u"BankIme"_s, u"Bankap"_s}};
@@ -175,6 +186,8 @@ KindDescriptor budgetOrder()
     markIban(k, "BICp", "4");
     markIban(k, "Bankap", "5");
     markIban(k, "pDate", "6");
+    bankOf(k, "IBANp", "BICp", "Bankap");
+    bankOf(k, "IBANn", "BICn", "DoBanka");
     k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
                       {"BankIme", "Bankap"}});
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
@@ -214,6 +227,8 @@ KindDescriptor fourItemBudgetOrder()
                            {"workDate", R::Date},      {"PayTypen", R::Text}});
     markIban(k, "IBANp", "1");
     markIban(k, "IBANn", "2");
+    bankOf(k, "IBANp", "BICp", "Bankap");
+    bankOf(k, "IBANn", "BICn", "DoBanka");
     for (int n = 2; n <= 4; ++n) {
         const auto item = [n](const char *name, FieldRule rule) {
             return FieldSpec{QLatin1StringView(name) + QString::number(n), rule, {}, {}};
@@ -259,6 +274,7 @@ KindDescriptor budgetOrganisationOrder()
     markIban(k, "IBANp", "1");
     // The budget holder's code is replaced in every order like an account.
     markIban(k, "budjetKod", "2");
+    bankOf(k, "IBANp", "", "Bankap");
     k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BankIme", "Bankap"}});
     // The town is the contractor's own, not its bank's.
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
@@ -290,6 +306,8 @@ KindDescriptor directDebitOrder()
                            {"workDate", R::Date}});
     markIban(k, "IBANp", "1");
     markIban(k, "IBANn", "2");
+    bankOf(k, "IBANp", "BICp", "Bankap");
+    bankOf(k, "IBANn", "BICn", "DoBanka");
     k.secondPage = foreignPersonsPage();
     // "cmdFindP" fills the payer's side, "cmdFindN" the payee's.
     k.payee = copies({{"KlIme", "Platec"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
@@ -315,6 +333,7 @@ KindDescriptor directDebitConsent()
                            {"Poluchatel", R::Text}, {"Razmer", R::AmountText},
                            {"IBANn", R::Iban},      {"srok", R::Text},
                            {"uslovia", R::Text},    {"Platec", R::Text}});
+    bankOf(k, "IBANn", "", "DoBanka");
     k.payee = copies({{"KlIme", "Poluchatel"}});
     k.payer = copies({{"KlIme", "Platec"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}});
@@ -338,6 +357,7 @@ KindDescriptor depositSlip()
                            {"valuta", R::Upper},  {"suma", R::Amount},
                            {"Vnositel", R::Text}, {"Osnovanie", R::Text}});
     markIban(k, "IBANp", "1");
+    bankOf(k, "IBANp", "", "Bankap");
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANp"},
                       {"BankIme", "BankaP"}});
@@ -365,6 +385,7 @@ KindDescriptor orderReceipt()
                            {"EGN", R::Text}});
     // Its only account is the payer's, sent with the field code 1.
     markIban(k, "IBANn", "1");
+    bankOf(k, "IBANn", "", "BankaN");
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
                       {"BankIme", "BankaN"}});
@@ -389,6 +410,8 @@ KindDescriptor massPayment()
                            {"IBANp", R::Iban},     {"BICp", R::Text},
                            {"Nareditel", R::Upper}, {"valuta", R::Upper},
                            {"suma", R::Amount},    {"rows", R::StrictWholeNumber}});
+    bankOf(k, "IBANn", "BICn", "DoBanka");
+    bankOf(k, "IBANp", "BICp", "");
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
                       {"BIC", "BICn"}});
@@ -418,6 +441,10 @@ KindDescriptor foreignCurrencyTransfer()
                            {"Bulstat", R::Trimmed},   {"IBANn", R::Iban},
                            {"BICn", R::Upper},        {"workDate", R::Date},
                            {"TAXvaluta", R::Upper},   {"TAXsuma", R::Amount}});
+    // The beneficiary's account is mostly foreign: the directory knows only
+    // Bulgarian codes and leaves it alone.
+    bankOf(k, "IBANp", "BICp", "Bankap");
+    bankOf(k, "IBANn", "BICn", "DoBanka");
     // Its F2 works on the credit transfer orders' accounts, as it always did.
     // F2 here used to send the credit transfer's kind code and so replaced
     // accounts in the credit transfer orders, not in these: the replacement

@@ -20,6 +20,10 @@ struct FieldSpec {
     // budget payment order copies into every document. Empty: F2 does nothing.
     QString ibanCode;
     QString widget;      // the window field's object name where it is not `name`
+    // An account's bank: the fields its BIC and the bank's name go into when
+    // they are empty (filled from the bank directory by the account's code).
+    QString bicField;
+    QString bankField;
     const QString &objectName() const { return widget.isEmpty() ? name : widget; }
 };
 

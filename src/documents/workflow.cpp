@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 #include "documents/find_list.h"
+#include "rules/bank_directory.h"
 #include "rules/dates.h"
 #include "rules/formatting.h"
 #include "rules/field_rules.h"
@@ -232,6 +233,25 @@ bool DocumentWorkflow::copyToReports()
     }
     auto table = s.store().table(*reports);
     return table && table->save(copy);
+}
+
+void DocumentWorkflow::accountLeft(const FieldSpec &account)
+{
+    Record &r = record();
+    const QString iban = r.text(account.name).trimmed();
+    QString bic = account.bicField.isEmpty() ? QString() : r.text(account.bicField).trimmed();
+    const QString checked = iban + u'|' + bic;
+    if (m_banksChecked.value(account.name) == checked)
+        return;  // told already, or nothing to tell
+    m_banksChecked.insert(account.name, checked);
+    QString bank = account.bankField.isEmpty() ? QString() : r.text(account.bankField).trimmed();
+    QString bicBefore = bic, bankBefore = bank;
+    CheckBankOfIban(m_session.banks, iban, bic, account.bankField.isEmpty() ? nullptr : &bank, &m_session.ui());
+    if (!account.bicField.isEmpty() && bic != bicBefore)
+        r.setText(account.bicField, bic);
+    if (!account.bankField.isEmpty() && bank != bankBefore)
+        r.setText(account.bankField, bank);
+    m_banksChecked.insert(account.name, iban + u'|' + bic);
 }
 
 bool DocumentWorkflow::pickContractor(const QList<FieldCopy> &copies)

@@ -3,6 +3,7 @@
 #include "documents/kinds.h"
 #include "store/record.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QString>
 
@@ -48,6 +49,10 @@ public:
     // Copies the document into the reports base under its own number; the
     // record keeps its number and date.
     bool copyToReports();
+    // An account was left, valid: an empty BIC and bank name beside it are
+    // filled from the bank directory by the account's bank code, and a BIC of
+    // another bank is told, once for each account and BIC typed.
+    void accountLeft(const FieldSpec &account);
     // Payee ("cmdFindP") and payer ("cmdFindN") from the contractor list.
     bool pickPayee();
     bool pickPayer();
@@ -62,6 +67,7 @@ private:
 
     Session &m_session;
     const KindDescriptor &m_kind;
+    QHash<QString, QString> m_banksChecked;  // account field -> the account and BIC last checked
 };
 
 // The values of a record in another layout of the same kind (the reports

@@ -144,6 +144,9 @@ void TestKinds::layout()
         QCOMPARE(f.rule == FieldRule::Iban, f.name.startsWith(u"IBAN"_s, Qt::CaseInsensitive));
         if (f.rule == FieldRule::Iban && k.replaceKindCode != 0)
             QVERIFY2(!f.ibanCode.isEmpty(), qPrintable(f.name + u": F2 reaches no account"_s));
+        // The BIC and bank an account fills are fields the user sees.
+        for (const QString &beside : {f.bicField, f.bankField})
+            QVERIFY2(beside.isEmpty() || (f.rule == FieldRule::Iban && k.placeOf(beside) >= 0), qPrintable(beside));
         if (f.ibanCode.isEmpty())
             continue;
         QVERIFY2(k.placeOf(f.name) >= 0, "F2 works on the first page");

@@ -1,5 +1,6 @@
 #include "session/session.h"
 #include "documents/workflow.h"
+#include "support/ibans.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void contractorSearchCancelAndFalse();
     void dateButtons();
     void convertBetweenLayouts();
+    void accountFillsItsBank_data();
+    void accountFillsItsBank();
 };
 
 void TestWorkflow::fieldRules_data()
@@ -439,6 +442,48 @@ void TestWorkflow::convertBetweenLayouts()
     QCOMPARE(copy.money(u"TAXsuma"_s), Money::fromUnits(5));
     const Record back = ConvertRecord(copy, main.def());
     QCOMPARE(back, main);
+}
+
+// A payee's account left with the BIC and bank beside it as the user left
+// them: what they hold afterwards, and what the user was told.
+void TestWorkflow::accountFillsItsBank_data()
+{
+    QTest::addColumn<QString>("code");  // the bank code of the payee's account
+    QTest::addColumn<QString>("bic");
+    QTest::addColumn<QString>("bank");
+    QTest::addColumn<QString>("bicAfter");
+    QTest::addColumn<QString>("bankAfter");
+    QTest::addColumn<int>("told");
+    QTest::newRow("empty: filled") << u"UNCR"_s << QString() << QString() << u"UNCRBGSF"_s
+                                   << u"УниКредит Булбанк АД"_s << 0;
+    QTest::newRow("typed bank kept") << u"UNCR"_s << QString() << u"Уникредит, клон Габрово"_s
+                                     << u"UNCRBGSF"_s << u"Уникредит, клон Габрово"_s << 0;
+    QTest::newRow("BIC of another bank: told, kept") << u"STSA"_s << u"UNCRBGSF"_s << QString()
+                                                     << u"UNCRBGSF"_s << QString() << 1;
+    QTest::newRow("unknown code: nothing") << u"ZZZZ"_s << QString() << QString() << QString() << QString() << 0;
+}
+
+void TestWorkflow::accountFillsItsBank()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, bic);
+    QFETCH(QString, bank);
+    QFETCH(QString, bicAfter);
+    QFETCH(QString, bankAfter);
+    QFETCH(int, told);
+    Fixture f;
+    f.rec().setText(u"IBANp"_s, ValidIban(code));
+    f.rec().setText(u"BICp"_s, bic);
+    f.rec().setText(u"Bankap"_s, bank);
+    f.flow.accountLeft(entry(u"IBANp"_s));
+    QCOMPARE(f.rec().text(u"BICp"_s).trimmed(), bicAfter);
+    QCOMPARE(f.rec().text(u"Bankap"_s).trimmed(), bankAfter);
+    QCOMPARE(f.ui.shown().size(), told);
+    if (told)
+        QVERIFY(f.ui.texts().first().contains(u"Банка ДСК"_s) && f.ui.texts().first().contains(u"УниКредит"_s));
+    // Left again unchanged, the account says nothing more.
+    f.flow.accountLeft(entry(u"IBANp"_s));
+    QCOMPARE(f.ui.shown().size(), told);
 }
 
 QTEST_GUILESS_MAIN(TestWorkflow)

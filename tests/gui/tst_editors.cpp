@@ -172,12 +172,15 @@ void TestEditors::leavingAnAccountUpperCasesAndWarns()
         QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: BG80BNBG96611020345679"_s});
         QCOMPARE(iban->palette().color(QPalette::Base), QColor(153, 255, 255));
         QCOMPARE(app.rec().text(f.name), u"BG80BNBG96611020345679"_s);
-        // A valid account, and an empty one, say nothing.
+        // A valid account, and an empty one, say nothing; the valid one
+        // brings its bank's BIC into the empty field beside it.
         app.ui.clear();
         for (const QString &text : {u"bg80bnbg96611020345678"_s, QString()}) {
             iban->setFocus();
             iban->setText(text);
             app.field(app.kind().entryOrder.first().objectName())->setFocus();
+            if (!f.bicField.isEmpty() && !text.isEmpty())
+                QCOMPARE(app.field(f.bicField)->text(), u"BNBGBGSD"_s);
         }
         QVERIFY(app.ui.shown().isEmpty());
     }

@@ -132,12 +132,19 @@ void FieldBinder::left(int place)
         // told and may go on.
         e->setText(e->text().toUpper());
         FieldFocus::setBackground(e, IbanCyan);
-        if (!e->text().trimmed().isEmpty())
-            CheckIBAN(e->text(), &m_session.ui());
+        const bool valid = !e->text().trimmed().isEmpty() && CheckIBAN(e->text(), &m_session.ui());
+        takeAll();
+        if (valid)
+            m_flow.accountLeft(f);
     } else {
         FieldFocus::setBackground(e, Qt::white);
+        takeAll();
+        // A BIC typed after its account is held against the account's bank.
+        for (const FieldSpec &account : std::as_const(m_fields))
+            if (account.bicField.compare(f.name, Qt::CaseInsensitive) == 0 &&
+                CheckIBAN(m_flow.record().text(account.name).trimmed(), nullptr))
+                m_flow.accountLeft(account);
     }
-    takeAll();
     showAll();
     if (onShown)
         onShown();
