@@ -1,6 +1,5 @@
 #include "rules/euro.h"
 
-#include "rules/formatting.h"
 #include "rules/words.h"
 
 #include <QRegularExpression>
@@ -14,9 +13,14 @@ namespace {
 // 10 EUR (1000 cents) are 19.5583 BGN, that is 195583 ten-thousandths of a lev.
 constexpr quint64 kRawPer1000Cents = 195583;
 
+// The amount with two decimals, zero included ("0.00"), as the question
+// lists it.
 QString figures(Money m)
 {
-    return FormatSpacePadded(m, 24, 2).trimmed();
+    const qint64 cents = m.scaledTo(2);
+    const qint64 magnitude = cents < 0 ? -cents : cents;
+    return (cents < 0 ? u"-"_s : QString()) + QString::number(magnitude / 100) + u'.' +
+           QString::number(magnitude % 100).rightJustified(2, u'0');
 }
 
 const FieldDef *textField(const TableDef &table, const QString &name)
