@@ -74,26 +74,21 @@ void TestWords::inWords_data()
     eur("EUR 11", u"11"_s, u"Единадесет евро"_s);
     eur("EUR 12", u"12"_s, u"Дванадесет евро"_s);
     eur("EUR 21.01", u"21.01"_s, u"Двадесет и Едно евро 1 цент"_s);
-    eur("EUR 22.21", u"22.21"_s, u"Двадесет и Две евро 21 цент"_s);
     eur("EUR 101", u"101"_s, u"Сто и Едно евро"_s);
     eur("EUR 1 001", u"1001"_s, u"Хиляда и Едно евро"_s);
     eur("EUR 2 000", u"2000"_s, u"Две Хиляди  евро"_s);
-    eur("EUR 2 002", u"2002"_s, u"Две Хиляди и Две евро"_s);
     eur("EUR 21 000", u"21000"_s, u"Двадесет и Една Хиляди  евро"_s);
     eur("EUR 1 000 001", u"1000001"_s, u"Един Милион и Едно евро"_s);
     eur("EUR 1 002 000", u"1002000"_s, u"Един Милион Две Хиляди  евро"_s);
     eur("EUR 2 001 000 002", u"2001000002"_s, u"Два Милиарда Един Милион и Две евро"_s);
     eur("EUR 0.01", u"0.01"_s, u" 1 цент"_s);
     eur("EUR 0.11", u"0.11"_s, u" 11 цента"_s);
-    eur("EUR 0.12", u"0.12"_s, u" 12 цента"_s);
     eur("EUR 0.91", u"0.91"_s, u" 91 цент"_s);
     eur("EUR zero", u"0"_s, QString());
-    eur("EUR too large", u"1000000000000"_s, u"ПРЕПЪЛВА"_s);
     eur("EURO", u"1.10"_s, u"Едно евро 10 цента"_s, u"EURO"_s);
     eur("евро, padded", u"1"_s, u"Едно евро"_s, u" евро "_s);
     eur("eur, lower case", u"1"_s, u"Едно евро"_s, u"eur"_s);
     eur("EU is no euro", u"1"_s, u"Един EU"_s, u"EU"_s);
-    eur("EUR in words of two", u"1"_s, u"Един E UR"_s, u"E UR"_s);
 
     en("EN: one", u"1.00"_s, u"One USD and No Cents"_s);
     en("EN: one cent", u"0.01"_s, u"No USD and One Cent"_s);
