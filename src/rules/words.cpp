@@ -28,7 +28,11 @@ QString word(const std::array<const char16_t *, N> &table, int index)
     return QString::fromUtf16(table[size_t(index)]);
 }
 
-QString groupWordsBG(int value, int groupNo)
+// The gender of the word that a group counts: the thousands are feminine
+// (Една Хиляда), the euro neuter (Едно евро), everything else masculine.
+enum class Gender { Masculine, Feminine, Neuter };
+
+QString groupWordsBG(int value, Gender gender)
 {
     const int h = value / 100;
     const int t = value / 10 % 10;
@@ -56,9 +60,11 @@ QString groupWordsBG(int value, int groupNo)
     if (value >= 20 && u > 0)
         out += u"и ";  // Сто и Пет, Двадесет и Пет
     if (u == 1)
-        out += groupNo == 3 ? u"Една " : u"Един ";
+        out += gender == Gender::Feminine ? u"Една "
+               : gender == Gender::Neuter ? u"Едно "
+                                          : u"Един ";
     else if (u == 2)
-        out += groupNo == 3 ? u"Две " : u"Два ";
+        out += gender == Gender::Masculine ? u"Два " : u"Две ";
     else
         out += word(kStemBG, u) + u' ';
     return out;
@@ -111,7 +117,13 @@ QString GroupInWordsBG(const QString &group, int groupNo)
         const int d = (c.unicode() >= u'0' && c.unicode() <= u'9') ? c.unicode() - u'0' : 0;
         value = value * 10 + d;
     }
-    return groupWordsBG(value, groupNo);
+    return groupWordsBG(value, groupNo == 3 ? Gender::Feminine : Gender::Masculine);
+}
+
+bool IsEuroText(const QString &currency)
+{
+    const QString upper = currency.trimmed().toUpper();
+    return upper == u"EUR" || upper == u"EURO" || upper == u"ЕВРО";
 }
 
 QString AmountInWordsBG(const Money &amount, const QString &currency)
@@ -128,6 +140,7 @@ QString AmountInWordsBG(const Money &amount, const QString &currency)
     // A currency field padded to its width is still the same currency.
     const QString unit = currency.trimmed();
     const bool lev = isLev(unit);
+    const bool euro = !lev && IsEuroText(unit);
     const int milliards = int(whole / 1'000'000'000);
     const int millions = int(whole / 1'000'000 % 1000);
     const int thousands = int(whole / 1000 % 1000);
@@ -135,23 +148,32 @@ QString AmountInWordsBG(const Money &amount, const QString &currency)
 
     QString out;
     if (milliards > 0)
-        out += groupWordsBG(milliards, 1) + (milliards == 1 ? u"Милиард "_s : u"Милиарда "_s);
+        out += groupWordsBG(milliards, Gender::Masculine) +
+               (milliards == 1 ? u"Милиард "_s : u"Милиарда "_s);
     if (millions > 0)
-        out += groupWordsBG(millions, 2) + (millions == 1 ? u"Милион "_s : u"Милиона "_s);
+        out += groupWordsBG(millions, Gender::Masculine) +
+               (millions == 1 ? u"Милион "_s : u"Милиона "_s);
     if (thousands == 1)
         out += u"Хиляда ";
     else if (thousands > 1)
-        out += groupWordsBG(thousands, 3) + u"Хиляди "_s;
+        out += groupWordsBG(thousands, Gender::Feminine) + u"Хиляди "_s;
     // "и" joins a last group that is one word: Хиляда и Пет, Хиляда и Двеста,
     // but Хиляда Двеста и Петдесет.
     if (units > 0 && whole >= 1000 && !(units >= 100 && units % 100 != 0))
         out += u"и ";
     if (whole > 0) {
-        out += groupWordsBG(units, 4);
-        out += lev ? u"лв."_s : unit;
+        out += groupWordsBG(units, euro ? Gender::Neuter : Gender::Masculine);
+        out += lev ? u"лв."_s : euro ? u"евро"_s : unit;
     }
-    if (stotinki > 0)
-        out += u' ' + QString::number(stotinki) + (lev ? u" ст."_s : u" cent"_s);
+    if (stotinki > 0) {
+        out += u' ' + QString::number(stotinki);
+        if (lev)
+            out += u" ст.";
+        else if (!euro)
+            out += u" cent";
+        else  // 1 цент, 21 цент, but 11 цента
+            out += stotinki % 10 == 1 && stotinki != 11 ? u" цент" : u" цента";
+    }
     return out;
 }
 

@@ -14,10 +14,18 @@ namespace remitor {
 // text itself; the stotinki stay in figures: " 89 ст." or " 89 cent".
 // 1234567.89 BGN reads
 // "Един Милион Двеста Тридесет и Четири Хиляди Петстотин Шестдесет и Седем лв. 89 ст."
+// The euro (see IsEuroText) is neuter: the units group says "Едно"/"Две"
+// (the thousands stay feminine), the word is "евро", and the cents read
+// " 1 цент", " 21 цент", otherwise " 11 цента", " 50 цента":
+// 21.01 EUR reads "Двадесет и Едно евро 1 цент".
 // The amount is first rounded to stotinki, so the words always match the
 // printed figures. Zero or a negative amount gives an empty text; more than
 // 999 999 999 999 whole units gives "ПРЕПЪЛВА".
 QString AmountInWordsBG(const Money &amount, const QString &currency);
+
+// True for the currency texts that mean the euro: EUR, EURO or ЕВРО in any
+// letter case, blanks around them ignored.
+bool IsEuroText(const QString &currency);
 
 // The words of one group of three digits ("567"), with its trailing blank.
 // `groupNo` 1..4 counts milliards, millions, thousands and units; group 3

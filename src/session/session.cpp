@@ -2,6 +2,7 @@
 
 #include "session/startup.h"
 #include "store/maintenance.h"
+#include "store/national_currency.h"
 #include "store/params.h"
 
 using namespace Qt::StringLiterals;
@@ -27,6 +28,7 @@ void Session::startUp()
     firma = std::move(s.firma);
     params = std::move(s.params);
     colorPrinting = s.colorPrinting;
+    nationalCurrency = LoadNationalCurrency(m_store);
 }
 
 DocumentState &Session::document(const TableDef &table)

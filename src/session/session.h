@@ -49,6 +49,11 @@ public:
     // from the shipped copy.
     BankDirectory banks;
 
+    // What the editors put into a new document's currency field: "EUR" or
+    // "BGN", read at start-up (store/national_currency.h); changed through
+    // SetNationalCurrency (session/national_currency.h).
+    QString nationalCurrency = QStringLiteral("EUR");
+
     // The search state that every editor and list shares: the last text
     // searched for (offered again next time), the text of the search under
     // way (upper-cased; empty lists everything), which list the find dialog

@@ -279,6 +279,9 @@ QList<TableDef> buildMain()
     // The printer chosen for the program and its calibration shift, kept
     // apart so that the parameter record keeps its old layout.
     t << single(u"PrintTable"_s, u"Printer Text(255), OffsetX Long, OffsetY Long"_s);
+    // The national currency that new documents take ("EUR" since 2026), kept
+    // apart for the same reason; a file without it reads as the euro.
+    t << single(u"ValutaTable"_s, u"NacValuta Text(3)"_s);
     return t;
 }
 
