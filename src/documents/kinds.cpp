@@ -48,6 +48,12 @@ PrintSubject KindDescriptor::printSubject() const
     return s;
 }
 
+QList<AmountField> KindDescriptor::amountFields() const
+{
+    const QString currency = currencyField.isEmpty() ? sideCurrencyField : currencyField;
+    return currency.isEmpty() ? QList<AmountField>() : AmountFieldsOf(tableDef(), currency);
+}
+
 namespace {
 
 QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>> list)
@@ -469,6 +475,7 @@ KindDescriptor currencyBuySell()
     KindDescriptor k = base("Buy", "BuyTable", 15, 36, 0, "frmBuyValuta",
                             u"Нареждане за покупка / продажба на валута"_s);
     k.amountField = u"suma0"_s;
+    k.sideCurrencyField = u"Valuta"_s;
     k.entryOrder = fields({{"DoBanka", R::Text}, {"Centre", R::Text}, {"Address", R::Text},
                            {"Titul", R::Text},   {"IDnomer", R::Text}, {"RegNo", R::Text}});
     for (int n = 0; n <= 1; ++n) {

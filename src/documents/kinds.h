@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/page_fill.h"
+#include "rules/euro.h"
 #include "rules/field_rules.h"
 #include "rules/formatting.h"
 
@@ -44,7 +45,10 @@ struct KindDescriptor {
     QString editor;          // "frmPln"
     QString title;           // "Платежно нареждане за кредитен превод"
     QString captionTitle;    // the caption before "No:" (ends in a blank where the form has one)
-    QString currencyField;   // set to "BGN" when the editor opens; empty when none
+    QString currencyField;   // the national currency on opening and on New; empty when none
+    // The currency field that the amounts of a kind without one document-wide
+    // currency go with, side by side ("Valuta" gives Valuta0 for suma0).
+    QString sideCurrencyField;
     QString dateField;       // submission date: free text, long date text, short date text, or a date
     // How the submission date is held: what the date button writes into it
     // (the long date, the short date, or the date) and what the copy into the
@@ -68,6 +72,9 @@ struct KindDescriptor {
     const FieldSpec *fieldSpec(const QString &field) const;
     // What printing needs to know of the kind.
     PrintSubject printSubject() const;
+    // The amounts of a document of the kind, each with its currency field,
+    // for the conversion from leva to euro; empty when it has none.
+    QList<AmountField> amountFields() const;
 };
 
 const QList<KindDescriptor> &documentKinds();

@@ -52,8 +52,11 @@ Record &DocumentWorkflow::record()
 
 void DocumentWorkflow::open()
 {
-    if (!m_kind.currencyField.isEmpty())
-        record().setText(m_kind.currencyField, u"BGN"_s);
+    // A stored document keeps its currency: an order of 2025 in leva must
+    // not turn into euro by being looked at.
+    const QString &field = m_kind.currencyField;
+    if (!field.isEmpty() && (record().key() == 0 || record().text(field).trimmed().isEmpty()))
+        record().setText(field, m_session.nationalCurrency);
 }
 
 QString DocumentWorkflow::caption() const
@@ -77,6 +80,14 @@ void DocumentWorkflow::clearRecord()
     record().clear();
     for (const auto &[field, value] : m_kind.newDefaults)
         record().setText(field, value);
+    // A new document is paid in the national currency, as the opening gives it.
+    if (!m_kind.currencyField.isEmpty())
+        record().setText(m_kind.currencyField, m_session.nationalCurrency);
+}
+
+bool DocumentWorkflow::convertToEuro()
+{
+    return ConvertToEuro(record(), m_kind.amountFields(), m_session.ui());
 }
 
 bool DocumentWorkflow::newDocument()

@@ -25,7 +25,8 @@ public:
     Record &record();
     DocumentState &state();
 
-    // The editor opens: the currency becomes "BGN"; the record stays.
+    // The editor opens: the record stays; a document not yet stored, or one
+    // without a currency, takes the national currency.
     void open();
     // "<title> No: 12".
     QString caption() const;
@@ -33,8 +34,12 @@ public:
     QString display(const FieldSpec &field) const;
     void take(const FieldSpec &field, const QString &text);
 
-    // New: asks, then clears the record and sets the kind's defaults.
+    // New: asks, then clears the record and sets the kind's defaults and the
+    // national currency.
     bool newDocument();
+    // "Превръща сумите в евро" (F9): a document in leva, its amounts shown
+    // before and after, converted on OK. True when the record changed.
+    bool convertToEuro();
     // Previous / Next; an empty record moves to the first document.
     void previous();
     void next();

@@ -128,8 +128,17 @@ void TestWorkflow::captionAndOpen()
 {
     Fixture f;
     QCOMPARE(f.flow.caption(), u"Платежно нареждане за кредитен превод No:0"_s);
+    // A new document opens in the national currency; a stored one keeps its own.
+    f.flow.open();
+    QCOMPARE(f.rec().text(u"valuta"_s), u"EUR"_s);
     f.rec().setKey(12);
     QCOMPARE(f.flow.caption(), u"Платежно нареждане за кредитен превод No: 12"_s);
+    f.rec().setText(u"valuta"_s, u"BGN"_s);
+    f.flow.open();
+    QCOMPARE(f.rec().text(u"valuta"_s), u"BGN"_s);
+    f.session.nationalCurrency = u"BGN"_s;
+    f.rec().setKey(0);
+    f.rec().setText(u"valuta"_s, u"USD"_s);
     f.flow.open();
     QCOMPARE(f.rec().text(u"valuta"_s), u"BGN"_s);
 }
@@ -150,7 +159,7 @@ void TestWorkflow::newClears()
     QVERIFY(f.flow.newDocument());
     QCOMPARE(f.rec().key(), 0);
     QCOMPARE(f.rec().text(u"Nareditel"_s).trimmed(), QString());
-    QCOMPARE(f.rec().text(u"valuta"_s).trimmed(), QString());  // "BGN" again only when reopened
+    QCOMPARE(f.rec().text(u"valuta"_s).trimmed(), u"EUR"_s);  // a new document is paid in euro
     QCOMPARE(f.rec().text(u"TAXvaluta"_s).trimmed(), u"0"_s);
     QVERIFY(!f.rec().boolean(u"polMode"_s));
 }

@@ -22,6 +22,9 @@ private Q_SLOTS:
     void typedSavedClearedAndReadBack();
     void leavingAnAccountUpperCasesAndWarns_data() { kinds(); }
     void leavingAnAccountUpperCasesAndWarns();
+    void keysRunTheirButtons();
+    void f9TurnsLevaIntoEuro_data() { kinds(); }
+    void f9TurnsLevaIntoEuro();
 
 private:
     static void kinds()
@@ -38,7 +41,7 @@ void TestEditors::opensOnTheKeptRecord_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("currency");
-    QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"BGN"_s;
+    QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"EUR"_s;
 }
 
 void TestEditors::opensOnTheKeptRecord()
@@ -146,7 +149,7 @@ void TestEditors::typedSavedClearedAndReadBack()
     QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
     QCOMPARE(app.editor->windowTitle().right(4), u"No:0"_s);
     for (const QString &text : shownNow())
-        QVERIFY2(text.isEmpty() || text == u"0"_s, qPrintable(text));
+        QVERIFY2(text.isEmpty() || text == u"0"_s || text == u"EUR"_s, qPrintable(text));
 
     app.ui.answerSearch(SearchRequest{QString(), 0});
     app.ui.pickNumber(1);
@@ -184,6 +187,56 @@ void TestEditors::leavingAnAccountUpperCasesAndWarns()
         }
         QVERIFY(app.ui.shown().isEmpty());
     }
+}
+
+// Ctrl+S while a field is being typed saves what was typed; the keys are
+// named in their buttons' tips.
+void TestEditors::keysRunTheirButtons()
+{
+    EditorApp app;
+    QVERIFY(app.open());
+    const QList<std::pair<QString, QString>> tips = {{u"cmdSave"_s, u"Записва документ (Ctrl+S)"_s},
+                                                    {u"cmdPrint"_s, u"Печата документ (Ctrl+P)"_s},
+                                                    {u"cmdNew"_s, u"Изчиства документ (Ctrl+N)"_s},
+                                                    {u"cmdRead"_s, u"Чете документ (Ctrl+F)"_s},
+                                                    {u"cmdEuro"_s, u"Превръща сумите в евро (F9)"_s}};
+    for (const auto &[button, tip] : tips)
+        QCOMPARE(app.editor->command(button)->toolTip(), tip);
+    QLineEdit *payer = app.field(u"Nareditel"_s);
+    payer->setFocus();
+    typeText(payer, u"Алфа ООД"_s);
+    QTest::keyClick(payer, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(app.stored(u"kod, Nareditel"_s), QStringList{u"1|Алфа ООД"_s});
+    app.ui.answer(false);  // Ctrl+N asks, and Cancel keeps the document
+    QTest::keyClick(payer, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
+    QCOMPARE(payer->text(), u"Алфа ООД"_s);
+}
+
+// An order in leva becomes an order in euro at 1.95583, on OK; a document
+// already in euro is told so and left alone.
+void TestEditors::f9TurnsLevaIntoEuro()
+{
+    QFETCH(QString, kind);
+    EditorApp app(kind);
+    QVERIFY(app.open());
+    const QString currency = app.kind().currencyField, amount = app.kind().amountField;
+    if (app.kind().amountFields().isEmpty())
+        QSKIP("the kind has no amounts in a currency");
+    app.field(currency)->setText(u"bgn"_s);
+    QLineEdit *sum = app.field(amount);
+    sum->setFocus();
+    typeText(sum, u"1000"_s);
+    app.ui.answer(true);
+    QTest::keyClick(sum, Qt::Key_F9);
+    QCOMPARE(app.ui.shown().size(), 1);
+    QVERIFY2(app.ui.texts().first().contains(u"511.29"_s), qPrintable(app.ui.texts().first()));
+    QCOMPARE(sum->text(), u"511.29"_s);
+    QCOMPARE(app.field(currency)->text(), u"EUR"_s);
+    app.ui.clear();
+    QTest::keyClick(sum, Qt::Key_F9);
+    QCOMPARE(app.ui.texts(), QStringList{u"Документът вече е в евро."_s});
+    QCOMPARE(sum->text(), u"511.29"_s);
 }
 
 QTEST_MAIN(TestEditors)

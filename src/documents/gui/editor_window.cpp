@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 
@@ -95,44 +96,58 @@ QToolButton *EditorWindow::addCommand(const QString &name, const QString &tip, c
 
 void EditorWindow::addCommands()
 {
-    const QColor blue(0, 102, 170), green(0, 128, 64), red(170, 30, 30), grey(96, 96, 120);
+    const QColor blue(0, 102, 170), green(0, 128, 64), red(170, 30, 30), gold(150, 110, 0);
     QStyle *st = style();
+    const bool hasPrint = m_wiring.print != nullptr;
+    const bool hasReports = m_flow.kind().reportsCode != 0;
+    const bool hasAmounts = !m_flow.kind().amountFields().isEmpty();
+    // The keys every desktop program has, beside the form's own buttons;
+    // each runs its button, so the field being typed is taken first.
+    const struct {
+        const char16_t *name, *tip;
+        QIcon icon;
+        std::function<void()> action;
+        QKeySequence key;
+    } commands[] = {
+        {u"cmdNew", u"Изчиства документ", st->standardIcon(QStyle::SP_FileIcon),
+         [this] { m_flow.newDocument(); }, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {u"cmdPrevious", u"Чете предходен документ", st->standardIcon(QStyle::SP_ArrowBack),
+         [this] { m_flow.previous(); }, {}},
+        {u"cmdNext", u"Чете следващ документ", st->standardIcon(QStyle::SP_ArrowForward),
+         [this] { m_flow.next(); }, {}},
+        {u"cmdRead", u"Чете документ", st->standardIcon(QStyle::SP_DialogOpenButton),
+         [this] {
+             if (m_flow.read()) {
+                 showRecord();
+                 focusField(m_flow.kind().amountField);
+             }
+         },
+         QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {u"cmdSave", u"Записва документ", st->standardIcon(QStyle::SP_DialogSaveButton),
+         [this] { m_flow.save(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {u"cmdDel", u"Изтрива документ", st->standardIcon(QStyle::SP_TrashIcon),
+         [this] { m_flow.remove(); }, {}},
+        {u"cmdPrint", u"Печата документ", tileIcon(u"П"_s, blue),
+         hasPrint ? std::function<void()>([this] { print(); }) : nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {u"cmdBase", u"Запис в базата за справки", tileIcon(u"С"_s, green),
+         hasReports ? std::function<void()>([this] { m_flow.copyToReports(); }) : nullptr, {}},
+        // Not Ctrl+E: a line edit takes it as "end of line".
+        {u"cmdEuro", u"Превръща сумите в евро", tileIcon(u"€"_s, gold),
+         hasAmounts ? std::function<void()>([this] { m_flow.convertToEuro(); }) : nullptr,
+         QKeySequence(Qt::Key_F9)},
+        {u"cmdExit", u"Изход", tileIcon(u"Х"_s, red), [this] { close(); }, {}},
+    };
     int row = 0;
-    addCommand(
-        u"cmdNew"_s, u"Изчиства документ"_s, st->standardIcon(QStyle::SP_FileIcon),
-        [this] { m_flow.newDocument(); }, row++);
-    addCommand(
-        u"cmdPrevious"_s, u"Чете предходен документ"_s, st->standardIcon(QStyle::SP_ArrowBack),
-        [this] { m_flow.previous(); }, row++);
-    addCommand(
-        u"cmdNext"_s, u"Чете следващ документ"_s, st->standardIcon(QStyle::SP_ArrowForward),
-        [this] { m_flow.next(); }, row++);
-    addCommand(
-        u"cmdRead"_s, u"Чете документ"_s, st->standardIcon(QStyle::SP_DialogOpenButton),
-        [this] {
-            if (m_flow.read()) {
-                showRecord();
-                focusField(m_flow.kind().amountField);
-            }
-        },
-        row++);
-    addCommand(
-        u"cmdSave"_s, u"Записва документ"_s, st->standardIcon(QStyle::SP_DialogSaveButton),
-        [this] { m_flow.save(); }, row++);
-    addCommand(
-        u"cmdDel"_s, u"Изтрива документ"_s, st->standardIcon(QStyle::SP_TrashIcon),
-        [this] { m_flow.remove(); }, row++);
-    addCommand(
-        u"cmdPrint"_s, u"Печата документ"_s, tileIcon(u"П"_s, blue),
-        m_wiring.print ? std::function<void()>([this] { print(); }) : std::function<void()>(),
-        row++);
-    QToolButton *base = addCommand(
-        u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
-        [this] { m_flow.copyToReports(); }, row++);
-    base->setEnabled(m_flow.kind().reportsCode != 0);
-    addCommand(
-        u"cmdExit"_s, u"Изход"_s, tileIcon(u"Х"_s, red), [this] { close(); }, row++);
-    Q_UNUSED(grey);
+    for (const auto &c : commands) {
+        QString tip = QString::fromUtf16(c.tip);
+        if (!c.key.isEmpty())
+            tip += u" ("_s + c.key.toString(QKeySequence::NativeText) + u')';
+        QToolButton *b = addCommand(QString::fromUtf16(c.name), tip, c.icon, c.action, row++);
+        if (!c.key.isEmpty() && c.action) {
+            auto *key = new QShortcut(c.key, this);
+            connect(key, &QShortcut::activated, b, &QToolButton::click);
+        }
+    }
 }
 
 QToolButton *EditorWindow::command(const QString &name) const
