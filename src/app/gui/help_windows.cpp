@@ -1,6 +1,7 @@
 #include "help_windows.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,7 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace remitor {
+namespace remitor
+{
 
 QString HelpWindow::helpText()
 {
@@ -28,8 +30,7 @@ QString HelpWindow::helpText()
         u"Във всеки вид документ клавишът F2 в поле за сметка заменя старите сметки с нови във всички записи."_s,
     };
     QString text;
-    for (const QString &p : paragraphs)
-        text += u"     "_s + p + u'\n';
+    for (const QString &p : paragraphs) text += u"     "_s + p + u'\n';
     return text;
 }
 
@@ -51,7 +52,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     resize(620, 460);
 }
 
-AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
+AboutWindow::AboutWindow(const QString &dataFolder, QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmAbout"_s);
     setWindowTitle(u"За програмата"_s);
@@ -63,8 +64,13 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     version->setFont(QFont(u"Times New Roman"_s, 14));
     auto *what = new QLabel(u"Банкови платежни документи, касови ордери и касова книга"_s, this);
     what->setWordWrap(true);
-    for (QLabel *l : {title, version, what})
-        l->setAlignment(Qt::AlignCenter);
+    // Started from the menu, the program keeps its data in a folder the user
+    // never chose: this line tells where to look for it (and to copy it from).
+    auto *folder = new QLabel(u"Папка с данните: "_s + QDir::toNativeSeparators(dataFolder), this);
+    folder->setObjectName(u"lblDataFolder"_s);
+    folder->setWordWrap(true);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel *l : {title, version, what, folder}) l->setAlignment(Qt::AlignCenter);
     auto *ok = new QPushButton(u"OK"_s, this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
@@ -73,8 +79,9 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     layout->addWidget(title);
     layout->addWidget(version);
     layout->addWidget(what);
+    layout->addWidget(folder);
     layout->addWidget(ok, 0, Qt::AlignCenter);
-    setFixedSize(360, 200);
+    setFixedSize(360, 200 + folder->heightForWidth(360 - 2 * layout->contentsMargins().left()));
 }
 
 }  // namespace remitor
