@@ -11,8 +11,7 @@
 using namespace Qt::StringLiterals;
 using namespace remitor;
 
-namespace
-{
+namespace {
 
 void print(FILE *stream, const QString &text)
 {
@@ -23,8 +22,7 @@ void print(FILE *stream, const QString &text)
 
 // The user of --init-only sits at a terminal, or is a script: messages go
 // to the error stream and every question gets the cautious answer.
-class ConsoleInteraction final : public Interaction
-{
+class ConsoleInteraction final : public Interaction {
 public:
     void tell(const QString &text, Icon, const QString &) override { print(stderr, text); }
     bool askOkCancel(const QString &text, const QString &, bool, Icon) override
@@ -78,7 +76,8 @@ int main(int argc, char **argv)
         u"в папката на потребителя."_s);
     parser.addOptions({o.help, o.version, o.data, o.desktop, o.initOnly});
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     const bool parsed = parser.parse(arguments);
     if (!parsed || parser.isSet(o.help) || parser.isSet(o.version) ||
         !parser.positionalArguments().isEmpty()) {

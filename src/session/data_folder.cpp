@@ -8,11 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
-namespace
-{
+namespace {
 
 const QString MainFile = u"Remitor.MDB"_s;
 const QString ReportsFile = u"SprDocs.MDB"_s;

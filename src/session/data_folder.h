@@ -3,8 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace remitor
-{
+namespace remitor {
 
 // How the program was started, as far as the folder of its databases goes.
 struct LaunchPlace {

@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
-namespace remitor
-{
+namespace remitor {
 
 QString HelpWindow::helpText()
 {
@@ -30,7 +30,8 @@ QString HelpWindow::helpText()
         u"Във всеки вид документ клавишът F2 в поле за сметка заменя старите сметки с нови във всички записи."_s,
     };
     QString text;
-    for (const QString &p : paragraphs) text += u"     "_s + p + u'\n';
+    for (const QString &p : paragraphs)
+        text += u"     "_s + p + u'\n';
     return text;
 }
 
@@ -70,7 +71,8 @@ AboutWindow::AboutWindow(const QString &dataFolder, QWidget *parent) : QDialog(p
     folder->setObjectName(u"lblDataFolder"_s);
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    for (QLabel *l : {title, version, what, folder}) l->setAlignment(Qt::AlignCenter);
+    for (QLabel *l : {title, version, what, folder})
+        l->setAlignment(Qt::AlignCenter);
     auto *ok = new QPushButton(u"OK"_s, this);
     ok->setObjectName(u"cmdOK"_s);
     ok->setDefault(true);
@@ -81,7 +83,12 @@ AboutWindow::AboutWindow(const QString &dataFolder, QWidget *parent) : QDialog(p
     layout->addWidget(what);
     layout->addWidget(folder);
     layout->addWidget(ok, 0, Qt::AlignCenter);
-    setFixedSize(360, 200 + folder->heightForWidth(360 - 2 * layout->contentsMargins().left()));
+    // The path breaks only at blanks: a long one widens the window.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int width = std::max(
+        360, folder->fontMetrics().horizontalAdvance(QDir::toNativeSeparators(dataFolder)) +
+                 margins + 8);
+    setFixedSize(width, 200 + folder->heightForWidth(width - margins));
 }
 
 }  // namespace remitor

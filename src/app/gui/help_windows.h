@@ -2,12 +2,10 @@
 
 #include <QDialog>
 
-namespace remitor
-{
+namespace remitor {
 
 // "Помощна информация": what the program does and how to work with it.
-class HelpWindow : public QDialog
-{
+class HelpWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
@@ -15,8 +13,7 @@ public:
 };
 
 // "За програмата", with the folder that holds the databases of this run.
-class AboutWindow : public QDialog
-{
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     explicit AboutWindow(const QString &dataFolder, QWidget *parent = nullptr);
