@@ -13,5 +13,6 @@ cmake --build "$dir" --target remitor -j"$(nproc)"
 cpack --config "$dir/CPackConfig.cmake" -B "$dir" >/dev/null
 rm -rf "$dir/_CPack_Packages"
 deb=$(ls -t "$dir"/remitor_*.deb | head -n 1)
+case $deb in /*) ;; *) deb=./$deb ;; esac  # apt takes a file only as a path
 echo "Remitor: built $deb"
-echo "Remitor: install it with: sudo apt install ./$deb"
+echo "Remitor: install it with: sudo apt install $deb"
