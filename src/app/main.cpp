@@ -1,12 +1,13 @@
-#include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
-#include <cstdio>
-
 #include "app/gui/main_window.h"
 #include "app/gui/message_interaction.h"
 #include "session/data_folder.h"
 #include "session/session.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <cstdio>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
@@ -100,16 +101,22 @@ int main(int argc, char **argv)
     const DataFolder folder = ChooseDataFolder(
         {QDir::currentPath(), parser.value(o.data), parser.isSet(o.desktop), UserDataFolder()});
     const QString problem = PrepareDataFolder(folder.path);
-    if (!problem.isEmpty())
+    if (!problem.isEmpty()) {
         print(stderr, problem);
+        // At a terminal, and for a script, the message is there already;
+        // started from the menu, only a message box reaches the user.
+        if (parser.isSet(o.initOnly) || isatty(STDERR_FILENO))
+            return 1;
+        QApplication app(argc, argv);
+        MessageInteraction ui;
+        ui.tell(problem, Interaction::Icon::Critical, QString());
+        return 1;
+    }
     // The data folder is the program's working directory, as it always was.
-    if (problem.isEmpty())
-        QDir::setCurrent(folder.path);
+    QDir::setCurrent(folder.path);
 
     if (parser.isSet(o.initOnly)) {
         QCoreApplication app(argc, argv);
-        if (!problem.isEmpty())
-            return 1;
         ConsoleInteraction ui;
         Session session(folder.path, ui);
         session.startUp();
@@ -117,11 +124,7 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
-    remitor::MessageInteraction ui;
-    if (!problem.isEmpty()) {
-        ui.tell(problem, Interaction::Icon::Critical, QString());
-        return 1;
-    }
+    MessageInteraction ui;
     // The program quits through its exit question, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,47 +1,26 @@
 // Starts the program itself, as a user or a script would, and looks at what
 // it answers and where its databases end up.
+#include "support/run_program.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace remitor::test;
 
 namespace {
 
-struct Run {
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// No display, and a platform that does not exist: a window, or only the
-// application object of one, makes the program fail. Home and the user's
-// data folder lie in the scratch folder.
-Run start(const QStringList &args, const QString &workingDir, const QString &scratch,
-          const QString &dataHome = {})
+// Home and the user's data folder lie in the scratch folder.
+ProgramRun start(const QStringList &args, const QString &workingDir, const QString &scratch,
+                 const QString &dataHome = {})
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(u"DISPLAY"_s);
-    env.remove(u"WAYLAND_DISPLAY"_s);
-    env.insert(u"QT_QPA_PLATFORM"_s, u"no-such-platform"_s);
+    QProcessEnvironment env = withoutDisplay();
     env.insert(u"HOME"_s, scratch + u"/home"_s);
     env.insert(u"XDG_DATA_HOME"_s, dataHome.isEmpty() ? scratch + u"/xdg"_s : dataHome);
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(workingDir);
-    p.start(QStringLiteral(REMITOR_PROGRAM), args);
-    Run r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.status = p.exitStatus();
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return runProgram(QStringLiteral(REMITOR_PROGRAM), args, workingDir, env);
 }
 
 bool isDatabase(const QString &path)
@@ -72,16 +51,16 @@ void TestMain::answersWithoutWindow_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("out");     // exact, when given
+    QTest::addColumn<QString>("out");      // exact, when given
     QTest::addColumn<QStringList>("err");  // each must be in the error stream
     const QString version = u"Remitor "_s + QStringLiteral(REMITOR_VERSION) + u'\n';
     QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << version << QStringList();
     QTest::newRow("-v, other options too")
         << QStringList{u"--data"_s, u"/proc"_s, u"-v"_s} << 0 << version << QStringList();
-    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << QString()
-                                    << QStringList{u"bogus"_s, u"--help"_s};
-    QTest::newRow("--data without folder") << QStringList{u"--data"_s} << 2 << QString()
-                                           << QStringList{u"data"_s, u"--help"_s};
+    QTest::newRow("unknown option")
+        << QStringList{u"--bogus"_s} << 2 << QString() << QStringList{u"bogus"_s, u"--help"_s};
+    QTest::newRow("--data without folder")
+        << QStringList{u"--data"_s} << 2 << QString() << QStringList{u"data"_s, u"--help"_s};
     QTest::newRow("stray argument") << QStringList{u"Remitor.MDB"_s} << 2 << QString()
                                     << QStringList{u"Remitor.MDB"_s, u"--help"_s};
 }
@@ -93,8 +72,8 @@ void TestMain::answersWithoutWindow()
     QFETCH(QString, out);
     QFETCH(QStringList, err);
     QTemporaryDir scratch;
-    const Run r = start(args, scratch.path(), scratch.path());
-    QCOMPARE(r.status, QProcess::NormalExit);
+    const ProgramRun r = start(args, scratch.path(), scratch.path());
+    QVERIFY(r.finished);
     QCOMPARE(r.code, code);
     if (!out.isEmpty())
         QCOMPARE(r.out, out);
@@ -108,9 +87,8 @@ void TestMain::databasesGoToTheDataFolder_data()
     QTest::addColumn<QStringList>("args");  // "{root}" stands for the scratch folder
     QTest::addColumn<bool>("databaseInWorkingDir");
     QTest::addColumn<QString>("expected");  // below the scratch folder
-    QTest::newRow("--data, folder missing") << QStringList{u"--data"_s, u"{root}/chosen/new"_s}
-                                            << false << u"chosen/new"_s;
-    QTest::newRow("--data, relative") << QStringList{u"--data=here"_s} << false << u"work/here"_s;
+    QTest::newRow("--data, folder missing")
+        << QStringList{u"--data"_s, u"{root}/chosen/new"_s} << false << u"chosen/new"_s;
     QTest::newRow("terminal") << QStringList() << false << u"work"_s;
     QTest::newRow("desktop") << QStringList{u"--desktop"_s} << false << u"xdg/Remitor"_s;
     QTest::newRow("desktop, database in working dir")
@@ -130,9 +108,8 @@ void TestMain::databasesGoToTheDataFolder()
         QVERIFY(db.open(QIODevice::WriteOnly));
     }
     args.replaceInStrings(u"{root}"_s, scratch.path());
-    const Run r = start(args << u"--init-only"_s, root.filePath(u"work"_s), scratch.path());
-    QCOMPARE(r.status, QProcess::NormalExit);
-    QVERIFY2(r.code == 0 && r.err.isEmpty(), qPrintable(r.err));
+    const ProgramRun r = start(args << u"--init-only"_s, root.filePath(u"work"_s), scratch.path());
+    QVERIFY2(r.finished && r.code == 0 && r.err.isEmpty(), qPrintable(r.err));
     const QString folder = root.filePath(expected);
     QCOMPARE(databasesIn(folder), (QStringList{u"Remitor.MDB"_s, u"SprDocs.MDB"_s}));
     QVERIFY(isDatabase(QDir(folder).filePath(u"Remitor.MDB"_s)));
@@ -156,12 +133,11 @@ void TestMain::unusableFolderIsRefused_data()
     // others.
     QTest::newRow("--data /proc") << QStringList{u"--data"_s, u"/proc"_s} << u"{work}"_s
                                   << QString() << u"/proc"_s;
-    QTest::newRow("--data below /usr") << QStringList{u"--data"_s, usr} << u"{work}"_s
-                                       << QString() << usr;
+    QTest::newRow("--data below /usr")
+        << QStringList{u"--data"_s, usr} << u"{work}"_s << QString() << usr;
     QTest::newRow("terminal in /proc") << QStringList() << u"/proc"_s << QString() << u"/proc"_s;
-    QTest::newRow("desktop, no user data folder")
-        << QStringList{u"--desktop"_s} << u"{work}"_s << u"/proc/1/none"_s
-        << u"/proc/1/none/Remitor"_s;
+    QTest::newRow("desktop, no user data folder") << QStringList{u"--desktop"_s} << u"{work}"_s
+                                                  << u"/proc/1/none"_s << u"/proc/1/none/Remitor"_s;
     QTest::newRow("--data read-only folder")
         << QStringList{u"--data"_s, u"{work}"_s} << u"{work}"_s << QString() << u"{work}"_s;
 }
@@ -182,10 +158,10 @@ void TestMain::unusableFolderIsRefused()
     }
     args.replaceInStrings(u"{work}"_s, work);
     folder.replace(u"{work}"_s, work);
-    const Run r = start(args << u"--init-only"_s, workingDir.replace(u"{work}"_s, work),
-                        scratch.path(), dataHome);
+    const ProgramRun r = start(args << u"--init-only"_s, workingDir.replace(u"{work}"_s, work),
+                               scratch.path(), dataHome);
     QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(r.status, QProcess::NormalExit);
+    QVERIFY(r.finished);
     QCOMPARE(r.code, 1);
     QVERIFY2(r.err.contains(u'\n' + folder + u'\n') && r.err.contains(u"--data"_s),
              qPrintable(r.err));

@@ -1,36 +1,24 @@
 // Builds the Debian package from this build, unpacks it into a scratch root
 // as dpkg would install it, and checks what a user gets.
+#include "support/run_program.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
+using namespace remitor::test;
 
 namespace {
 
-struct Run {
-    bool finished = false;
-    int code = -1;
-    QString out;  // both streams
-};
-
-Run run(const QString &program, const QStringList &args, const QString &workingDir = {},
-        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+ProgramRun run(const QString &program, const QStringList &args, const QString &workingDir = {},
+               const QProcessEnvironment &env = withoutDisplay())
 {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.setProcessEnvironment(env);
-    if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
-    p.start(program, args);
-    Run r;
-    r.finished = p.waitForFinished(240000) && p.exitStatus() == QProcess::NormalExit;
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAll());
+    ProgramRun r = runProgram(program, args, workingDir, env);
+    r.out += r.err;
     return r;
 }
 
@@ -74,25 +62,25 @@ private:
 void TestDebianPackage::initTestCase()
 {
     QVERIFY(m_scratch.isValid());
-    const Run arch = run(u"dpkg"_s, {u"--print-architecture"_s});
+    const ProgramRun arch = run(u"dpkg"_s, {u"--print-architecture"_s});
     QVERIFY2(arch.finished && arch.code == 0, qPrintable(arch.out));
-    const Run cpack = run(QStringLiteral(REMITOR_CPACK),
-                          {u"--config"_s, QStringLiteral(REMITOR_CPACK_CONFIG), u"-B"_s,
-                           m_scratch.filePath(u"out"_s)});
+    const ProgramRun cpack =
+        run(QStringLiteral(REMITOR_CPACK), {u"--config"_s, QStringLiteral(REMITOR_CPACK_CONFIG),
+                                            u"-B"_s, m_scratch.filePath(u"out"_s)});
     QVERIFY2(cpack.finished && cpack.code == 0, qPrintable(cpack.out));
-    m_deb = m_scratch.filePath(u"out/remitor_%1_%2.deb"_s.arg(QStringLiteral(REMITOR_VERSION),
-                                                              arch.out.trimmed()));
+    m_deb = m_scratch.filePath(
+        u"out/remitor_%1_%2.deb"_s.arg(QStringLiteral(REMITOR_VERSION), arch.out.trimmed()));
     QVERIFY2(QFileInfo::exists(m_deb), qPrintable(cpack.out));
     m_root = m_scratch.filePath(u"root"_s);
-    const Run unpack = run(u"dpkg"_s, {u"-x"_s, m_deb, m_root});
+    const ProgramRun unpack = run(u"dpkg"_s, {u"-x"_s, m_deb, m_root});
     QVERIFY2(unpack.finished && unpack.code == 0, qPrintable(unpack.out));
     m_desktop = m_root + u"/usr/share/applications/remitor.desktop"_s;
 }
 
 void TestDebianPackage::controlFields()
 {
-    const Run f = run(u"dpkg-deb"_s, {u"--field"_s, m_deb, u"Package"_s, u"Version"_s,
-                                      u"Depends"_s, u"Maintainer"_s, u"Description"_s});
+    const ProgramRun f = run(u"dpkg-deb"_s, {u"--field"_s, m_deb, u"Package"_s, u"Version"_s,
+                                             u"Depends"_s, u"Maintainer"_s, u"Description"_s});
     QVERIFY2(f.finished && f.code == 0, qPrintable(f.out));
     QVERIFY2(f.out.startsWith(u"Package: remitor\nVersion: "_s + QStringLiteral(REMITOR_VERSION) +
                               u'\n'),
@@ -111,16 +99,15 @@ void TestDebianPackage::holdsTheProgramEntryAndIconOnly()
     while (it.hasNext())
         files << it.next().mid(m_root.size());
     files.sort();
-    QCOMPARE(files, (QStringList{u"/usr/bin/remitor"_s, u"/usr/share/applications/remitor.desktop"_s,
-                                 u"/usr/share/icons/hicolor/scalable/apps/remitor.svg"_s}));
+    QCOMPARE(files,
+             (QStringList{u"/usr/bin/remitor"_s, u"/usr/share/applications/remitor.desktop"_s,
+                          u"/usr/share/icons/hicolor/scalable/apps/remitor.svg"_s}));
     QVERIFY(QFileInfo(m_root + u"/usr/bin/remitor"_s).isExecutable());
 }
 
 void TestDebianPackage::programAnswersItsVersion()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"no-such-platform"_s);
-    const Run r = run(m_root + u"/usr/bin/remitor"_s, {u"--version"_s}, {}, env);
+    const ProgramRun r = run(m_root + u"/usr/bin/remitor"_s, {u"--version"_s});
     QVERIFY(r.finished);
     QCOMPARE(r.code, 0);
     QCOMPARE(r.out, u"Remitor "_s + QStringLiteral(REMITOR_VERSION) + u'\n');
@@ -128,7 +115,7 @@ void TestDebianPackage::programAnswersItsVersion()
 
 void TestDebianPackage::desktopEntry()
 {
-    const Run v = run(u"desktop-file-validate"_s, {m_desktop});
+    const ProgramRun v = run(u"desktop-file-validate"_s, {m_desktop});
     QVERIFY2(v.finished && v.code == 0, qPrintable(v.out));
     QVERIFY2(!v.out.contains(u"error"_s) && !v.out.contains(u"warning"_s), qPrintable(v.out));
     const auto keys = readDesktopEntry(m_desktop);
@@ -149,10 +136,10 @@ void TestDebianPackage::desktopEntryStartsInTheUserDataFolder()
     QTemporaryDir scratch;
     const QDir dir(scratch.path());
     QVERIFY(dir.mkpath(u"launcher"_s));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_s, u"no-such-platform"_s);
+    QProcessEnvironment env = withoutDisplay();
     env.insert(u"XDG_DATA_HOME"_s, scratch.filePath(u"xdg"_s));
-    const Run r = run(program, exec << u"--init-only"_s, scratch.filePath(u"launcher"_s), env);
+    const ProgramRun r =
+        run(program, exec << u"--init-only"_s, scratch.filePath(u"launcher"_s), env);
     QVERIFY2(r.finished && r.code == 0, qPrintable(r.out));
     QVERIFY(QFileInfo::exists(dir.filePath(u"xdg/Remitor/Remitor.MDB"_s)));
     QVERIFY(QFileInfo::exists(dir.filePath(u"xdg/Remitor/SprDocs.MDB"_s)));

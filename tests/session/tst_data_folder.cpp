@@ -17,7 +17,6 @@ private Q_SLOTS:
     void systemFolder_data();
     void systemFolder();
     void systemFoldersAreRefusedWithoutWriting();
-    void missingFolderIsCreated();
     void probeAnswerDecides();
     void probe_data();
     void probe();
@@ -34,16 +33,16 @@ void TestDataFolder::choice_data()
     QTest::addColumn<DataFolder::Reason>("reason");
     using R = DataFolder::Reason;
     QTest::newRow("terminal") << QString() << false << false << u"work"_s << R::WorkingDirectory;
-    QTest::newRow("terminal, database there") << QString() << true << false << u"work"_s
-                                              << R::HoldsDatabase;
+    QTest::newRow("terminal, database there")
+        << QString() << true << false << u"work"_s << R::HoldsDatabase;
     QTest::newRow("desktop") << QString() << false << true << u"user"_s << R::UserData;
     // Someone who kept Remitor.MDB in the folder the menu starts in keeps it.
-    QTest::newRow("desktop, database there") << QString() << true << true << u"work"_s
-                                             << R::HoldsDatabase;
+    QTest::newRow("desktop, database there")
+        << QString() << true << true << u"work"_s << R::HoldsDatabase;
     QTest::newRow("--data relative to the working dir")
         << u"books/2024"_s << true << true << u"work/books/2024"_s << R::Explicit;
-    QTest::newRow("--data absolute") << u"{root}/other/."_s << false << false << u"other"_s
-                                     << R::Explicit;
+    QTest::newRow("--data absolute")
+        << u"{root}/other/."_s << false << false << u"other"_s << R::Explicit;
 }
 
 void TestDataFolder::choice()
@@ -108,18 +107,6 @@ void TestDataFolder::systemFoldersAreRefusedWithoutWriting()
         QVERIFY(!asked);
     }
     QVERIFY(!QFileInfo::exists(missing));
-}
-
-void TestDataFolder::missingFolderIsCreated()
-{
-    QTemporaryDir root;
-    const QString path = root.filePath(u"a/b/c"_s);
-    QCOMPARE(PrepareDataFolder(path), QString());
-    QVERIFY(QFileInfo(path).isDir());
-    // A file where the folder should be cannot become one.
-    QFile file(root.filePath(u"file"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(PrepareDataFolder(file.fileName()), NotWritableMessage(file.fileName()));
 }
 
 void TestDataFolder::probeAnswerDecides()
