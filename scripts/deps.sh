@@ -3,8 +3,11 @@
 # when they are missing. Sourced by run.sh and test.sh.
 set -euo pipefail
 
+# dpkg-dev and file: the Debian package's dependencies are computed by
+# dpkg-shlibdeps; desktop-file-utils checks the desktop entry.
 REMITOR_PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libsqlite3-dev
-                  fonts-liberation2 poppler-utils xvfb xauth)
+                  fonts-liberation2 poppler-utils xvfb xauth
+                  dpkg-dev file desktop-file-utils)
 
 remitor_missing_packages() {
   local missing=()

@@ -335,6 +335,8 @@ void TestMainWindow::helpAndAbout()
     auto *about = app.window->findChild<AboutWindow *>(u"frmAbout"_s);
     QCOMPARE(about->findChild<QLabel *>(u"lblTitle"_s)->text(), u"REMITOR"_s);
     QCOMPARE(about->findChild<QLabel *>(u"lblVersion"_s)->text(), u"Версия 4.16"_s);
+    QCOMPARE(about->findChild<QLabel *>(u"lblDataFolder"_s)->text(),
+             u"Папка с данните: "_s + app.dir.path());
     shoot(about, u"about"_s);
 }
 

@@ -1,10 +1,12 @@
 #include "help_windows.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -51,7 +53,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent)
     resize(620, 460);
 }
 
-AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
+AboutWindow::AboutWindow(const QString &dataFolder, QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmAbout"_s);
     setWindowTitle(u"За програмата"_s);
@@ -63,7 +65,13 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     version->setFont(QFont(u"Times New Roman"_s, 14));
     auto *what = new QLabel(u"Банкови платежни документи, касови ордери и касова книга"_s, this);
     what->setWordWrap(true);
-    for (QLabel *l : {title, version, what})
+    // Started from the menu, the program keeps its data in a folder the user
+    // never chose: this line tells where to look for it (and to copy it from).
+    auto *folder = new QLabel(u"Папка с данните: "_s + QDir::toNativeSeparators(dataFolder), this);
+    folder->setObjectName(u"lblDataFolder"_s);
+    folder->setWordWrap(true);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel *l : {title, version, what, folder})
         l->setAlignment(Qt::AlignCenter);
     auto *ok = new QPushButton(u"OK"_s, this);
     ok->setObjectName(u"cmdOK"_s);
@@ -73,8 +81,14 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     layout->addWidget(title);
     layout->addWidget(version);
     layout->addWidget(what);
+    layout->addWidget(folder);
     layout->addWidget(ok, 0, Qt::AlignCenter);
-    setFixedSize(360, 200);
+    // The path breaks only at blanks: a long one widens the window.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int width = std::max(
+        360, folder->fontMetrics().horizontalAdvance(QDir::toNativeSeparators(dataFolder)) +
+                 margins + 8);
+    setFixedSize(width, 200 + folder->heightForWidth(width - margins));
 }
 
 }  // namespace remitor

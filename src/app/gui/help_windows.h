@@ -12,11 +12,11 @@ public:
     static QString helpText();
 };
 
-// "За програмата".
+// "За програмата", with the folder that holds the databases of this run.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutWindow(QWidget *parent = nullptr);
+    explicit AboutWindow(const QString &dataFolder, QWidget *parent = nullptr);
 };
 
 }  // namespace remitor

@@ -128,7 +128,7 @@ void MainWindow::buildMenus()
         showSingle(u"frmHelp"_s, [] { return new HelpWindow; });
     })->setShortcut(QKeySequence(Qt::Key_F1));
     addItem(help, u"mnuAbout"_s, u"За програмата"_s, [this] {
-        showSingle(u"frmAbout"_s, [] { return new AboutWindow; });
+        showSingle(u"frmAbout"_s, [this] { return new AboutWindow(m_session.paths().programDir); });
     });
     addItem(help, u"mnuPacking"_s, u"Пакетира базата"_s, [&s] { s.repairAndCompact(); });
 
