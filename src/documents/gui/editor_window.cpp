@@ -67,6 +67,8 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
         connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
+    if (wiring.extend)
+        wiring.extend(*this);
 }
 
 EditorWindow::~EditorWindow()

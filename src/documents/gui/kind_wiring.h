@@ -24,6 +24,8 @@ struct FormSpec {
 // page's block, and the menu item and picture button that open the editor.
 // The main window, the editor and the print command read this table; a kind
 // costs its descriptor, its forms and its pages.
+class EditorWindow;
+
 struct KindWiring {
     QString kind;  // the descriptor's id, "Pln"
     FormSpec form;
@@ -32,14 +34,17 @@ struct KindWiring {
     QString pageChoice;  // "Check1"
     QString menuItem;    // "mnuPln"
     QString toolButton;  // "cmdNKP"
+    // What is really particular to the kind's editor (a button of its own, a
+    // check that the shared workflow has no place for), added once the
+    // editor is built; null for most kinds.
+    void (*extend)(EditorWindow &editor) = nullptr;
 };
 
 const QList<KindWiring> &kindWirings();
 // Null for a kind that has no editor yet.
 const KindWiring *wiringOf(const QString &kind);
 
-// The forms of each kind, in their own files.
-const QList<FormItem> &CreditTransferForm();
-const QList<FormItem> &CreditTransferSecondForm();
+// Each kind's wiring, beside its forms in a file of its own.
+KindWiring CreditTransferWiring();
 
 }  // namespace remitor

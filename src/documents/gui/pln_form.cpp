@@ -1,4 +1,5 @@
 #include "documents/gui/kind_wiring.h"
+#include "print/pln_pages.h"
 
 using namespace Qt::StringLiterals;
 
@@ -116,16 +117,23 @@ const QList<FormItem> pln2Form = {
      120, 4480, 9600, 260},
 };
 
+const QList<FormItem> &form() { return plnForm; }
+const QList<FormItem> &secondForm() { return pln2Form; }
+
 }  // namespace
 
-const QList<FormItem> &CreditTransferForm()
+KindWiring CreditTransferWiring()
 {
-    return plnForm;
-}
-
-const QList<FormItem> &CreditTransferSecondForm()
-{
-    return pln2Form;
+    KindWiring w;
+    w.kind = u"Pln"_s;
+    w.form = {&form, 10800, 9560};
+    w.secondPage = {&secondForm, 9840, 4860, u"frmPln2"_s,
+                    u"Данни за преводи между местни и чуждестранни лица"_s};
+    w.print = &CreditTransferPrint;
+    w.pageChoice = u"Check1"_s;
+    w.menuItem = u"mnuPln"_s;
+    w.toolButton = u"cmdNKP"_s;
+    return w;
 }
 
 }  // namespace remitor
