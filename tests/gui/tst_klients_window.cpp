@@ -30,6 +30,7 @@ struct App {
     ScriptedInteraction ui;
     Session session{dir.path(), ui, QDate(2010, 1, 31)};
     std::unique_ptr<KlientsWindow> window;
+    ModalGuard guard;
 
     explicit App(int contractors = 3)
     {

@@ -31,6 +31,7 @@ struct App {
     ScriptedInteraction ui;
     std::unique_ptr<Session> session;
     std::unique_ptr<MainWindow> window;
+    ModalGuard guard;  // a window the test does not answer fails it at once
 
     void start()
     {

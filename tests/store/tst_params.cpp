@@ -41,6 +41,7 @@ void TestParams::clearedLinesStayClearedButNullOnesGetDefaults()
     LoadParams(*t.store, p);
     p.setText(u"podpis2"_s, QString());           // the user cleared it
     p.setText(u"textraz"_s, u"Друг текст"_s);
+    p.setText(u"podpis4"_s, u"      Главен счетоводител:"_s);  // set in from the margin
     QVERIFY(SaveParams(*t.store, p));
     // Another tool left two values unset.
     QVERIFY(execOn(t.path(u"Remitor.MDB"_s), u"UPDATE ParamTable SET podpis3 = NULL, podpis6 = NULL"_s));
@@ -48,6 +49,8 @@ void TestParams::clearedLinesStayClearedButNullOnesGetDefaults()
     LoadParams(*t.store, back);
     QCOMPARE(back.text(u"podpis2"_s).trimmed(), QString());
     QCOMPARE(back.text(u"textraz"_s).trimmed(), u"Друг текст"_s);
+    QCOMPARE(back.text(u"podpis4"_s).trimmed(), u"Главен счетоводител:"_s);
+    QVERIFY(back.text(u"podpis4"_s).startsWith(u"      Главен"_s));
     QCOMPARE(back.text(u"podpis3"_s).trimmed(),
              u"Съставил: _____________________           Приел: _____________________"_s);
     QCOMPARE(back.text(u"podpis6"_s).trimmed(), u"Съставил: _____________________"_s);

@@ -243,6 +243,10 @@ void TestStore::oldFileWithOtherCaseAndFewerColumns()
     changed.setMoney(u"suma"_s, Money::fromUnits(7, 5));
     QVERIFY(table->save(changed));  // writes only the columns the file has
     QCOMPARE(queryOn(main, u"SELECT SUMA FROM PLNTABLE WHERE KOD = 1"_s), u"70500"_s);
+    // Another tool wrote an amount as a real number of leva, one that a
+    // double holds a hair below its value: it is rounded, never cut.
+    QVERIFY(execOn(main, u"INSERT INTO PLNTABLE VALUES (2, 'Друг', 1.005)"_s));
+    QCOMPARE(table->find(2)->money(u"suma"_s), Money::fromRaw(10050));
 }
 
 void TestStore::otherErrorsAreShownWithTheirCode()
