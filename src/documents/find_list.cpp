@@ -492,7 +492,8 @@ FindListView BuildFindList(Store &store, const FindQuery &query, const QString &
         store.report(q.statement.error());
 
     if (!view.lines.isEmpty()) {
-        view.countText = u"Прочетени "_s + QString::number(view.lines.size()) + u" записа."_s;
+        const qsizetype n = view.lines.size();
+        view.countText = n == 1 ? u"Прочетен 1 запис."_s : u"Прочетени "_s + QString::number(n) + u" записа."_s;
         // The caller's document; when it is not listed, the first line.
         view.selected = selected >= 0 ? selected : 0;
     }

@@ -140,7 +140,7 @@ KindDescriptor creditTransfer()
                            {"IBANn", R::Iban},       {"BICn", R::Upper},
                            {"PaySystem", R::Text},   {"tax", R::WholeNumber},
                            {"workDate", R::Date},    {"TAXvaluta", R::Text},
-                           {"TAXsuma", R::LeadingNumber}});
+                           {"TAXsuma", R::Amount}});
     markIban(k, "IBANp", "1");
     markIban(k, "IBANn", "2");
     // The payer's bank is the bank the order is handed to.

@@ -175,14 +175,19 @@ bool DocumentWorkflow::remove()
 bool DocumentWorkflow::save()
 {
     Session &s = m_session;
+    m_status.clear();
     if (state().fromReports) {
         s.ui().tell(u"Този документ е от база справки."_s);
+        m_status = u"Не е записан: документът е от базата за справки."_s;
         return false;
     }
     const qint64 free = NextFreeKod(s.store(), m_kind.kindNumber);
-    if (free == 0)
-        return false;  // the table could not be opened; the user has been told
+    if (free == 0) {
+        m_status = u"Не е записан: базата не може да се отвори."_s;
+        return false;  // the user has been told why
+    }
     Record &r = record();
+    const qint32 before = r.key();
     if (r.key() == 0 && free == 1) {
         r.setKey(1);
     } else {
@@ -193,32 +198,43 @@ bool DocumentWorkflow::save()
         choice.offsetTwips = QPoint(0, 1650);
         choice.editorWidthOffsetTwips = 3550;
         switch (s.ui().chooseSave(choice)) {
-        case SaveChoice::Cancel: return false;
+        case SaveChoice::Cancel: m_status = u"Не е записан."_s; return false;
         case SaveChoice::New: r.setKey(free); break;
         case SaveChoice::Overwrite: break;
         }
     }
     auto table = s.store().table(m_kind.tableDef());
-    return table && table->save(r);
+    if (!table || !table->save(r)) {
+        r.setKey(before);  // nothing was stored under the new number
+        m_status = u"Не е записан: грешка при записа."_s;
+        return false;
+    }
+    m_status = u"Записан като No "_s + QString::number(r.key());
+    return true;
 }
 
 bool DocumentWorkflow::copyToReports()
 {
     Session &s = m_session;
+    m_status.clear();
     const TableDef *reports = m_kind.reportsTableDef();
     if (!reports)
         return false;
     const qint64 free = NextFreeKodReports(s.store(), m_kind.reportsCode);
-    if (free == 0)
+    if (free == 0) {
+        m_status = u"Не е записан в базата за справки: тя не може да се отвори."_s;
         return false;
+    }
     SaveChoice choice;
     choice.showOverwrite = false;
     choice.forReports = true;
     choice.newCaption = u"Нов запис"_s + QString::number(free);  // no blank here
     choice.offsetTwips = QPoint(0, 1400);
     choice.editorWidthOffsetTwips = 3750;
-    if (s.ui().chooseSave(choice) != SaveChoice::New)
+    if (s.ui().chooseSave(choice) != SaveChoice::New) {
+        m_status = u"Не е записан в базата за справки."_s;
         return false;
+    }
 
     // The copy gets its own number and, when the document has no date, the
     // working date; the editor goes on showing the document unchanged.
@@ -243,7 +259,12 @@ bool DocumentWorkflow::copyToReports()
     case Style::None: break;
     }
     auto table = s.store().table(*reports);
-    return table && table->save(copy);
+    if (!table || !table->save(copy)) {
+        m_status = u"Не е записан в базата за справки: грешка при записа."_s;
+        return false;
+    }
+    m_status = u"Записан в базата за справки като No "_s + QString::number(free);
+    return true;
 }
 
 void DocumentWorkflow::accountLeft(const FieldSpec &account)

@@ -51,6 +51,9 @@ public:
     bool remove();
     // Save: overwrite or the lowest free number.
     bool save();
+    // What the last save or copy came to, for the editor's status line:
+    // "Записан като No 3", or why nothing was stored; empty before any.
+    const QString &status() const { return m_status; }
     // Copies the document into the reports base under its own number; the
     // record keeps its number and date.
     bool copyToReports();
@@ -72,7 +75,8 @@ private:
 
     Session &m_session;
     const KindDescriptor &m_kind;
-    QHash<QString, QString> m_banksChecked;  // account field -> the account and BIC last checked
+    QHash<QString, QString> m_banksChecked;
+    QString m_status;  // account field -> the account and BIC last checked
 };
 
 // The values of a record in another layout of the same kind (the reports

@@ -119,16 +119,7 @@ void TakeText(Record &record, const QString &field, FieldRule rule, const QStrin
     default: break;
     }
     switch (f->type) {
-    case FieldType::Money: {
-        if (rule == FieldRule::LeadingNumber) {
-            // Only a decimal point counts here: "12,50" is 12.
-            const qsizetype comma = text.indexOf(u',');
-            record.setMoney(field, ParseAmount(comma < 0 ? text : text.left(comma)));
-        } else {
-            record.setMoney(field, ParseAmount(text));
-        }
-        return;
-    }
+    case FieldType::Money: record.setMoney(field, ParseAmount(text)); return;
     case FieldType::Int16:
     case FieldType::Int32: record.setInteger(field, LeadingWholeNumber(text)); return;
     case FieldType::Date: record.setDate(field, DateFromText(NormalizeDateText(text))); return;

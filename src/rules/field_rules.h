@@ -12,7 +12,6 @@ enum class FieldRule {
     Upper,          // upper-cased
     Iban,           // upper-cased in the field too, and checked when left
     Amount,         // the amount rule: decimal comma accepted
-    LeadingNumber,  // an amount from the leading number, decimal point only
     WholeNumber,    // the leading whole number ("2 и думи" gives 2)
     Date,           // normalised; a text that is no date gives the empty date
     Trimmed,        // trimmed on both sides

@@ -133,7 +133,7 @@ void TestFindList::matching_data()
     QTest::newRow("same text not in the payers")
         << u"ПЕТР"_s << 0 << qint64(5) << QList<qint64>{} << u"Няма записи."_s << -1;
     QTest::newRow("beyond the shown 20 characters")
-        << u"ВТОРИ"_s << 1 << qint64(0) << QList<qint64>{5} << u"Прочетени 1 записа."_s << 0;
+        << u"ВТОРИ"_s << 1 << qint64(0) << QList<qint64>{5} << u"Прочетен 1 запис."_s << 0;
     QTest::newRow("unknown field is the payer, caller among the matches")
         << u"ООД"_s << 7 << qint64(5) << QList<qint64>{1, 5} << u"Прочетени 2 записа."_s << 1;
 }

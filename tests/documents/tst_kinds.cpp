@@ -44,8 +44,7 @@ const FieldSpec &specOf(const KindDescriptor &k, const QString &name)
 FieldType typeOfRule(FieldRule rule)
 {
     switch (rule) {
-    case FieldRule::Amount:
-    case FieldRule::LeadingNumber: return FieldType::Money;
+    case FieldRule::Amount: return FieldType::Money;
     case FieldRule::Date: return FieldType::Date;
     case FieldRule::WholeNumber:
     case FieldRule::NonZeroWholeNumber:

@@ -6,6 +6,7 @@
 #include "support/typing.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
@@ -134,6 +135,20 @@ void TestEditors::typedSavedClearedAndReadBack()
     app.click(u"cmdSave"_s);  // the first document: no question
     QCOMPARE(app.stored(u"kod"_s), QStringList{u"1"_s});
     QCOMPARE(app.editor->windowTitle().right(5), u"No: 1"_s);
+    // The window itself says what was stored, and under which number.
+    auto *status = app.editor->findChild<QLabel *>(u"lblStatus"_s);
+    QCOMPARE(status->text(), u"Записан като No 1"_s);
+    app.ui.answerSave(SaveChoice::New);
+    app.click(u"cmdSave"_s);
+    QCOMPARE(status->text(), u"Записан като No 2"_s);
+    app.ui.answerSave(SaveChoice::Cancel);
+    app.click(u"cmdSave"_s);
+    QCOMPARE(status->text(), u"Не е записан."_s);
+    if (app.kind().reportsCode) {
+        app.ui.answerSave(SaveChoice::New);
+        app.click(u"cmdBase"_s);
+        QCOMPARE(status->text(), u"Записан в базата за справки като No 1"_s);
+    }
     const auto shownNow = [&] {
         QStringList out;
         for (const FieldSpec &f : order)
@@ -152,7 +167,7 @@ void TestEditors::typedSavedClearedAndReadBack()
         QVERIFY2(text.isEmpty() || text == u"0"_s || text == u"EUR"_s, qPrintable(text));
 
     app.ui.answerSearch(SearchRequest{QString(), 0});
-    app.ui.pickNumber(1);
+    app.ui.pickNumber(2);
     app.click(u"cmdRead"_s);
     QCOMPARE(shownNow(), expected);
     QCOMPARE(QApplication::focusWidget(), app.field(app.kind().amountField));

@@ -123,7 +123,7 @@ void TestMainWindow::buttonsInOrder()
                                  u"cmdSDD"_s, u"cmdNMP"_s, u"cmdNDD"_s, u"cmdNKP"_s, u"cmdBpn"_s,
                                  u"cmdPlnB4"_s, u"cmdPlnB"_s, u"cmdKlients"_s}));
     QCOMPARE(tips.value(2), u"Ремонт и пакетиране "_s);
-    QCOMPARE(tips.value(3), u"Заповед за командировке"_s);
+    QCOMPARE(tips.value(3), u"Заповед за командировка"_s);
     QCOMPARE(tips.value(16), u"Клиенти"_s);
     QVERIFY(app.window->button(u"cmdPacking"_s)->isEnabled());
     QVERIFY(app.window->button(u"cmdNKP"_s)->isEnabled());

@@ -16,7 +16,6 @@ inline std::pair<QString, QString> sampleFor(const FieldSpec &f, int n)
     using namespace Qt::StringLiterals;
     switch (f.rule) {
     case FieldRule::Amount:
-    case FieldRule::LeadingNumber:
     case FieldRule::AmountText: return {u"%1.25"_s.arg(n + 1), u"%1.25"_s.arg(n + 1)};
     case FieldRule::WholeNumber:
     case FieldRule::NonZeroWholeNumber:

@@ -161,7 +161,7 @@ void MainWindow::buildToolbar()
         {"cmdExit", u"Изход", "mnuExit"},
         {"cmdHelp", u"Помощ", "mnuHelp"},
         {"cmdPacking", u"Ремонт и пакетиране ", "mnuPacking"},
-        {"cmdKomand", u"Заповед за командировке", "mnuKomand"},
+        {"cmdKomand", u"Заповед за командировка", "mnuKomand"},
         {"cmdKasa", u"Касова книга", "mnuKasa"},
         {"cmdRKO", u"Разходен касов ордер", "mnuRKO"},
         {"cmdPKO", u"Приходен касов ордер", "mnuPKO"},

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -67,6 +68,11 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
         connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
+    // The status line under the form: what the last save or copy came to.
+    m_status = new QLabel(this);
+    m_status->setObjectName(u"lblStatus"_s);
+    setFixedHeight(height() + 22);
+    m_status->setGeometry(8, height() - 21, width() - 16, 18);
     if (wiring.extend)
         wiring.extend(*this);
 }
@@ -187,8 +193,13 @@ void EditorWindow::print()
 void EditorWindow::run(const std::function<void()> &command)
 {
     m_fields->takeAll();
+    const QString before = m_flow.status();
     if (command)
         command();
+    // A save or a copy says in the window what it came to; any other
+    // command leaves the line as it was.
+    if (m_flow.status() != before || !m_flow.status().isEmpty())
+        m_status->setText(m_flow.status());
     showRecord();
 }
 

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
 class QToolButton;
 
 namespace remitor {
@@ -70,6 +71,7 @@ private:
     QPointer<SecondPageWindow> m_secondPage;
     QPointer<QWidget> m_copyWindow;
     PrintPresenter m_present;
+    QLabel *m_status = nullptr;
 };
 
 }  // namespace remitor

@@ -37,7 +37,7 @@ const QList<FormItem> plnForm = {
     {K::Button, "cmdFindP", u"...", 9540, 2600, 420, 300},
     {K::Caption, nullptr, u"IBAN на получателя:", 240, 2960, 3000, 260},
     {K::Field, "IBANp", nullptr, 240, 3220, 4500, 300},
-    {K::Caption, nullptr, u"BICна банката на получателя", 5000, 2960, 3500, 260},
+    {K::Caption, nullptr, u"BIC на банката на получателя", 5000, 2960, 3500, 260},
     {K::Field, "BICp", nullptr, 5000, 3220, 2100, 300},
     {K::Caption, nullptr, u"При банка - име на банката на получателя", 240, 3600, 4300, 260},
     {K::Field, "Bankap", nullptr, 4500, 3580, 5460, 300},

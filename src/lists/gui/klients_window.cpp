@@ -159,13 +159,13 @@ KlientsWindow::KlientsWindow(Session &session, QWidget *parent)
     m_count = new QLabel(this);
     m_count->setObjectName(u"lblCount"_s);
     m_count->setFont(bold);
-    auto *firms = new QLabel(u"фирми"_s, this);
-    firms->setObjectName(u"lblFirmi"_s);
+    m_firms = new QLabel(u"фирми"_s, this);
+    m_firms->setObjectName(u"lblFirmi"_s);
     countRow->addWidget(navigation);
     countRow->addStretch();
     countRow->addWidget(m_count);
     countRow->addSpacing(4);
-    countRow->addWidget(firms);
+    countRow->addWidget(m_firms);
     names->addLayout(countRow);
 
     auto *layout = new QHBoxLayout(this);
@@ -341,6 +341,7 @@ void KlientsWindow::showPage()
         m_details[i - 1]->setText(r.text(fields[i]).trimmed());
     m_number->setText(u"Контрагент No:"_s + numberText(r.key()));
     m_count->setText(QString::number(m_list.count()));
+    m_firms->setText(m_list.count() == 1 ? u"фирма"_s : u"фирми"_s);
     colourNames();
     m_taken = shownTexts();
     m_showing = false;

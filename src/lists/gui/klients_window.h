@@ -63,6 +63,7 @@ private:
     QList<QLineEdit *> m_details;  // entry places 1 … 10
     QLabel *m_number;
     QLabel *m_count;
+    QLabel *m_firms = nullptr;
     QHash<QString, QString> m_taken;  // the texts last shown or taken
     int m_fieldNumber = -1;
     bool m_showing = false;
