@@ -8,9 +8,11 @@
 #include <unistd.h>
 #endif
 
-namespace remitor {
+namespace remitor
+{
 
-namespace {
+namespace
+{
 
 const FileOps *g_testOps = nullptr;
 

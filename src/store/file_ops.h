@@ -3,7 +3,8 @@
 #include <QString>
 #include <functional>
 
-namespace remitor {
+namespace remitor
+{
 
 // The file operations of the compaction, the repair and the recovery at
 // start-up, replaceable so that tests can make one of them fail or stop

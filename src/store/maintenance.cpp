@@ -229,12 +229,12 @@ CompactResult compactFile(Store &store, const QString &path, DbKind kind)
     const qint64 best = std::max(inBackup, inOlder);
     if (now < best) {
         const QString richer = backupIsBetter ? backup : older;
-        if (!store.ui().askYesNo(u"Базата "_s + path + u" съдържа "_s + RecordCountText(std::max<qint64>(now, 0)) +
-                                     u", а архивното копие "_s + richer + u" – "_s +
-                                     RecordCountText(best) +
-                                     u".\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
-                                     older + u'.',
-                                 u"Пакетиране"_s, Interaction::Icon::Warning)) {
+        if (!store.ui().askYesNo(
+                u"Базата "_s + path + u" съдържа "_s + RecordCountText(std::max<qint64>(now, 0)) +
+                    u", а архивното копие "_s + richer + u" – "_s + RecordCountText(best) +
+                    u".\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
+                    older + u'.',
+                u"Пакетиране"_s, Interaction::Icon::Warning)) {
             dropTemps();
             r.declined = true;
             return r;
@@ -289,10 +289,10 @@ QString damageNote(const QString &path, const SalvageResult &copy)
     if (!copy.salvaged)
         return {};
     if (copy.losses.isEmpty())
-        return u"Файлът "_s + path + u" беше повреден; всички записи от него са възстановени. "_s + kept;
+        return u"Файлът "_s + path + u" беше повреден; всички записи от него са възстановени. "_s +
+               kept;
     QStringList lines;
-    for (const TableLoss &l : copy.losses)
-        lines.append(lossText(l));
+    for (const TableLoss &l : copy.losses) lines.append(lossText(l));
     return u"Файлът "_s + path + u" беше повреден. Не могат да бъдат прочетени:\n"_s +
            lines.join(u'\n') + u'\n' + kept;
 }
@@ -334,8 +334,7 @@ bool RepairAndCompact(Store &store, int ask)
     ui.tell(u"Създадено е архивно копие "_s + mainBackup, Interaction::Icon::Information);
     // "Пакетирана" alone only when nothing was lost.
     if (complete) {
-        for (const QString &n : notes)
-            ui.tell(n, Interaction::Icon::Warning);
+        for (const QString &n : notes) ui.tell(n, Interaction::Icon::Warning);
         ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
     } else {
         ui.tell(u"Базата е пакетирана със загуба на данни.\n\n"_s + notes.join(u"\n\n"_s),
@@ -394,8 +393,7 @@ bool RepairDatabases(Store &store)
             notes.append(note);
     }
     if (complete) {
-        for (const QString &n : notes)
-            ui.tell(n, Interaction::Icon::Warning);
+        for (const QString &n : notes) ui.tell(n, Interaction::Icon::Warning);
         ui.tell(u"Ремонтът завърши успешно!"_s);
     } else {
         ui.tell(u"Ремонтът завърши със загуба на данни!\n\n"_s + notes.join(u"\n\n"_s),

@@ -11,7 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace remitor {
+namespace remitor
+{
 
 QString RecordCountText(qint64 n)
 {
@@ -37,7 +38,8 @@ bool RecoverMissingFile(Store &store, DbKind kind)
         QDateTime modified;
     };
     Candidate best;
-    for (const QString &c : {path + u".new"_s, backup, backup + u".new"_s, OlderBackupPathFor(path)}) {
+    for (const QString &c :
+         {path + u".new"_s, backup, backup + u".new"_s, OlderBackupPathFor(path)}) {
         const QFileInfo fi(c);
         if (!fi.isFile())
             continue;
@@ -45,7 +47,8 @@ bool RecoverMissingFile(Store &store, DbKind kind)
         if (records < 0)
             continue;
         // The most records; of equal ones the newest file.
-        if (records > best.records || (records == best.records && fi.lastModified() > best.modified))
+        if (records > best.records ||
+            (records == best.records && fi.lastModified() > best.modified))
             best = {c, records, fi.lastModified()};
     }
     if (best.records < 0)
@@ -59,9 +62,9 @@ bool RecoverMissingFile(Store &store, DbKind kind)
     if (!ok) {
         if (QFileInfo::exists(temp))
             ops.remove(temp);
-        store.ui().tell(u"Файлът "_s + path + u" липсва и не може да се възстанови от "_s +
-                            best.path + u'.',
-                        Interaction::Icon::Critical);
+        store.ui().tell(
+            u"Файлът "_s + path + u" липсва и не може да се възстанови от "_s + best.path + u'.',
+            Interaction::Icon::Critical);
         return false;
     }
     ops.syncFolder(QFileInfo(path).absolutePath());
@@ -73,7 +76,8 @@ bool RecoverMissingFile(Store &store, DbKind kind)
 
 // ---- the start-up check -------------------------------------------------------
 
-namespace {
+namespace
+{
 
 int stopAtDeadline(void *deadline)
 {
@@ -184,8 +188,8 @@ FileCheck CheckDatabaseFile(const QString &path, DbKind kind, QDeadlineTimer wal
         if (sqlite3_prepare_v2(h, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK) {
             const int rc = sqlite3_step(st);
             if (rc == SQLITE_ROW) {
-                const QString answer = QString::fromUtf8(
-                    reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
+                const QString answer =
+                    QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
                 if (answer != u"ok"_s) {
                     r.sound = false;
                     r.problem = answer;

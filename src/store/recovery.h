@@ -5,7 +5,8 @@
 #include <QDeadlineTimer>
 #include <QString>
 
-namespace remitor {
+namespace remitor
+{
 
 class Store;
 

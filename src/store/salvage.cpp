@@ -13,9 +13,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace remitor {
+namespace remitor
+{
 
-namespace {
+namespace
+{
 
 // A connection that is closed whatever happens.
 struct Conn {
@@ -60,7 +62,8 @@ bool isDamage(int rc)
 // failure the walk looks for the smallest row number from which a seek
 // works again (doubling the step, then halving the interval) and goes on
 // from there.
-class RowWalker {
+class RowWalker
+{
 public:
     RowWalker(sqlite3 *db, const QString &table)
         : m_from(db, u"SELECT rowid, * FROM "_s + quoted(table) +
@@ -165,7 +168,8 @@ private:
 // The row numbers an index of the table lists, from the first index that
 // can be read whole; nothing when none can. An index is a tree of its own:
 // it usually survives a damaged page of its table.
-std::optional<QSet<qint64>> indexedRows(sqlite3 *db, const QString &table, const QStringList &indexes)
+std::optional<QSet<qint64>> indexedRows(sqlite3 *db, const QString &table,
+                                        const QStringList &indexes)
 {
     for (const QString &index : indexes) {
         Stmt st(db, u"SELECT rowid FROM "_s + quoted(table) + u" INDEXED BY "_s + quoted(index));
@@ -282,7 +286,8 @@ bool copyRows(const QString &from, const QString &to, QList<TableLoss> &losses)
     for (const Object &o : objects) {
         if (o.type != u"table"_s || o.name.startsWith(u"sqlite_"_s))
             continue;
-        if (sqlite3_exec(dst.db, o.sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        if (sqlite3_exec(dst.db, o.sql.toUtf8().constData(), nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
             continue;
         QStringList indexes;
         for (const Object &i : objects)
@@ -312,14 +317,14 @@ QByteArray rebuiltHeader(qint64 fileSize, int pageSize)
     h[21] = 64;
     h[22] = 32;
     h[23] = 32;
-    put32(24, 1);                              // change counter
-    put32(28, quint32(fileSize / pageSize));   // pages in the file
-    put32(32, 0);                              // the free-page list is lost: its pages stay unused
+    put32(24, 1);                             // change counter
+    put32(28, quint32(fileSize / pageSize));  // pages in the file
+    put32(32, 0);                             // the free-page list is lost: its pages stay unused
     put32(36, 0);
-    put32(40, 1);                              // schema cookie
-    put32(44, 4);                              // schema format
-    put32(56, 1);                              // UTF-8
-    put32(92, 1);                              // valid for change counter 1
+    put32(40, 1);  // schema cookie
+    put32(44, 4);  // schema format
+    put32(56, 1);  // UTF-8
+    put32(92, 1);  // valid for change counter 1
     put32(96, quint32(SQLITE_VERSION_NUMBER));
     return h;
 }
@@ -390,7 +395,8 @@ SalvageResult CopyDatabase(const QString &source, const QString &target, DbKind 
             QByteArray copy = bytes;
             copy.replace(0, 100, rebuiltHeader(bytes.size(), size));
             QFile out(mended);
-            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(copy) != copy.size())
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                out.write(copy) != copy.size())
                 break;
             out.close();
             const bool copied = copyRows(mended, target, r.losses);

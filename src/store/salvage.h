@@ -5,7 +5,8 @@
 #include <QList>
 #include <QString>
 
-namespace remitor {
+namespace remitor
+{
 
 // Rows of one table that a salvage could not read.
 struct TableLoss {
@@ -18,9 +19,9 @@ struct TableLoss {
 
 struct SalvageResult {
     bool ok = false;
-    QString problem;        // why no copy could be made
-    bool salvaged = false;  // the source was damaged and was read as far as it could be
-    bool emptied = false;   // nothing could be read: the copy is an empty database
+    QString problem;          // why no copy could be made
+    bool salvaged = false;    // the source was damaged and was read as far as it could be
+    bool emptied = false;     // nothing could be read: the copy is an empty database
     QList<TableLoss> losses;  // the tables that lost rows, in the order of the file
 
     // True when the copy holds everything the source held.

@@ -1,10 +1,10 @@
+#include <QFile>
+#include <QTest>
+
 #include "session/startup.h"
 #include "store/maintenance.h"
 #include "store/salvage.h"
 #include "support/temp_store.h"
-
-#include <QFile>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
@@ -285,9 +285,15 @@ void TestMaintenance::failedCompactionLeavesTheFileInPlace()
     QMap<QString, int> calls;
     FileOps ops = FileOps::real();
     const FileOps real = FileOps::real();
-    const auto fails = [&](const char *name) { return ++calls[QLatin1StringView(name)] == nth && failing == QLatin1StringView(name); };
-    ops.rename = [&](const QString &a, const QString &b) { return !fails("rename") && real.rename(a, b); };
-    ops.copy = [&](const QString &a, const QString &b) { return !fails("copy") && real.copy(a, b); };
+    const auto fails = [&](const char *name) {
+        return ++calls[QLatin1StringView(name)] == nth && failing == QLatin1StringView(name);
+    };
+    ops.rename = [&](const QString &a, const QString &b) {
+        return !fails("rename") && real.rename(a, b);
+    };
+    ops.copy = [&](const QString &a, const QString &b) {
+        return !fails("copy") && real.copy(a, b);
+    };
     ops.sync = [&](const QString &p) { return !fails("sync") && real.sync(p); };
     setFileOpsForTesting(&ops);
     t.ui.answer(true);
@@ -374,8 +380,10 @@ void TestMaintenance::damagedPageKeepsEveryReadableOrder()
     QVERIFY2(message.startsWith(repairMenu ? u"Ремонтът завърши със загуба на данни!"_s
                                            : u"Базата е пакетирана със загуба на данни."_s),
              qPrintable(message));
-    QVERIFY2(message.contains(u"PlnTable – "_s + (withIndex ? QString() : u"около "_s) + lost), qPrintable(message));
-    QVERIFY2(message.contains(u"Повреденият файл е запазен като "_s + t.path(u"Remitor.BAK"_s)), qPrintable(message));
+    QVERIFY2(message.contains(u"PlnTable – "_s + (withIndex ? QString() : u"около "_s) + lost),
+             qPrintable(message));
+    QVERIFY2(message.contains(u"Повреденият файл е запазен като "_s + t.path(u"Remitor.BAK"_s)),
+             qPrintable(message));
     QCOMPARE(t.ui.shown().last().icon, Interaction::Icon::Critical);
     QVERIFY(!t.ui.texts().contains(u"Ремонтът завърши успешно!"_s));
     QVERIFY(!t.ui.texts().contains(u"Базата е пакетирана."_s));
@@ -416,12 +424,17 @@ void TestMaintenance::emptiedDatabaseCannotWipeOutTheLastGoodBackup()
         t.ui.answer(goOn);
         QCOMPARE(RepairAndCompact(*t.store, 0), goOn);
     }
-    const QString question = u"Базата "_s + main + u" съдържа 0 записа, а архивното копие "_s + bak +
-                             u" – 20 записа.\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
-                             older + u'.';
-    QCOMPARE(t.ui.texts().count(question) + t.ui.texts().count(u"Базата "_s + main + u" съдържа 0 записа, а архивното копие "_s + older +
-                             u" – 20 записа.\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
-                             older + u'.'), 2);
+    const QString question =
+        u"Базата "_s + main + u" съдържа 0 записа, а архивното копие "_s + bak +
+        u" – 20 записа.\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
+        older + u'.';
+    QCOMPARE(
+        t.ui.texts().count(question) +
+            t.ui.texts().count(
+                u"Базата "_s + main + u" съдържа 0 записа, а архивното копие "_s + older +
+                u" – 20 записа.\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
+                older + u'.'),
+        2);
     QCOMPARE(t.ui.texts().first(), question);
     // Whatever the answers, one backup still holds the twenty orders.
     QCOMPARE(std::max(CountRecords(bak, DbKind::Main), CountRecords(older, DbKind::Main)), 20);

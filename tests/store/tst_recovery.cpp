@@ -13,7 +13,8 @@ using namespace Qt::StringLiterals;
 using namespace remitor;
 using namespace remitor::test;
 
-class TestRecovery : public QObject {
+class TestRecovery : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void missingFileComesBackFromTheFullestLeftover_data();
@@ -27,7 +28,8 @@ private Q_SLOTS:
     void checkStopsAtItsTimeBound();
 };
 
-namespace {
+namespace
+{
 
 const QString damageText = u"Базата е повредена.\nЩе се стартира процедура за ремонт."_s;
 const QDate day(2010, 1, 1);
@@ -51,7 +53,8 @@ void cutInHalf(const QString &path)
 }
 
 // The program stopped between two file operations.
-struct Crash {};
+struct Crash {
+};
 
 // File operations that stop the program at one of them and remember which
 // files were flushed to the disk. A power cut loses what was not flushed:
@@ -123,16 +126,21 @@ void TestRecovery::missingFileComesBackFromTheFullestLeftover_data()
     QTest::addColumn<QString>("source");  // recovered from; empty: nothing recovered
     QTest::addColumn<int>("expected");    // orders afterwards
     QTest::newRow("cut between the two renames of an older version")
-        << QStringList{u"Remitor.BAK=full"_s, u"Remitor.MDB.new=full"_s} << u"Remitor.MDB.new"_s << 12;
-    QTest::newRow("only the backup") << QStringList{u"Remitor.BAK=full"_s} << u"Remitor.BAK"_s << 12;
+        << QStringList{u"Remitor.BAK=full"_s, u"Remitor.MDB.new=full"_s} << u"Remitor.MDB.new"_s
+        << 12;
+    QTest::newRow("only the backup")
+        << QStringList{u"Remitor.BAK=full"_s} << u"Remitor.BAK"_s << 12;
     QTest::newRow("a half-written copy and the backup")
         << QStringList{u"Remitor.MDB.new=half"_s, u"Remitor.BAK=full"_s} << u"Remitor.BAK"_s << 12;
     QTest::newRow("the newer backup emptied")
         << QStringList{u"Remitor.BAK=empty"_s, u"Remitor.BAK.1=full"_s} << u"Remitor.BAK.1"_s << 12;
     QTest::newRow("a backup copy not yet renamed")
-        << QStringList{u"Remitor.BAK=fewer"_s, u"Remitor.BAK.new=full"_s} << u"Remitor.BAK.new"_s << 12;
-    QTest::newRow("nothing to recover from") << QStringList{u"Remitor.BAK=half"_s} << QString() << 0;
-    QTest::newRow("the reports base") << QStringList{u"SprDocs.BAK=full"_s} << u"SprDocs.BAK"_s << 12;
+        << QStringList{u"Remitor.BAK=fewer"_s, u"Remitor.BAK.new=full"_s} << u"Remitor.BAK.new"_s
+        << 12;
+    QTest::newRow("nothing to recover from")
+        << QStringList{u"Remitor.BAK=half"_s} << QString() << 0;
+    QTest::newRow("the reports base")
+        << QStringList{u"SprDocs.BAK=full"_s} << u"SprDocs.BAK"_s << 12;
 }
 
 void TestRecovery::missingFileComesBackFromTheFullestLeftover()
@@ -205,8 +213,7 @@ void TestRecovery::crashAtEveryStepOfACompactionLosesNothing()
     int steps = 0;
     for (int stop = 1;; ++stop) {
         QTemporaryDir dir;
-        for (const QString &f : files)
-            copyFile(made.path(f), dir.filePath(f));
+        for (const QString &f : files) copyFile(made.path(f), dir.filePath(f));
         ScriptedInteraction ui;
         Store store(DbPaths::inDirectory(dir.path()), ui);
         Disk disk(dir.path(), stop);
@@ -273,7 +280,8 @@ void TestRecovery::damageIsFoundAtStartUpAndAskedAboutOnce()
         QVERIFY(f.open(QIODevice::ReadWrite));
         f.write(QByteArray(100, 'x'));
     } else {
-        const QList<LeafPage> pages = leafPages(main, damage == u"table"_s ? u"PlnTable"_s : u"PlnIndex"_s);
+        const QList<LeafPage> pages =
+            leafPages(main, damage == u"table"_s ? u"PlnTable"_s : u"PlnIndex"_s);
         QVERIFY(pages.size() >= 3);
         damagePage(main, pages[pages.size() / 2].page);
         if (damage == u"table"_s)
@@ -286,8 +294,7 @@ void TestRecovery::damageIsFoundAtStartUpAndAskedAboutOnce()
     RunStartup(store, day);
     QCOMPARE(ui.texts().count(damageText), 1);
     int questions = 0;
-    for (const auto &s : ui.shown())
-        questions += s.kind != ScriptedInteraction::Shown::Tell;
+    for (const auto &s : ui.shown()) questions += s.kind != ScriptedInteraction::Shown::Tell;
     QCOMPARE(questions, 1);
     if (!repair) {
         // Nothing more during the start-up, whatever else meets the damage.
@@ -337,8 +344,7 @@ void TestRecovery::failedReadsAreShownOncePerOperation()
         int seen = 0;
         QVERIFY(!table->scan(Table::Order::Key, [&seen](const Record &) { return ++seen > 0; }));
         int before = 0;  // the rows on the pages before the damaged one
-        for (int i = 0; i < pages.size() / 2; ++i)
-            before += int(pages[i].rows.size());
+        for (int i = 0; i < pages.size() / 2; ++i) before += int(pages[i].rows.size());
         QCOMPARE(seen, before);
     }
     QCOMPARE(t.ui.shown().size(), 1);

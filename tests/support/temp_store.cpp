@@ -60,7 +60,8 @@ bool fillOrders(Store &store, int count, DbKind kind)
     return tx.commit();
 }
 
-namespace {
+namespace
+{
 
 quint64 varint(const uchar *p, int &used)
 {
@@ -79,7 +80,8 @@ quint64 varint(const uchar *p, int &used)
 // Walks the tree from `page` down: table and index pages of the file format.
 void walk(const QByteArray &file, int pageSize, int page, QList<LeafPage> &out)
 {
-    const auto *base = reinterpret_cast<const uchar *>(file.constData()) + qsizetype(page - 1) * pageSize;
+    const auto *base =
+        reinterpret_cast<const uchar *>(file.constData()) + qsizetype(page - 1) * pageSize;
     const auto *hdr = base + (page == 1 ? 100 : 0);
     const int type = hdr[0];
     const int cells = qFromBigEndian<quint16>(hdr + 3);
@@ -87,7 +89,9 @@ void walk(const QByteArray &file, int pageSize, int page, QList<LeafPage> &out)
     const auto *pointers = hdr + (interior ? 12 : 8);
     if (interior) {
         for (int i = 0; i < cells; ++i)
-            walk(file, pageSize, int(qFromBigEndian<quint32>(base + qFromBigEndian<quint16>(pointers + 2 * i))), out);
+            walk(file, pageSize,
+                 int(qFromBigEndian<quint32>(base + qFromBigEndian<quint16>(pointers + 2 * i))),
+                 out);
         walk(file, pageSize, int(qFromBigEndian<quint32>(hdr + 8)), out);
         return;
     }
@@ -108,7 +112,9 @@ void walk(const QByteArray &file, int pageSize, int page, QList<LeafPage> &out)
 
 QList<LeafPage> leafPages(const QString &path, const QString &tree)
 {
-    const int root = queryOn(path, u"SELECT rootpage FROM sqlite_master WHERE name = '"_s + tree + u"'"_s).toInt();
+    const int root =
+        queryOn(path, u"SELECT rootpage FROM sqlite_master WHERE name = '"_s + tree + u"'"_s)
+            .toInt();
     QFile f(path);
     if (root <= 0 || !f.open(QIODevice::ReadOnly))
         return {};
@@ -128,8 +134,7 @@ void damagePage(const QString &path, int page)
     const int size = stored == 1 ? 65536 : stored;
     QByteArray garbage(size, '\0');
     QRandomGenerator rng(page);
-    for (char &c : garbage)
-        c = char(rng.bounded(256));
+    for (char &c : garbage) c = char(rng.bounded(256));
     f.seek(qint64(page - 1) * size);
     f.write(garbage);
 }
