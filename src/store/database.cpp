@@ -1,6 +1,8 @@
 #include "database.h"
 
 #include <QCollator>
+#include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <sqlite3.h>
 
@@ -65,6 +67,22 @@ QDate dateFromStorage(const QString &s)
 
 // ---- Database -------------------------------------------------------------
 
+namespace {
+
+// The connections of this program open on each file. One thread.
+QHash<QString, int> &openFiles()
+{
+    static QHash<QString, int> files;
+    return files;
+}
+
+}  // namespace
+
+int Database::openConnections(const QString &path)
+{
+    return openFiles().value(QFileInfo(path).absoluteFilePath());
+}
+
 Database::Database(const QString &path, DbKind kind) : m_path(path), m_kind(kind)
 {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db,
@@ -79,6 +97,7 @@ Database::Database(const QString &path, DbKind kind) : m_path(path), m_kind(kind
     sqlite3_extended_result_codes(m_db, 0);
     sqlite3_busy_timeout(m_db, 3000);
     registerCollations(m_db);
+    ++openFiles()[QFileInfo(m_path).absoluteFilePath()];
     // Durability. The rollback journal (DELETE) keeps every committed save
     // inside the one .MDB file, so a copy or a rename of that file alone
     // (backup, compaction, recovery) carries all of it; a write-ahead log
@@ -97,6 +116,9 @@ Database::~Database()
     if (m_db) {
         // Any statement left unfinalised is a bug; close_v2 still frees the file.
         sqlite3_close_v2(m_db);
+        const QString key = QFileInfo(m_path).absoluteFilePath();
+        if (--openFiles()[key] <= 0)
+            openFiles().remove(key);
     }
 }
 

@@ -40,6 +40,10 @@ public:
     Database &operator=(const Database &) = delete;
 
     bool isOpen() const { return m_db != nullptr; }
+    // How many Database objects of this program have the file open: a file
+    // is replaced only when none has, or their later writes would go to the
+    // file replaced.
+    static int openConnections(const QString &path);
     const DbError &error() const { return m_error; }
     DbKind kind() const { return m_kind; }
     const QString &path() const { return m_path; }

@@ -205,6 +205,10 @@ CompactResult compactFile(Store &store, const QString &path, DbKind kind)
                 ops.remove(t);
     };
 
+    if (Database::openConnections(path) > 0) {
+        r.problem = u"Файлът "_s + path + u" е отворен от друга операция."_s;
+        return r;
+    }
     dropTemps();
     r.copy = CopyDatabase(path, temp, kind);
     if (!r.copy.ok) {
