@@ -1,6 +1,6 @@
 #include "salvage.h"
 
-#include "store/database.h"
+#include <sqlite3.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,8 @@
 #include <climits>
 #include <functional>
 #include <optional>
-#include <sqlite3.h>
+
+#include "store/database.h"
 
 using namespace Qt::StringLiterals;
 
@@ -265,30 +266,35 @@ void copyTable(sqlite3 *src, sqlite3 *dst, const Object &table, const QStringLis
     losses.append({table.name, walker.gapRows + unwritten, false});
 }
 
+enum class Copied { Done, Unreadable, Unwritable };
+
 // Copies every table of `from` into the new file `to`, every row that can
-// be read. False when not even the list of tables can be read.
-bool copyRows(const QString &from, const QString &to, QList<TableLoss> &losses)
+// be read. Unreadable when not even the list of tables can be read;
+// Unwritable when the new file cannot be written (the disk is full …): then
+// no copy may take the file's place.
+Copied copyRows(const QString &from, const QString &to, QList<TableLoss> &losses)
 {
     losses.clear();
     Conn src(from, SQLITE_OPEN_READONLY);
     if (!src.db)
-        return false;
+        return Copied::Unreadable;
     // Pages whose cells overlap or run off the page count as damaged
     // instead of giving garbage.
     sqlite3_exec(src.db, "PRAGMA cell_size_check = ON", nullptr, nullptr, nullptr);
     QList<Object> objects;
     if (!readObjects(src.db, objects))
-        return false;
+        return Copied::Unreadable;
     Conn dst(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (!dst.db)
-        return false;
-    sqlite3_exec(dst.db, "BEGIN", nullptr, nullptr, nullptr);
+    if (!dst.db || sqlite3_exec(dst.db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Copied::Unwritable;
     for (const Object &o : objects) {
         if (o.type != u"table"_s || o.name.startsWith(u"sqlite_"_s))
             continue;
         if (sqlite3_exec(dst.db, o.sql.toUtf8().constData(), nullptr, nullptr, nullptr) !=
-            SQLITE_OK)
+            SQLITE_OK) {
+            losses.append({o.name, 0, false});
             continue;
+        }
         QStringList indexes;
         for (const Object &i : objects)
             if (i.type == u"index"_s && i.table.compare(o.name, Qt::CaseInsensitive) == 0)
@@ -300,7 +306,9 @@ bool copyRows(const QString &from, const QString &to, QList<TableLoss> &losses)
     for (const Object &o : objects)
         if (o.type == u"index"_s)
             sqlite3_exec(dst.db, o.sql.toUtf8().constData(), nullptr, nullptr, nullptr);
-    return sqlite3_exec(dst.db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    return sqlite3_exec(dst.db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK
+               ? Copied::Done
+               : Copied::Unwritable;
 }
 
 // The 100-byte file header, rebuilt for a guessed page size from what the
@@ -368,11 +376,19 @@ SalvageResult CopyDatabase(const QString &source, const QString &target, DbKind 
     QFile::remove(target);
     r.salvaged = true;
 
+    const auto unwritable = [&] {
+        QFile::remove(target);
+        r.problem = u"Не може да се запише файлът "_s + target + u'.';
+        return r;
+    };
     // The header may be sound and the damage deeper in the file.
-    if (copyRows(source, target, r.losses)) {
+    Copied copied = copyRows(source, target, r.losses);
+    if (copied == Copied::Done) {
         r.ok = true;
         return r;
     }
+    if (copied == Copied::Unwritable)
+        return unwritable();
     QFile::remove(target);
 
     QFile in(source);
@@ -396,15 +412,19 @@ SalvageResult CopyDatabase(const QString &source, const QString &target, DbKind 
             copy.replace(0, 100, rebuiltHeader(bytes.size(), size));
             QFile out(mended);
             if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-                out.write(copy) != copy.size())
-                break;
+                out.write(copy) != copy.size()) {
+                out.remove();
+                return unwritable();
+            }
             out.close();
-            const bool copied = copyRows(mended, target, r.losses);
+            copied = copyRows(mended, target, r.losses);
             QFile::remove(mended);
-            if (copied) {
+            if (copied == Copied::Done) {
                 r.ok = true;
                 return r;
             }
+            if (copied == Copied::Unwritable)
+                return unwritable();
             QFile::remove(target);
         }
     }
