@@ -29,7 +29,7 @@ struct FileCheck {
 // Checks a database file in two passes. The first reads every page of every
 // table and index tree and checks each page's layout and that each index
 // has as many entries as its table has rows: it finds a damaged page
-// anywhere in the trees and grows with the file (about 15-40 ms per 100 000
+// anywhere in the trees and grows with the file (about 10-20 ms per 100 000
 // orders), so it stops at `walkDeadline`. The second is the engine's
 // quick_check, which also looks into every row; it runs until
 // `deepDeadline`, so on a large file it may stop before its end (complete
