@@ -106,7 +106,7 @@ int main(int argc, char **argv)
     time("sort by ordering party", [&] { SortDocuments(store); });
     qint64 records = 0;
     time(
-        "records in the file (read past damage)",
+        "records counted as the backup question does",
         [&] { records = CountRecords(main, DbKind::Main); }, 3);
     out << "  (" << records << " records)\n";
     time("compaction of both files (copy, backup copy, flushes, renames)",
