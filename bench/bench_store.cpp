@@ -1,15 +1,20 @@
 // Seeds a main database with many credit transfer orders and times the
-// storage operations a user waits for: the start-up re-index, the lowest
-// free number, one save, and the sort by ordering party.
+// storage operations a user waits for: the start-up check and re-index, the
+// lowest free number, one save, the sort by ordering party, the compaction,
+// and the repair of a file with one damaged page.
 //
 //   bench_store [orders=100000] [folder=a new temporary one]
 
 #include "session/startup.h"
 #include "store/maintenance.h"
+#include "store/recovery.h"
+#include "store/salvage.h"
 #include "store/store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -68,6 +73,24 @@ int main(int argc, char **argv)
             << " ms\n";
         out.flush();
     };
+    const QString main = store.paths().mainPath;
+    const QDeadlineTimer ample(QDeadlineTimer::Forever);
+    FileCheck check;
+    time(
+        "start-up check, page walk and quick_check within 50 ms",
+        [&] {
+            QDeadlineTimer deep(50);
+            check = CheckDatabaseFile(main, DbKind::Main, QDeadlineTimer(1000), deep);
+        },
+        5);
+    out << "  (sound " << check.sound << ", quick_check finished " << check.complete << ")\n";
+    time(
+        "  page walk of every table and index alone",
+        [&] { check = CheckDatabaseFile(main, DbKind::Main, ample, QDeadlineTimer(0)); }, 5);
+    time(
+        "  whole quick_check without a bound",
+        [&] { check = CheckDatabaseFile(main, DbKind::Main, ample, ample); }, 3);
+    out << "  (sound " << check.sound << ", finished " << check.complete << ")\n";
     time("start-up re-index", [&] { ReindexAll(store, false); }, 5);
     time("whole start-up (re-index, upgrade, records)", [&] { RunStartup(store, QDate::currentDate()); }, 3);
     qint64 free = 0;
@@ -81,5 +104,44 @@ int main(int argc, char **argv)
     }, 20);
     time("menu re-index (rebuilds every index)", [&] { ReindexAll(store, false); ReindexAll(store, true); });
     time("sort by ordering party", [&] { SortDocuments(store); });
+    qint64 records = 0;
+    time(
+        "records counted as the backup question does",
+        [&] { records = CountRecords(main, DbKind::Main); }, 3);
+    out << "  (" << records << " records)\n";
+    time("compaction of both files (copy, backup copy, flushes, renames)",
+         [&] { RepairAndCompact(store, 0); });
+
+    // One leaf page in the middle of the orders written over with garbage.
+    qint64 page = 0;
+    {
+        auto db = store.open(DbKind::Main);
+        Statement st = db->prepare(
+            u"SELECT pageno FROM dbstat WHERE name = 'PlnTable' AND pagetype = 'leaf' ORDER BY path"_s);
+        QList<qint64> leaves;
+        while (st.next()) leaves.append(st.integer(0));
+        page = leaves.value(leaves.size() / 2);
+    }
+    {
+        QFile f(main);
+        f.open(QIODevice::ReadWrite);
+        f.seek((page - 1) * 4096);
+        QByteArray garbage(4096, '\0');
+        QRandomGenerator rng(7);
+        for (char &c : garbage) c = char(rng.bounded(256));
+        f.write(garbage);
+    }
+    time("start-up check of the damaged file", [&] {
+        check = CheckDatabaseFile(main, DbKind::Main, QDeadlineTimer(1000), QDeadlineTimer(50));
+    });
+    out << "  (sound " << check.sound << ": " << check.problem << ")\n";
+    SalvageResult salvage;
+    const QString copy = main + u".salvaged"_s;
+    time("salvage of the damaged file", [&] { salvage = CopyDatabase(main, copy, DbKind::Main); });
+    for (const TableLoss &l : salvage.losses)
+        out << "  (" << l.table << ": " << l.rows << " rows lost" << (l.exact ? "" : ", estimated")
+            << ")\n";
+    out << "  (" << CountRecords(copy, DbKind::Main) << " of " << records << " records kept)\n";
+    QFile::remove(copy);
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "database.h"
 
 #include <QCollator>
+#include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <sqlite3.h>
 
@@ -65,6 +67,22 @@ QDate dateFromStorage(const QString &s)
 
 // ---- Database -------------------------------------------------------------
 
+namespace {
+
+// The connections of this program open on each file. One thread.
+QHash<QString, int> &openFiles()
+{
+    static QHash<QString, int> files;
+    return files;
+}
+
+}  // namespace
+
+int Database::openConnections(const QString &path)
+{
+    return openFiles().value(QFileInfo(path).absoluteFilePath());
+}
+
 Database::Database(const QString &path, DbKind kind) : m_path(path), m_kind(kind)
 {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db,
@@ -79,6 +97,18 @@ Database::Database(const QString &path, DbKind kind) : m_path(path), m_kind(kind
     sqlite3_extended_result_codes(m_db, 0);
     sqlite3_busy_timeout(m_db, 3000);
     registerCollations(m_db);
+    ++openFiles()[QFileInfo(m_path).absoluteFilePath()];
+    // Durability. The rollback journal (DELETE) keeps every committed save
+    // inside the one .MDB file, so a copy or a rename of that file alone
+    // (backup, compaction, recovery) carries all of it; a write-ahead log
+    // would keep the latest saves in a side file until a checkpoint.
+    // EXTRA: a commit returns only after the journal and the file are on
+    // the disk and the folder is flushed once the journal is deleted, so a
+    // power cut right after "saved" neither loses the save nor rolls it back
+    // from a journal that outlived the cut. A damaged file fails these too;
+    // the caller finds the damage when it reads the schema.
+    sqlite3_exec(m_db, "PRAGMA journal_mode = DELETE; PRAGMA synchronous = EXTRA", nullptr, nullptr,
+                 nullptr);
 }
 
 Database::~Database()
@@ -86,12 +116,29 @@ Database::~Database()
     if (m_db) {
         // Any statement left unfinalised is a bug; close_v2 still frees the file.
         sqlite3_close_v2(m_db);
+        const QString key = QFileInfo(m_path).absoluteFilePath();
+        if (--openFiles()[key] <= 0)
+            openFiles().remove(key);
     }
 }
 
 QString Database::collation() const
 {
     return collationName(m_kind);
+}
+
+void Database::setErrorReporter(std::function<void(const DbError &)> reporter)
+{
+    m_reporter = std::move(reporter);
+}
+
+bool Database::reportError(const DbError &error)
+{
+    if (!m_reporter || m_errorReported || !error.isError())
+        return false;
+    m_errorReported = true;
+    m_reporter(error);
+    return true;
 }
 
 DbError Database::lastError() const
@@ -132,7 +179,7 @@ Statement Database::prepare(const QString &sql)
         sqlite3_finalize(stmt);
         return {};
     }
-    return Statement(m_db, stmt);
+    return Statement(this, stmt);
 }
 
 bool Database::readSchema()
@@ -240,7 +287,13 @@ bool Database::createIndex(const TableDef &def, const IndexDef &index,
 
 // ---- Statement ------------------------------------------------------------
 
-Statement::Statement(Statement &&o) noexcept : m_db(o.m_db), m_stmt(o.m_stmt), m_rc(o.m_rc)
+Statement::Statement(Database *owner, sqlite3_stmt *stmt)
+    : m_db(owner->handle()), m_stmt(stmt), m_owner(owner)
+{
+}
+
+Statement::Statement(Statement &&o) noexcept
+    : m_db(o.m_db), m_stmt(o.m_stmt), m_owner(o.m_owner), m_rc(o.m_rc)
 {
     o.m_stmt = nullptr;
 }
@@ -251,6 +304,7 @@ Statement &Statement::operator=(Statement &&o) noexcept
         sqlite3_finalize(m_stmt);
         m_db = o.m_db;
         m_stmt = o.m_stmt;
+        m_owner = o.m_owner;
         m_rc = o.m_rc;
         o.m_stmt = nullptr;
     }
@@ -301,6 +355,10 @@ bool Statement::next()
     if (!m_stmt)
         return false;
     m_rc = sqlite3_step(m_stmt);
+    // A read that fails is shown to the user; writes are reported by their
+    // callers, which know what was being saved.
+    if (m_rc != SQLITE_ROW && m_rc != SQLITE_DONE && m_owner && sqlite3_stmt_readonly(m_stmt))
+        m_owner->reportError(error());
     return m_rc == SQLITE_ROW;
 }
 

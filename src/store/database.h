@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -39,6 +40,10 @@ public:
     Database &operator=(const Database &) = delete;
 
     bool isOpen() const { return m_db != nullptr; }
+    // How many Database objects of this program have the file open: a file
+    // is replaced only when none has, or their later writes would go to the
+    // file replaced.
+    static int openConnections(const QString &path);
     const DbError &error() const { return m_error; }
     DbKind kind() const { return m_kind; }
     const QString &path() const { return m_path; }
@@ -47,6 +52,15 @@ public:
     // The collation of this file's text order: Bulgarian for the main
     // database, Western for the reports base.
     QString collation() const;
+
+    // Errors of the statements that read are shown through this reporter,
+    // once per connection (one operation): a row that cannot be read is
+    // reported, never taken for a missing one. Store::open sets it.
+    void setErrorReporter(std::function<void(const DbError &)> reporter);
+    // Shows the error unless this connection has shown one already. False
+    // when nothing was shown (no reporter, or shown before).
+    bool reportError(const DbError &error);
+    bool errorReported() const { return m_errorReported; }
 
     bool exec(const QString &sql);
     // Rows changed by the last INSERT, UPDATE or DELETE.
@@ -80,6 +94,8 @@ private:
     DbKind m_kind;
     sqlite3 *m_db = nullptr;
     DbError m_error;
+    std::function<void(const DbError &)> m_reporter;
+    bool m_errorReported = false;
     bool m_schemaRead = false;
     QStringList m_tables;   // upper-cased
     QStringList m_indexes;  // upper-cased
@@ -90,6 +106,8 @@ class Statement {
 public:
     Statement() = default;
     Statement(sqlite3 *db, sqlite3_stmt *stmt) : m_db(db), m_stmt(stmt) {}
+    // A statement of `owner`, whose read errors go to its reporter.
+    Statement(Database *owner, sqlite3_stmt *stmt);
     Statement(Statement &&o) noexcept;
     Statement &operator=(Statement &&o) noexcept;
     ~Statement();
@@ -117,6 +135,7 @@ public:
 private:
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
+    Database *m_owner = nullptr;
     int m_rc = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "maintenance.h"
 
+#include "store/recovery.h"
 #include "store/salvage.h"
 #include "store/store.h"
 
@@ -13,29 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace remitor {
 
-namespace {
-
-const FileOps *g_testOps = nullptr;
-
-const FileOps &ops()
-{
-    static const FileOps real = FileOps::real();
-    return g_testOps ? *g_testOps : real;
-}
-
-}  // namespace
-
-FileOps FileOps::real()
-{
-    return {[](const QString &p) { return QFile::remove(p); },
-            [](const QString &a, const QString &b) { return QFile::rename(a, b); }};
-}
-
-void setFileOpsForTesting(const FileOps *o)
-{
-    g_testOps = o;
-}
-
 QString BackupPathFor(const QString &path)
 {
     const QFileInfo fi(path);
@@ -44,6 +22,11 @@ QString BackupPathFor(const QString &path)
     const QString backup = dot >= 0 ? name.left(dot + 1) + u"BAK"_s : name + u".BAK"_s;
     const QString dir = path.left(path.size() - name.size());
     return dir + backup;
+}
+
+QString OlderBackupPathFor(const QString &path)
+{
+    return BackupPathFor(path) + u".1"_s;
 }
 
 // ---- re-indexing ----------------------------------------------------------
@@ -197,46 +180,125 @@ namespace {
 
 struct CompactResult {
     bool ok = false;
-    QString problem;      // what went wrong, for the user
-    bool salvaged = false;  // the file was damaged and was read as far as it could be
-    bool emptied = false;   // nothing of the damaged file could be read
+    bool declined = false;  // the user kept the backups and the file as they were
+    QString problem;        // what went wrong, for the user
+    SalvageResult copy;     // whether the file was damaged and what was lost
 };
 
-// Replaces `path` by a compacted (or salvaged) copy and keeps the old file
-// as `backup`. The copy is made first, so that a failure at any step leaves
-// the user's file where it was.
-CompactResult compactFile(const QString &path, const QString &backup, DbKind kind)
+// Replaces `path` by a compacted (or salvaged) copy and keeps a copy of the
+// file as it was as the backup. At every step the file is whole under its
+// own name: the new copy is flushed to the disk before it takes the file's
+// place in one rename over it, and the backup is written as a copy of its
+// own before it replaces the old backup.
+CompactResult compactFile(Store &store, const QString &path, DbKind kind)
 {
+    const FileOps &ops = fileOps();
     CompactResult r;
+    const QString folder = QFileInfo(path).absolutePath();
     const QString temp = path + u".new"_s;
-    ops().remove(temp);
-    const SalvageResult copy = CopyDatabase(path, temp, kind);
-    if (!copy.ok) {
-        ops().remove(temp);
-        r.problem = copy.problem;
+    const QString backup = BackupPathFor(path);
+    const QString older = OlderBackupPathFor(path);
+    const QString backupTemp = backup + u".new"_s;
+    const auto dropTemps = [&] {
+        for (const QString &t : {temp, backupTemp})
+            if (QFileInfo::exists(t))
+                ops.remove(t);
+    };
+
+    if (Database::openConnections(path) > 0) {
+        r.problem = u"Файлът "_s + path + u" е отворен от друга операция."_s;
         return r;
     }
-    r.salvaged = copy.salvaged;
-    r.emptied = copy.emptied;
-    if (QFileInfo::exists(backup) && !ops().remove(backup)) {
-        ops().remove(temp);
-        r.problem = u"Архивното копие "_s + backup + u" не може да се изтрие."_s;
+    dropTemps();
+    r.copy = CopyDatabase(path, temp, kind);
+    if (!r.copy.ok) {
+        dropTemps();
+        r.problem = r.copy.problem;
         return r;
     }
-    if (!ops().rename(path, backup)) {
-        ops().remove(temp);
-        r.problem = u"Файлът "_s + path + u" не може да се преименува."_s;
+    if (!ops.sync(temp)) {
+        dropTemps();
+        r.problem = u"Копието "_s + temp + u" не може да се запише на диска."_s;
         return r;
     }
-    if (!ops().rename(temp, path)) {
-        // Put the user's file back where the program looks for it.
-        ops().rename(backup, path);
-        ops().remove(temp);
+
+    // The backup holds the file as it is now. One with more records is
+    // replaced only when the user says so, and then it stays as the older
+    // backup: two compactions of an emptied file cannot wipe out the last
+    // good copy.
+    const qint64 now = std::max(CountRecords(path, kind), CountRecords(temp, kind));
+    const qint64 inBackup = CountRecords(backup, kind);
+    const qint64 inOlder = CountRecords(older, kind);
+    const bool backupIsBetter = inBackup >= inOlder;
+    const qint64 best = std::max(inBackup, inOlder);
+    if (now < best) {
+        const QString richer = backupIsBetter ? backup : older;
+        if (!store.ui().askYesNo(
+                u"Базата "_s + path + u" съдържа "_s + RecordCountText(std::max<qint64>(now, 0)) +
+                    u", а архивното копие "_s + richer + u" – "_s + RecordCountText(best) +
+                    u".\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
+                    older + u'.',
+                u"Пакетиране"_s, Interaction::Icon::Warning)) {
+            dropTemps();
+            r.declined = true;
+            return r;
+        }
+    }
+    const bool keepBackupAsOlder = QFileInfo::exists(backup) && backupIsBetter;
+    if (!ops.copy(path, backupTemp) || !ops.sync(backupTemp)) {
+        dropTemps();
+        r.problem = u"Архивното копие "_s + backup + u" не може да се запише."_s;
+        return r;
+    }
+    if (keepBackupAsOlder && !ops.rename(backup, older)) {
+        dropTemps();
+        r.problem = u"Архивното копие "_s + backup + u" не може да се преименува."_s;
+        return r;
+    }
+    if (!ops.rename(backupTemp, backup)) {
+        dropTemps();
+        r.problem = u"Архивното копие "_s + backup + u" не може да се запише."_s;
+        return r;
+    }
+    ops.syncFolder(folder);
+    if (!ops.rename(temp, path)) {
+        dropTemps();
         r.problem = u"Пакетираното копие не може да заеме мястото на "_s + path + u'.';
         return r;
     }
+    ops.syncFolder(folder);
     r.ok = true;
     return r;
+}
+
+// "PlnTable – 26 реда", or "около 26 реда" when no index told the number.
+QString lossText(const TableLoss &loss)
+{
+    QString rows;
+    if (loss.exact)
+        rows = RowCountText(loss.rows);
+    else if (loss.rows > 0)
+        rows = u"около "_s + RowCountText(loss.rows);
+    else
+        rows = u"неизвестен брой редове"_s;
+    return loss.table + u" – "_s + rows;
+}
+
+// What the user is told about a file that was damaged; empty for a sound one.
+QString damageNote(const QString &path, const SalvageResult &copy)
+{
+    const QString kept = u"Повреденият файл е запазен като "_s + BackupPathFor(path) + u'.';
+    if (copy.emptied)
+        return u"Данните от "_s + path + u" не могат да бъдат прочетени. "_s + kept;
+    if (!copy.salvaged)
+        return {};
+    if (copy.losses.isEmpty())
+        return u"Файлът "_s + path + u" беше повреден; всички записи от него са възстановени. "_s +
+               kept;
+    QStringList lines;
+    for (const TableLoss &l : copy.losses) lines.append(lossText(l));
+    return u"Файлът "_s + path + u" беше повреден. Не могат да бъдат прочетени:\n"_s +
+           lines.join(u'\n') + u'\n' + kept;
 }
 
 }  // namespace
@@ -247,32 +309,41 @@ bool RepairAndCompact(Store &store, int ask)
     if (ask > 0 && !ui.askOkCancel(u"Ремонтира и пакетира базата ?"_s, u"Пакетиране"_s))
         return false;
 
-    const QString mainPath = store.paths().currentPath;
-    const QString mainBackup = BackupPathFor(mainPath);
+    const QString mainBackup = BackupPathFor(store.paths().currentPath);
     QStringList notes;
+    bool complete = true;
     for (DbKind kind : {DbKind::Main, DbKind::Reports}) {
         const QString path = store.paths().pathOf(kind);
         if (kind == DbKind::Reports && !QFileInfo::exists(path))
             continue;
-        const QString backup = BackupPathFor(path);
-        const CompactResult r = compactFile(path, backup, kind);
+        const CompactResult r = compactFile(store, path, kind);
+        if (r.declined) {
+            ui.tell(u"Пакетирането е прекратено.\nФайлът "_s + path +
+                        u" и архивните копия са оставени непроменени."_s,
+                    Interaction::Icon::Warning, u"Пакетиране"_s);
+            return false;
+        }
         if (!r.ok) {
             ui.tell(u"Базата не може да се ремонтира.\n"_s + r.problem + u"\nФайлът "_s + path +
                         u" е оставен непроменен."_s,
                     Interaction::Icon::Critical);
             return false;
         }
-        if (r.emptied)
-            notes.append(u"Данните от "_s + path + u" не могат да бъдат прочетени. "_s +
-                         u"Повреденият файл е запазен като "_s + backup + u'.');
-        else if (r.salvaged)
-            notes.append(u"Файлът "_s + path + u" беше повреден; прочетеното от него е възстановено. "_s +
-                         u"Повреденият файл е запазен като "_s + backup + u'.');
+        store.damageMended(kind);
+        complete = complete && r.copy.complete();
+        const QString note = damageNote(path, r.copy);
+        if (!note.isEmpty())
+            notes.append(note);
     }
-    for (const QString &n : notes)
-        ui.tell(n, Interaction::Icon::Critical);
     ui.tell(u"Създадено е архивно копие "_s + mainBackup, Interaction::Icon::Information);
-    ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
+    // "Пакетирана" alone only when nothing was lost.
+    if (complete) {
+        for (const QString &n : notes) ui.tell(n, Interaction::Icon::Warning);
+        ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
+    } else {
+        ui.tell(u"Базата е пакетирана със загуба на данни.\n\n"_s + notes.join(u"\n\n"_s),
+                Interaction::Icon::Critical, u"Пакетиране"_s);
+    }
     return true;
 }
 
@@ -281,6 +352,8 @@ bool RepairDatabases(Store &store)
     Interaction &ui = store.ui();
     if (!ui.askYesNo(u"Ремонт на "_s + store.paths().currentPath + u" ?"_s))
         return false;
+    QStringList notes;
+    bool complete = true;
     for (DbKind kind : {DbKind::Main, DbKind::Reports}) {
         const QString path = store.paths().pathOf(kind);
         if (kind == DbKind::Reports && !QFileInfo::exists(path))
@@ -304,17 +377,32 @@ bool RepairDatabases(Store &store)
         if (sound)
             continue;
         // A damaged file is salvaged into a new one; the old file is kept.
-        const CompactResult r = compactFile(path, BackupPathFor(path), kind);
+        const CompactResult r = compactFile(store, path, kind);
+        if (r.declined) {
+            ui.tell(u"Ремонтът не е завършен!\nФайлът "_s + path +
+                        u" и архивните копия са оставени непроменени."_s,
+                    Interaction::Icon::Warning);
+            return false;
+        }
         if (!r.ok) {
-            if (!err.isError())
-                err.message = r.problem;
             ui.tell(u"Ремонтът не е завършен!\nГрешка No: "_s + QString::number(err.code) + u'\n' +
                         (r.problem.isEmpty() ? err.message : r.problem),
                     Interaction::Icon::Critical);
             return false;
         }
+        store.damageMended(kind);
+        complete = complete && r.copy.complete();
+        const QString note = damageNote(path, r.copy);
+        if (!note.isEmpty())
+            notes.append(note);
     }
-    ui.tell(u"Ремонтът завърши успешно!"_s);
+    if (complete) {
+        for (const QString &n : notes) ui.tell(n, Interaction::Icon::Warning);
+        ui.tell(u"Ремонтът завърши успешно!"_s);
+    } else {
+        ui.tell(u"Ремонтът завърши със загуба на данни!\n\n"_s + notes.join(u"\n\n"_s),
+                Interaction::Icon::Critical);
+    }
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/file_ops.h"
 #include "store/schema.h"
 
 #include <QString>
@@ -37,27 +38,27 @@ bool SortDocuments(Store &store);
 bool RenumberByText(Database &db, const TableDef &def, const QString &field,
                     const QCollator &collator);
 
-// Asks "Ремонт на <path> ?"; on Yes checks and repairs both files.
+// Asks "Ремонт на <path> ?"; on Yes checks both files and repairs a
+// damaged one as the compaction does. "Ремонтът завърши успешно!" only when
+// nothing was lost; otherwise the message names the rows lost per table
+// and where the damaged file is kept.
 bool RepairDatabases(Store &store);
 
-// Backs up both files (Remitor.BAK, SprDocs.BAK) and replaces each by a
-// compacted copy; a damaged file is salvaged as far as it can be read.
-// With ask > 0 the user is asked first. When anything fails, the file is
-// left where it was and the user is told: nothing is lost.
+// Backs up both files and replaces each by a compacted copy; a damaged file
+// is salvaged as far as it can be read. With ask > 0 the user is asked
+// first. The copy is flushed to the disk and takes the file's place in one
+// rename over it; the backup is a copy of the file as it was (Remitor.BAK),
+// and the backup before it is kept as Remitor.BAK.1. A backup with more
+// records than the file is never replaced without asking, and of the two
+// old backups the one with more records is the one kept. When anything
+// fails, the file is left where it was and the user is told.
 bool RepairAndCompact(Store &store, int ask);
 
 // The backup name: the file name cut after its first "." and "BAK" put
 // after it (Remitor.MDB gives Remitor.BAK); a name without a dot gets
 // ".BAK". The folder stays as it is.
 QString BackupPathFor(const QString &path);
-
-// The file operations of the compaction, replaceable so that tests can
-// make one of them fail.
-struct FileOps {
-    std::function<bool(const QString &)> remove;
-    std::function<bool(const QString &, const QString &)> rename;
-    static FileOps real();
-};
-void setFileOpsForTesting(const FileOps *ops);
+// The backup kept from the compaction before: Remitor.BAK.1.
+QString OlderBackupPathFor(const QString &path);
 
 }  // namespace remitor

@@ -63,7 +63,9 @@ void LoadParams(Store &store, Record &params)
         const bool hasRow = st.next();
         if (hasRow)
             params = t->readRow(st);
-        if (st.error().isError()) {
+        // A row of a layout that cannot be read is made anew; a damaged
+        // page is left to the repair, which keeps what can be read.
+        if (st.error().isError() && !st.error().isDamage()) {
             st = Statement();
             t->db().exec(u"DROP TABLE ParamTable"_s);
         }

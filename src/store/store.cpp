@@ -1,6 +1,7 @@
 #include "store.h"
 
 #include "store/maintenance.h"
+#include "store/recovery.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,19 +35,51 @@ void Store::report(const DbError &error) const
 
 std::unique_ptr<Database> Store::open(DbKind kind)
 {
-    auto db = std::make_unique<Database>(m_paths.pathOf(kind), kind);
-    if (db->isOpen() && db->readSchema())
+    const QString path = m_paths.pathOf(kind);
+    if (!path.isEmpty() && !QFileInfo::exists(path))
+        RecoverMissingFile(*this, kind);
+    auto db = std::make_unique<Database>(path, kind);
+    if (db->isOpen() && db->readSchema()) {
+        db->setErrorReporter([this, kind](const DbError &e) { operationFailed(kind, e); });
         return db;
+    }
     const DbError err = db->isOpen() ? db->lastError() : db->error();
     db.reset();
-    if (err.isDamage()) {
-        m_ui.tell(u"Базата е повредена.\nЩе се стартира процедура за ремонт."_s);
-        if (m_onDamage)
-            m_onDamage(*this);
-    } else {
+    if (err.isDamage())
+        damaged(kind, err);
+    else
         report(err);
-    }
     return nullptr;
+}
+
+void Store::damaged(DbKind kind, const DbError &error)
+{
+    bool &asked = m_damageAsked[index(kind)];
+    if (asked) {
+        tellDamage(kind, error);
+        return;
+    }
+    asked = true;
+    m_ui.tell(u"Базата е повредена.\nЩе се стартира процедура за ремонт."_s);
+    if (m_onDamage)
+        m_onDamage(*this);
+}
+
+void Store::tellDamage(DbKind kind, const DbError &error)
+{
+    if (m_startingUp && m_damageAsked[index(kind)])
+        return;
+    m_ui.tell(u"Базата е повредена.\n"_s + m_paths.pathOf(kind) + u'\n' + error.text() +
+                  u"\nЗа ремонт изберете „Пакетира базата“."_s,
+              Interaction::Icon::Critical);
+}
+
+void Store::operationFailed(DbKind kind, const DbError &error)
+{
+    if (error.isDamage())
+        tellDamage(kind, error);
+    else
+        report(error);
 }
 
 std::optional<Table> Store::table(const TableDef &def)
@@ -232,8 +265,11 @@ bool Table::insert(const Record &record)
 
 bool Table::failed()
 {
-    if (m_reporter)
-        m_reporter->report(m_db->lastError());
+    // Through the database's reporter when it has one: once per Table, and
+    // damage shown as damage.
+    const DbError err = m_db->lastError();
+    if (!m_db->reportError(err) && m_reporter && !m_db->errorReported())
+        m_reporter->report(err);
     return false;
 }
 
@@ -296,7 +332,7 @@ qint64 Table::nextFreeKey()
             break;
         ++n;
     }
-    return n;
+    return st.error().isError() ? 0 : n;
 }
 
 bool Table::scan(Order order, const std::function<bool(const Record &)> &visit)
@@ -341,7 +377,7 @@ bool createFile(Store &store, DbKind kind)
     const QString path = store.paths().pathOf(kind);
     if (path.isEmpty())
         return false;
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path) || RecoverMissingFile(store, kind))
         return true;
     Database db(path, kind);
     // Marks the file as ours; it also makes the engine write the file now.

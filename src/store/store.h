@@ -32,10 +32,12 @@ public:
     const DbPaths &paths() const { return m_paths; }
     Interaction &ui() const { return m_ui; }
 
-    // Opens the file, creating it when missing. A damaged file shows
-    // "Базата е повредена." / "Ще се стартира процедура за ремонт.", starts
-    // the repair and compaction, and gives no database; any other failure
-    // is shown as "code: message" and gives no database.
+    // Opens the file; a missing one is first recovered from what a
+    // compaction left beside it, and created only when there is nothing to
+    // recover. A damaged file is handed to damaged() and gives no database;
+    // any other failure is shown as "code: message" and gives no database.
+    // Errors of the reads on the database are shown once per open (see
+    // Database::setErrorReporter).
     std::unique_ptr<Database> open(DbKind kind);
 
     // Opens the file with the table ready: the table and its indexes are
@@ -50,10 +52,42 @@ public:
     // compaction with its question.
     void setDamageHandler(std::function<void(Store &)> handler) { m_onDamage = std::move(handler); }
 
+    // A file found damaged, by an open or by the start-up check. The first
+    // time for the file: "Базата е повредена." / "Ще се стартира процедура
+    // за ремонт." and the damage handler (which asks). After that the
+    // question is not asked again for the file, whatever the answer was;
+    // while starting up nothing more is shown for it, later each operation
+    // that meets the damage shows it once.
+    void damaged(DbKind kind, const DbError &error);
+    // The file was repaired: damage found in it later is asked about anew.
+    void damageMended(DbKind kind) { m_damageAsked[index(kind)] = false; }
+    bool damageAsked(DbKind kind) const { return m_damageAsked[index(kind)]; }
+
+    // Marks the start-up: a file already reported damaged stays quiet.
+    class StartingUp {
+    public:
+        explicit StartingUp(Store &s) : m_store(s), m_was(s.m_startingUp) { s.m_startingUp = true; }
+        ~StartingUp() { m_store.m_startingUp = m_was; }
+        StartingUp(const StartingUp &) = delete;
+        StartingUp &operator=(const StartingUp &) = delete;
+
+    private:
+        Store &m_store;
+        bool m_was;
+    };
+
 private:
+    static int index(DbKind kind) { return kind == DbKind::Main ? 0 : 1; }
+    // A failed read (or write) on an open database of this file.
+    void operationFailed(DbKind kind, const DbError &error);
+    // Shows a damage met after the question was asked.
+    void tellDamage(DbKind kind, const DbError &error);
+
     DbPaths m_paths;
     Interaction &m_ui;
     std::function<void(Store &)> m_onDamage;
+    bool m_damageAsked[2] = {false, false};
+    bool m_startingUp = false;
 };
 
 // One table of an open database, with the operations of the editors and
@@ -81,6 +115,8 @@ public:
 
     // Overwrites the row with the record's key, or adds one. False (and
     // the engine's error shown) when the row could not be written.
+    // Reads that fail (find, first, next … count, scan) show the engine's
+    // error once per Table and then answer as for a missing row.
     bool save(const Record &record);
     // Adds a row whatever its key.
     bool insert(const Record &record);
@@ -90,7 +126,8 @@ public:
     // one transaction: the old row stays when anything fails.
     bool replaceWith(const Record &record);
 
-    // The smallest key n >= 1 that no row has.
+    // The smallest key n >= 1 that no row has; 0 (and the error shown) when
+    // the keys cannot be read: a guess could overwrite a document.
     qint64 nextFreeKey();
 
     enum class Order { Key, Date };

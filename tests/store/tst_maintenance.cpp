@@ -1,9 +1,10 @@
-#include "session/startup.h"
-#include "store/maintenance.h"
-#include "support/temp_store.h"
-
 #include <QFile>
 #include <QTest>
+
+#include "session/startup.h"
+#include "store/maintenance.h"
+#include "store/salvage.h"
+#include "support/temp_store.h"
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
@@ -26,6 +27,10 @@ private Q_SLOTS:
     void failedCompactionLeavesTheFileInPlace_data();
     void failedCompactionLeavesTheFileInPlace();
     void repairDatabases();
+    void damagedPageKeepsEveryReadableOrder_data();
+    void damagedPageKeepsEveryReadableOrder();
+    void emptiedDatabaseCannotWipeOutTheLastGoodBackup_data();
+    void emptiedDatabaseCannotWipeOutTheLastGoodBackup();
 };
 
 namespace {
@@ -188,10 +193,15 @@ void TestMaintenance::compactionReplacesAnOldBackup()
     QCOMPARE(ordersByKey(t.path(u"Remitor.MDB"_s)).size(), 2);
     QVERIFY(QFile::exists(t.path(u"SprDocs.BAK"_s)));
     QVERIFY(!QFile::exists(t.path(u"Remitor.MDB.new"_s)));
-    // Silent second time: no question.
+    QVERIFY(!QFile::exists(t.path(u"Remitor.BAK.new"_s)));
+    // Silent second time: no question; the backup before stays as .BAK.1.
+    addOrders(*t.store, {u"А"_s, u"Б"_s, u"В"_s});
     t.ui.clear();
     QVERIFY(RepairAndCompact(*t.store, 0));
     QCOMPARE(t.ui.shown().size(), 2);
+    QCOMPARE(ordersByKey(t.path(u"Remitor.BAK"_s)).size(), 3);
+    QCOMPARE(ordersByKey(t.path(u"Remitor.BAK.1"_s)).size(), 2);
+    QCOMPARE(ordersByKey(t.path(u"Remitor.MDB"_s)).size(), 3);
 }
 
 void TestMaintenance::damagedHeaderIsRepaired()
@@ -245,17 +255,23 @@ void TestMaintenance::unreadableFileGivesAnEmptyUsableDatabase()
 
 void TestMaintenance::failedCompactionLeavesTheFileInPlace_data()
 {
-    QTest::addColumn<int>("failingRename");  // 0: none; 1: the file to the backup; 2: the copy into place
-    QTest::addColumn<bool>("copyFails");
-    QTest::newRow("the copy cannot be written") << 0 << true;
-    QTest::newRow("the file cannot be renamed") << 1 << false;
-    QTest::newRow("the copy cannot take its place") << 2 << false;
+    QTest::addColumn<QString>("failing");  // the file operation that fails
+    QTest::addColumn<int>("nth");          // at its nth call; 0: the copy's place is taken
+    QTest::newRow("the copy cannot be written") << QString() << 0;
+    QTest::newRow("the copy cannot be flushed") << u"sync"_s << 1;
+    QTest::newRow("the backup cannot be copied") << u"copy"_s << 1;
+    QTest::newRow("the backup cannot be flushed") << u"sync"_s << 2;
+    QTest::newRow("the old backup cannot move aside") << u"rename"_s << 1;
+    QTest::newRow("the backup cannot take its name") << u"rename"_s << 2;
+    QTest::newRow("the copy cannot take its place") << u"rename"_s << 3;
+    // A write through a connection still open would go to the file replaced.
+    QTest::newRow("the file is open in another operation") << u"open"_s << 0;
 }
 
 void TestMaintenance::failedCompactionLeavesTheFileInPlace()
 {
-    QFETCH(int, failingRename);
-    QFETCH(bool, copyFails);
+    QFETCH(QString, failing);
+    QFETCH(int, nth);
     TempStore t;
     RunStartup(*t.store, QDate(2010, 1, 1));
     addOrders(*t.store, {u"Алфа"_s, u"Бета"_s});
@@ -266,25 +282,37 @@ void TestMaintenance::failedCompactionLeavesTheFileInPlace()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old backup");
     }
-    if (copyFails)
+    std::optional<Table> held;
+    if (failing == u"open"_s)
+        held.emplace(*t.store->table(DbKind::Main, u"PlnTable"_s));
+    else if (nth == 0)
         QVERIFY(QDir(t.dir.path()).mkpath(u"Remitor.MDB.new/x"_s));  // the copy's place is taken
-    int renames = 0;
-    FileOps failing = FileOps::real();
-    const auto realRename = failing.rename;
-    failing.rename = [&](const QString &a, const QString &b) {
-        ++renames;
-        return renames == failingRename ? false : realRename(a, b);
+    QMap<QString, int> calls;
+    FileOps ops = FileOps::real();
+    const FileOps real = FileOps::real();
+    const auto fails = [&](const char *name) {
+        return ++calls[QLatin1StringView(name)] == nth && failing == QLatin1StringView(name);
     };
-    setFileOpsForTesting(&failing);
+    ops.rename = [&](const QString &a, const QString &b) {
+        return !fails("rename") && real.rename(a, b);
+    };
+    ops.copy = [&](const QString &a, const QString &b) {
+        return !fails("copy") && real.copy(a, b);
+    };
+    ops.sync = [&](const QString &p) { return !fails("sync") && real.sync(p); };
+    setFileOpsForTesting(&ops);
     t.ui.answer(true);
     const bool ok = RepairAndCompact(*t.store, 1);
     setFileOpsForTesting(nullptr);
+    held.reset();
     QVERIFY(!ok);
     QVERIFY2(t.ui.texts().last().startsWith(u"Базата не може да се ремонтира.\n"_s), qPrintable(t.ui.texts().last()));
     QCOMPARE(t.ui.shown().last().icon, Interaction::Icon::Critical);
     QVERIFY(!t.ui.texts().contains(u"Базата е пакетирана."_s));
     QVERIFY(QFile::exists(main));
     QCOMPARE(ordersByKey(main), before);
+    // No half-made file is left under a name a later start would take.
+    QVERIFY(!QFile::exists(t.path(u"Remitor.BAK.new"_s)));
     t.ui.clear();
     QVERIFY(t.store->table(DbKind::Main, u"PlnTable"_s));
     QVERIFY(t.ui.shown().isEmpty());
@@ -310,6 +338,120 @@ void TestMaintenance::repairDatabases()
     QVERIFY(RepairDatabases(*t.store));
     QCOMPARE(ordersByKey(t.path(u"Remitor.MDB"_s)).size(), 1);
     QVERIFY(QFile::exists(t.path(u"Remitor.BAK"_s)));
+}
+
+void TestMaintenance::damagedPageKeepsEveryReadableOrder_data()
+{
+    QTest::addColumn<bool>("repairMenu");  // "Ремонт" rather than the compaction
+    QTest::addColumn<bool>("withIndex");   // the key index tells which orders were there
+    QTest::newRow("compaction") << false << true;
+    QTest::newRow("repair") << true << true;
+    QTest::newRow("compaction, no key index") << false << false;
+}
+
+void TestMaintenance::damagedPageKeepsEveryReadableOrder()
+{
+    QFETCH(bool, repairMenu);
+    QFETCH(bool, withIndex);
+    TempStore t;
+    RunStartup(*t.store, QDate(2010, 1, 1));
+    QVERIFY(fillOrders(*t.store, 300));
+    const QString main = t.path(u"Remitor.MDB"_s);
+    if (!withIndex)
+        QVERIFY(execOn(main, u"DROP INDEX PlnIndex"_s));
+    const QStringList before = ordersByKey(main);
+    QCOMPARE(before.size(), 300);
+    const QList<LeafPage> pages = leafPages(main, u"PlnTable"_s);
+    QVERIFY2(pages.size() >= 5, "the orders fill several pages");
+    const LeafPage hit = pages[pages.size() / 2];
+    QVERIFY(!hit.rows.isEmpty());
+    damagePage(main, hit.page);
+    QByteArray damaged;
+    {
+        QFile f(main);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        damaged = f.readAll();
+    }
+    // Every order not on the damaged page is expected back, as it was.
+    QStringList expected;
+    for (const QString &row : before)
+        if (!hit.rows.contains(row.section(u'|', 0, 0).toLongLong()))
+            expected.append(row);
+
+    t.ui.answer(true);
+    QVERIFY(repairMenu ? RepairDatabases(*t.store) : RepairAndCompact(*t.store, 1));
+    QCOMPARE(ordersByKey(main), expected);
+    const QString lost = hit.rows.size() == 1 ? u"1 ред"_s : u"%1 реда"_s.arg(hit.rows.size());
+    const QString message = t.ui.texts().last();
+    QVERIFY2(message.startsWith(repairMenu ? u"Ремонтът завърши със загуба на данни!"_s
+                                           : u"Базата е пакетирана със загуба на данни."_s),
+             qPrintable(message));
+    QVERIFY2(message.contains(u"PlnTable – "_s + (withIndex ? QString() : u"около "_s) + lost),
+             qPrintable(message));
+    QVERIFY2(message.contains(u"Повреденият файл е запазен като "_s + t.path(u"Remitor.BAK"_s)),
+             qPrintable(message));
+    QCOMPARE(t.ui.shown().last().icon, Interaction::Icon::Critical);
+    QVERIFY(!t.ui.texts().contains(u"Ремонтът завърши успешно!"_s));
+    QVERIFY(!t.ui.texts().contains(u"Базата е пакетирана."_s));
+    QFile bak(t.path(u"Remitor.BAK"_s));
+    QVERIFY(bak.open(QIODevice::ReadOnly));
+    QVERIFY(bak.readAll() == damaged);
+    // The repaired file is sound and in use again, its key index made.
+    QCOMPARE(queryOn(main, u"PRAGMA integrity_check"_s), u"ok"_s);
+    t.ui.clear();
+    auto table = t.store->table(DbKind::Main, u"PlnTable"_s);
+    QVERIFY(table);
+    QCOMPARE(table->count(), 300 - int(hit.rows.size()));
+    QVERIFY(t.ui.shown().isEmpty());
+}
+
+void TestMaintenance::emptiedDatabaseCannotWipeOutTheLastGoodBackup_data()
+{
+    QTest::addColumn<bool>("goOn");  // the answer to the question about the fuller backup
+    QTest::newRow("the user goes on") << true;
+    QTest::newRow("the user stops") << false;
+}
+
+void TestMaintenance::emptiedDatabaseCannotWipeOutTheLastGoodBackup()
+{
+    QFETCH(bool, goOn);
+    TempStore t;
+    RunStartup(*t.store, QDate(2010, 1, 1));
+    QVERIFY(fillOrders(*t.store, 20));
+    QVERIFY(RepairAndCompact(*t.store, 0));
+    const QString main = t.path(u"Remitor.MDB"_s);
+    const QString bak = t.path(u"Remitor.BAK"_s);
+    const QString older = t.path(u"Remitor.BAK.1"_s);
+    QCOMPARE(CountRecords(bak, DbKind::Main), 20);
+    // The database loses its documents (an empty file put in its place).
+    QVERIFY(execOn(main, u"DELETE FROM PlnTable"_s));
+    t.ui.clear();
+    for (int round = 0; round < 2; ++round) {
+        t.ui.answer(goOn);
+        QCOMPARE(RepairAndCompact(*t.store, 0), goOn);
+    }
+    const QString question =
+        u"Базата "_s + main + u" съдържа 0 записа, а архивното копие "_s + bak +
+        u" – 20 записа.\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
+        older + u'.';
+    QCOMPARE(
+        t.ui.texts().count(question) +
+            t.ui.texts().count(
+                u"Базата "_s + main + u" съдържа 0 записа, а архивното копие "_s + older +
+                u" – 20 записа.\nПродължава ли пакетирането? Копието с повече записи ще се запази като "_s +
+                older + u'.'),
+        2);
+    QCOMPARE(t.ui.texts().first(), question);
+    // Whatever the answers, one backup still holds the twenty orders.
+    QCOMPARE(std::max(CountRecords(bak, DbKind::Main), CountRecords(older, DbKind::Main)), 20);
+    if (goOn) {
+        QCOMPARE(CountRecords(older, DbKind::Main), 20);
+        QCOMPARE(CountRecords(bak, DbKind::Main), 0);
+    } else {
+        QCOMPARE(CountRecords(bak, DbKind::Main), 20);
+        QVERIFY(t.ui.texts().contains(u"Пакетирането е прекратено.\nФайлът "_s + main +
+                                      u" и архивните копия са оставени непроменени."_s));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMaintenance)
