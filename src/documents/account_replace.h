@@ -16,6 +16,7 @@ struct ReplaceTarget {
     QString field;     // "IBANp"
     bool account = false;  // codes 1, 2: one account replaced by another
     bool ibanRule = false; // the new account must pass the IBAN rule
+    QString what;          // the field as the user knows it: "IBAN на получателя"
 };
 
 // The table and field of a kind code and field code; nothing for a pair

@@ -1,4 +1,5 @@
 #include "documents/account_replace.h"
+#include "documents/kinds.h"
 #include "store/store.h"
 #include "support/temp_store.h"
 
@@ -81,6 +82,12 @@ void TestAccountReplace::accountsReplaced()
     // the window's fields may have them too: both are compared trimmed.
     QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
                    u"UPDATE %1 SET %2 = ' %3   ' WHERE kod = 3"_s.arg(table, field, old)));
+    // Cancelled when asked, nothing changes.
+    t.ui.answer(false);
+    QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, kind, code, old, replacement));
+    QCOMPARE(column(t, table, field)[0], old);
+    t.ui.clear();
+    t.ui.answer(true);
     const auto done =
         ReplaceInAllDocuments(*t.store, t.ui, kind, code, u"  "_s + old + u" "_s, u" "_s + replacement + u"  "_s);
     QVERIFY(done);
@@ -89,7 +96,14 @@ void TestAccountReplace::accountsReplaced()
     QCOMPARE(done->value, replacement);
     QVERIFY(done->account);
     QCOMPARE(column(t, table, field), (QStringList{replacement, otherIban.left(7), replacement, u""_s}));
-    QVERIFY(t.ui.shown().isEmpty());
+    // Asked once, naming the kind, the field and the count; told the count after.
+    QCOMPARE(t.ui.shown().size(), 2);
+    const QString question = t.ui.texts()[0];
+    QVERIFY2(question.contains(kindByTable(table)->title) && question.contains(u"в 2 документа"_s) &&
+                 question.contains(old) && question.contains(replacement),
+             qPrintable(question));
+    QVERIFY(t.ui.shown()[0].cancelIsDefault);
+    QCOMPARE(t.ui.texts()[1], u"Заменено в 2 документа."_s);
 }
 
 void TestAccountReplace::pairsThatNameNoField()
@@ -109,12 +123,13 @@ void TestAccountReplace::kindWithoutDocumentsAndTheReportsBaseUntouched()
     TempStore t;
     QVERIFY(CreateSprBase(*t.store));
     addDocuments(*t.store, DbKind::Reports, u"PlnTable"_s, u"IBANp"_s, {oldIban});
+    t.ui.answer(true);
     const auto done = ReplaceInAllDocuments(*t.store, t.ui, 4, 1, oldIban, newIban);
     QVERIFY(done);  // the window closes
     QCOMPARE(done->changed, 0);
     QCOMPARE(done->value, newIban);
     QCOMPARE(column(t, u"PlnTable"_s, u"IBANp"_s, u"SprDocs.MDB"_s), QStringList{oldIban});
-    QVERIFY(t.ui.shown().isEmpty());
+    QVERIFY(t.ui.texts()[0].contains(u"в 0 документа"_s));
 }
 
 void TestAccountReplace::textWrittenIntoEveryDocument_data()
@@ -136,12 +151,13 @@ void TestAccountReplace::textWrittenIntoEveryDocument()
     TempStore t;
     addDocuments(*t.store, DbKind::Main, u"PlnBTable"_s, field, {u"едно"_s, u""_s, u"три"_s});
     // The second field is not used for texts.
+    t.ui.answer(true);
     const auto done = ReplaceInAllDocuments(*t.store, t.ui, 1, code, text, u"нещо"_s);
     QVERIFY(done);
     QVERIFY(!done->account);
     QCOMPARE(done->changed, 3);
     QCOMPARE(column(t, u"PlnBTable"_s, field), (QStringList{stored, stored, stored}));
-    QVERIFY(t.ui.shown().isEmpty());
+    QCOMPARE(t.ui.texts().last(), u"Записано в 3 документа."_s);
 }
 
 void TestAccountReplace::refusals_data()
@@ -175,10 +191,11 @@ void TestAccountReplace::failureChangesNoDocument()
     QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
                    u"CREATE TRIGGER stop BEFORE UPDATE ON PlnTable WHEN OLD.kod = 3 "
                    "BEGIN SELECT RAISE(ABORT, 'disk I/O'); END"_s));
+    t.ui.answer(true);
     QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, 4, 1, oldIban, newIban));
     QCOMPARE(column(t, u"PlnTable"_s, u"IBANp"_s), (QStringList{oldIban, oldIban, oldIban}));
-    QCOMPARE(t.ui.shown().size(), 1);
-    QVERIFY(t.ui.texts().first().contains(u"disk I/O"_s));
+    QCOMPARE(t.ui.shown().size(), 2);
+    QVERIFY(t.ui.texts().last().contains(u"disk I/O"_s));
 }
 
 QTEST_GUILESS_MAIN(TestAccountReplace)

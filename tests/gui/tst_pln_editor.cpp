@@ -163,8 +163,13 @@ void TestPlnEditor::f2ReplacesTheAccountEverywhere()
     QCOMPARE(copy->findChild<QLabel *>(u"lblMode"_s)->text(), u"4"_s);
     QCOMPARE(copy->findChild<QLabel *>(u"lblIBAN"_s)->text(), u"2"_s);
     QCOMPARE(copy->findChild<QLineEdit *>(u"Text1"_s)->text(), oldIban);
-    copy->findChild<QLineEdit *>(u"Text2"_s)->setText(newIban);
-    QTest::mouseClick(copy->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+    // Enter in the second field runs it: asked with the count, told after.
+    app.ui.answer(true);
+    QLineEdit *text2 = copy->findChild<QLineEdit *>(u"Text2"_s);
+    typeText(text2, newIban);
+    QTest::keyClick(text2, Qt::Key_Return);
+    QVERIFY(app.ui.texts().first().contains(u"в 2 документа"_s));
+    QCOMPARE(app.ui.texts().last(), u"Заменено в 2 документа."_s);
     QCOMPARE(app.stored(u"kod, IBANn"_s),
              (QStringList{u"1|"_s + newIban, u"2|BG18RZBB91550123456789"_s, u"3|"_s + newIban}));
     QCOMPARE(app.rec().text(u"IBANn"_s), newIban);

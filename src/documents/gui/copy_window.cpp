@@ -51,6 +51,14 @@ CopyWindow::CopyWindow(Session &session, QWidget *parent)
         b->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CopyWindow::replace);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    // Enter in the last field used runs the replacement, as in the other dialogs.
+    connect(m_text2, &QLineEdit::returnPressed, this, &CopyWindow::replace);
+    connect(m_text1, &QLineEdit::returnPressed, this, [this] {
+        if (m_text2->isVisible())
+            m_text2->setFocus();
+        else
+            replace();
+    });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
