@@ -4,10 +4,11 @@
 set -euo pipefail
 
 # dpkg-dev and file: the Debian package's dependencies are computed by
-# dpkg-shlibdeps; desktop-file-utils checks the desktop entry.
+# dpkg-shlibdeps; desktop-file-utils checks the desktop entry;
+# qt6-translations-l10n puts Qt's own dialogs into Bulgarian.
 REMITOR_PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libsqlite3-dev
                   fonts-liberation2 poppler-utils xvfb xauth
-                  dpkg-dev file desktop-file-utils)
+                  dpkg-dev file desktop-file-utils qt6-translations-l10n)
 
 remitor_missing_packages() {
   local missing=()

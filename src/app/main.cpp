@@ -1,5 +1,6 @@
 #include "app/gui/main_window.h"
 #include "app/gui/message_interaction.h"
+#include "base/gui/translations.h"
 #include "session/data_folder.h"
 #include "session/session.h"
 
@@ -108,6 +109,7 @@ int main(int argc, char **argv)
         if (parser.isSet(o.initOnly) || isatty(STDERR_FILENO))
             return 1;
         QApplication app(argc, argv);
+        InstallQtTranslations(app);
         MessageInteraction ui;
         ui.tell(problem, Interaction::Icon::Critical, QString());
         return 1;
@@ -124,6 +126,7 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    InstallQtTranslations(app);
     MessageInteraction ui;
     // The program quits through its exit question, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);

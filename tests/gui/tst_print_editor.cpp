@@ -1,3 +1,4 @@
+#include "base/gui/translations.h"
 #include "print/gui/print_preview.h"
 #include "support/tools.h"
 #include "print/printer_settings.h"
@@ -13,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -43,6 +45,9 @@ QCheckBox *pageChoice(EditorApp &app) { return app.editor->findChild<QCheckBox *
 class TestPrintEditor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Qt's own dialogs in Bulgarian, as the program loads them, whatever
+    // the machine's language (the test runs without LANG).
+    void initTestCase() { QVERIFY(InstallQtTranslations(*qApp)); }
     void printButtonPrintsThroughThePreview();
     void secondPageBoxChoosesThePage();
     void printerChoiceIsKept();
@@ -67,6 +72,7 @@ void TestPrintEditor::printButtonPrintsThroughThePreview()
     int pages = -1;
     QString title;
     bool savedPdf = false, fileDialog = false, preview = false;
+    QStringList buttons;
     app.ui.answerSave(SaveChoice::New);  // "1 копие"
     whenModal<QPrintPreviewDialog>(
         [&](QPrintPreviewDialog *d) {
@@ -76,6 +82,9 @@ void TestPrintEditor::printButtonPrintsThroughThePreview()
             if (auto *save = d->findChild<QAction *>(u"actSavePdf"_s)) {
                 whenModal<QFileDialog>(
                     [&](QFileDialog *f) {
+                        for (auto *b : f->findChildren<QPushButton *>())
+                            if (b->isVisible())
+                                buttons << b->text();
                         // Typed into the name field, as a user does.
                         f->selectFile(pdf);
                         if (auto *name = f->findChild<QLineEdit *>(u"fileNameEdit"_s))
@@ -95,6 +104,7 @@ void TestPrintEditor::printButtonPrintsThroughThePreview()
     QCOMPARE(title, u"Преглед преди печат"_s);
     QCOMPARE(pages, 1);
     QVERIFY(fileDialog && savedPdf);
+    QVERIFY2(buttons.contains(u"&Запазване"_s) && buttons.contains(u"Отказ"_s), qPrintable(buttons.join(u", "_s)));
     // The wrong account was told, and printing went on.
     QCOMPARE(app.ui.texts().first(), u"Невалиден IBAN номер: BG81BNBG96611020345678"_s);
     QCOMPARE(app.ui.lastSave().caption, u"Печат на документ"_s);
