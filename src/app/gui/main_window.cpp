@@ -3,6 +3,7 @@
 #include "app/gui/help_windows.h"
 #include "app/gui/icons.h"
 #include "session/session.h"
+#include "base/gui/screen_fit.h"
 #include "base/gui/twips.h"
 #include "documents/gui/editor_window.h"
 #include "documents/gui/kind_wiring.h"
@@ -243,6 +244,7 @@ QWidget *MainWindow::showSingle(const QString &name, const std::function<QWidget
         w->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     w->show();
+    FitOnScreen(w);
     w->raise();
     w->activateWindow();
     return w;

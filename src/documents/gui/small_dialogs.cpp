@@ -1,5 +1,6 @@
 #include "small_dialogs.h"
 
+#include "base/gui/screen_fit.h"
 #include "base/gui/twips.h"
 
 #include <QApplication>
@@ -27,19 +28,6 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
-}
-
-// Keeps a dialog's top-left corner where it is asked for, but on the screen.
-void placeOnScreen(QWidget *w, QPoint topLeft)
-{
-    if (const QScreen *screen = QApplication::screenAt(topLeft) ? QApplication::screenAt(topLeft)
-                                                                  : QApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = w->sizeHint().expandedTo(w->size());
-        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - size.width())));
-        topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
-    }
-    w->move(topLeft);
 }
 
 QFont listFont()
@@ -89,7 +77,7 @@ SaveChoice::Result SaveDialog::Choose(QWidget *editor, const SaveChoice &choice)
     d.adjustSize();
     if (editor) {
         const QRect g = editor->frameGeometry();
-        placeOnScreen(&d, QPoint(g.left() + g.width() - twips(choice.editorWidthOffsetTwips),
+        FitOnScreenWhenShown(&d, QPoint(g.left() + g.width() - twips(choice.editorWidthOffsetTwips),
                                  g.top() + twips(choice.offsetTwips.y())));
     }
     d.exec();

@@ -1,5 +1,6 @@
 #include "print/gui/print_preview.h"
 
+#include "base/gui/screen_fit.h"
 #include "print/gui/page_renderer.h"
 #include "session/session.h"
 #include "store/store.h"
@@ -83,7 +84,9 @@ void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job)
         QObject::connect(pdf, &QAction::triggered, &dialog,
                          [&dialog, &store, &job] { SavePdfAs(&dialog, store, job); });
     }
+    // As large as a page is worth, no larger than the screen it opens on.
     dialog.resize(900, 1000);
+    FitOnScreenWhenShown(&dialog, parent ? parent->window()->pos() : QPoint());
     dialog.exec();
 }
 

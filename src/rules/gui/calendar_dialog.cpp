@@ -1,5 +1,6 @@
 #include "rules/gui/calendar_dialog.h"
 
+#include "base/gui/screen_fit.h"
 #include "rules/calendar.h"
 
 #include <QComboBox>
@@ -331,19 +332,7 @@ void CalendarDialog::showEvent(QShowEvent *event)
         return;
     // Beside a field near the screen's edge the dialog would stick out; the
     // window frame is known only now.
-    QScreen *screen = QGuiApplication::screenAt(*m_placeAt);
-    if (!screen)
-        screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect free = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    QPoint at = *m_placeAt;
-    const int right = std::max(free.left(), free.right() + 1 - outer.width());
-    const int bottom = std::max(free.top(), free.bottom() + 1 - outer.height());
-    at.setX(std::clamp(at.x(), free.left(), right));
-    at.setY(std::clamp(at.y(), free.top(), bottom));
-    move(at);
+    FitOnScreen(this, *m_placeAt);
 }
 
 void CalendarDialog::accept()
