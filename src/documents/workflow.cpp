@@ -6,6 +6,7 @@
 #include "rules/dates.h"
 #include "rules/formatting.h"
 #include "rules/field_rules.h"
+#include "store/params.h"
 #include "store/store.h"
 
 using namespace Qt::StringLiterals;
@@ -319,7 +320,41 @@ bool DocumentWorkflow::pickPayee()
 
 bool DocumentWorkflow::pickPayer()
 {
-    return pickContractor(m_kind.payer);
+    // The firm pays from its own accounts most of the time: they come
+    // first, and one pick fills the payer's name, account, BIC and bank.
+    const QList<Record> own = LoadOwnAccounts(m_session.store());
+    if (own.isEmpty())
+        return pickContractor(m_kind.payer);
+    FindListView view;
+    view.caption = u"Сметки на фирмата"_s;
+    view.headers = {u"Банка"_s, u"IBAN"_s, u"BIC"_s};
+    for (const Record &a : own)
+        view.lines << u"%1 | %2 | %3 | %4"_s.arg(a.key(), 5)
+                          .arg(a.text(u"BankIme"_s).trimmed().left(30), a.text(u"IBAN"_s).trimmed(),
+                               a.text(u"BIC"_s).trimmed());
+    view.lines << u"%1 | Друг наредител от списъка с контрагенти"_s.arg(own.size() + 1, 5);
+    view.selected = 0;
+    view.countText = own.size() == 1 ? u"Една сметка."_s : u"Сметки: "_s + QString::number(own.size());
+    const int chosen = m_session.ui().pickFromList(view);
+    if (chosen < 0)
+        return false;
+    if (chosen >= own.size())
+        return pickContractor(m_kind.payer);
+    // The account as the contractor list would give it: the firm's name,
+    // BULSTAT and town with the bank of the account. What the firm's
+    // record does not know (the bank's branch and street) stays as typed.
+    const Record &account = own[chosen];
+    const QHash<QString, QString> known = {
+        {u"klime"_s, m_session.firma.text(u"ime"_s).trimmed()},
+        {u"bulstat"_s, m_session.firma.text(u"Bulstat"_s).trimmed()},
+        {u"grad"_s, m_session.firma.text(u"Grad"_s).trimmed()},
+        {u"iban"_s, account.text(u"IBAN"_s).trimmed()},
+        {u"bic"_s, account.text(u"BIC"_s).trimmed()},
+        {u"bankime"_s, account.text(u"BankIme"_s).trimmed()}};
+    for (const FieldCopy &c : m_kind.payer)
+        if (known.contains(c.from.toLower()))
+            record().setText(c.to, known.value(c.from.toLower()));
+    return true;
 }
 
 bool DocumentWorkflow::pickSubmissionDate(QPoint offsetTwips)

@@ -105,6 +105,34 @@ bool SaveFirma(Store &store, const Record &firma)
     return t && t->replaceWith(firma);
 }
 
+QList<Record> LoadOwnAccounts(Store &store)
+{
+    QList<Record> out;
+    if (auto t = store.table(DbKind::Main, u"FirmaBankTable"_s))
+        t->scan(Table::Order::Key, [&out](const Record &r) {
+            out.append(r);
+            return true;
+        });
+    return out;
+}
+
+bool SaveOwnAccounts(Store &store, const QList<Record> &accounts)
+{
+    auto t = store.table(DbKind::Main, u"FirmaBankTable"_s);
+    if (!t)
+        return false;
+    Transaction tx(t->db());
+    if (!tx.isActive() || !t->removeAll())
+        return false;
+    qint64 number = 0;
+    for (Record r : accounts) {
+        r.setKey(++number);
+        if (!t->insert(r))
+            return false;
+    }
+    return tx.commit();
+}
+
 bool ColorPrintingFrom(const Record &params)
 {
     // The number at the start of the text, as the old programs read it.

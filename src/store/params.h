@@ -26,6 +26,11 @@ bool SaveParams(Store &store, Record &params);
 void LoadFirma(Store &store, Record &firma);
 bool SaveFirma(Store &store, const Record &firma);
 
+// The firm's own bank accounts (FirmaBankTable) in their order, and all of
+// them stored at once in place of the old ones, in one transaction.
+QList<Record> LoadOwnAccounts(Store &store);
+bool SaveOwnAccounts(Store &store, const QList<Record> &accounts);
+
 // Colour printing is on when the number in DanNomer is 0 (or empty) or
 // greater than 1.
 bool ColorPrintingFrom(const Record &params);

@@ -272,6 +272,10 @@ QList<TableDef> buildMain()
                 " Obstina Text(30), Bulstat Text(13), OsigNo Text(10), Phone Text(30),"
                 " email Text(30), Dzveno Text(30), TRD Text(30), Upravitel Text(30),"
                 " Schetovod Text(30), Kasier Text(30)"_s);
+    // The firm's own bank accounts, which the payer of a document is picked
+    // from; a table of their own, so that the firm's record keeps its layout.
+    t << keyed(M, u"FirmaBankTable"_s, u"kod Long, BankIme Text(85), IBAN Text(22), BIC Text(15)"_s,
+               u"FirmaBankIndex"_s);
     QString param = u"Version Text(12), DanNomer Text(10),"_s;
     for (int i = 1; i <= 10; ++i)
         param += u" podpis%1 Text(85),"_s.arg(i);

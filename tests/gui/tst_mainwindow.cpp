@@ -3,6 +3,7 @@
 #include "session/session.h"
 #include "rules/gui/firma_window.h"
 #include "support/gui_support.h"
+#include "support/ibans.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 #include "support/typing.h"
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void colorPrintingAnswerNo();
     void maintenanceCommands();
     void companyNameChangesTheCaptionAndSurvives();
+    void companyAccounts();
     void invalidBulstatKeepsTheOldValue();
     void enterWalksTheCompanyFields();
     void signaturesAreSaved();
@@ -225,6 +227,30 @@ void TestMainWindow::companyNameChangesTheCaptionAndSurvives()
     QCOMPARE(app.session->firma.text(u"ime"_s), u"Водоснабдяване и канализация н"_s);
     QCOMPARE(app.window->windowTitle(), u"Водоснабдяване и канализация н - Габрово"_s);
     QVERIFY(app.ui.shown().isEmpty());
+}
+
+// The firm's own accounts: an account left fills its bank from the
+// directory and is stored; a wrong one stays in its field, unstored.
+void TestMainWindow::companyAccounts()
+{
+    App app;
+    app.start();
+    app.window->action(u"mnuFirma"_s)->trigger();
+    auto *w = app.window->findChild<FirmaWindow *>(u"frmFirma"_s);
+    QVERIFY(activate(w));
+    const QString unicredit = ValidIban(u"UNCR"_s);
+    for (const auto &[field, text] : {std::pair{u"IBAN1"_s, unicredit.toLower()}, {u"IBAN2"_s, u"BG00UNCR1"_s}}) {
+        QLineEdit *iban = w->field(field);
+        iban->setFocus();
+        typeText(iban, text);
+        w->field(u"ime"_s)->setFocus();
+    }
+    QCOMPARE(w->field(u"BIC1"_s)->text(), u"UNCRBGSF"_s);
+    QCOMPARE(w->field(u"Banka1"_s)->text(), u"УниКредит Булбанк АД"_s);
+    QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: BG00UNCR1"_s});
+    QCOMPARE(w->field(u"IBAN2"_s)->text(), u"BG00UNCR1"_s);
+    QCOMPARE(rowsOn(app.dir.filePath(u"Remitor.MDB"_s), u"SELECT kod, IBAN, BIC FROM FirmaBankTable"_s),
+             QStringList{u"1|"_s + unicredit + u"|UNCRBGSF"_s});
 }
 
 void TestMainWindow::invalidBulstatKeepsTheOldValue()

@@ -1,6 +1,7 @@
 #include "documents/gui/field_binder.h"
 #include "documents/gui/second_page.h"
 #include "documents/gui/small_dialogs.h"
+#include "store/params.h"
 #include "support/editor_app.h"
 #include "support/typing.h"
 
@@ -49,6 +50,29 @@ void TestPlnEditor::payerFromTheContractors()
     app.field(u"suma"_s)->setText(u"1250.00"_s);
     app.field(u"Osnovanie"_s)->setText(u"Фактура 1024 от 01.03.2010"_s);
     shoot(app.editor, u"pln"_s);
+
+    // Once the firm has accounts of its own, they come first: one pick
+    // fills the payer's name, account, BIC and bank; the branch stays.
+    Record account(tableDef(DbKind::Main, u"FirmaBankTable"_s));
+    account.setText(u"BankIme"_s, u"УниКредит Булбанк АД"_s);
+    account.setText(u"IBAN"_s, u"BG80UNCR70001512345678"_s);
+    account.setText(u"BIC"_s, u"UNCRBGSF"_s);
+    QVERIFY(SaveOwnAccounts(app.session.store(), {account}));
+    app.session.firma.setText(u"ime"_s, u"Алфа Транс ООД"_s);
+    app.ui.pickNumber(1);
+    QTest::mouseClick(app.editor->findChild<QPushButton *>(u"cmdFindN"_s), Qt::LeftButton);
+    QCOMPARE(app.ui.lastList().caption, u"Сметки на фирмата"_s);
+    for (const auto &[field, value] : {std::pair{u"Nareditel"_s, u"Алфа Транс ООД"_s},
+                                       {u"IBANn"_s, u"BG80UNCR70001512345678"_s},
+                                       {u"BICn"_s, u"UNCRBGSF"_s}, {u"DoBanka"_s, u"УниКредит Булбанк АД"_s},
+                                       {u"Clon"_s, u"Русе"_s}})
+        QCOMPARE(app.field(field)->text(), value);
+    // The last line of that list leads to the contractors, as before.
+    app.ui.pickNumber(2);
+    app.ui.answerInput(u"чистота"_s);
+    app.ui.pickNumber(3);
+    QTest::mouseClick(app.editor->findChild<QPushButton *>(u"cmdFindN"_s), Qt::LeftButton);
+    QCOMPARE(app.field(u"Nareditel"_s)->text(), u"Общинско предприятие Чистота"_s);
 }
 
 void TestPlnEditor::secondPage()

@@ -1,11 +1,14 @@
 #include "firma_window.h"
 
 #include "base/gui/field_focus.h"
+#include "rules/bank_directory.h"
 #include "rules/formatting.h"
 #include "rules/identifiers.h"
 #include "session/session.h"
+#include "store/params.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,6 +76,31 @@ FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
         setTabOrder(m_cycle[i], m_cycle[(i + 1) % m_cycle.size()]);
     m_focus->onLeave = [this](QWidget *w) { commit(static_cast<QLineEdit *>(w)); };
 
+    // The firm's own bank accounts, which the payer of every document is
+    // picked from: the bank's name, the IBAN (checked) and the BIC.
+    auto *accounts = new QGroupBox(u"Банкови сметки на фирмата"_s, this);
+    auto *agrid = new QGridLayout(accounts);
+    agrid->addWidget(new QLabel(u"Банка"_s, accounts), 0, 0);
+    agrid->addWidget(new QLabel(u"IBAN"_s, accounts), 0, 1);
+    agrid->addWidget(new QLabel(u"BIC"_s, accounts), 0, 2);
+    const QList<Record> stored = LoadOwnAccounts(session.store());
+    for (int i = 0; i < OwnAccountRows; ++i) {
+        const Record *r = i < stored.size() ? &stored[i] : nullptr;
+        int column = 0;
+        for (const auto &[name, width] : {std::pair{u"Banka"_s, 85}, {u"IBAN"_s, 22}, {u"BIC"_s, 15}}) {
+            auto *edit = new QLineEdit(accounts);
+            edit->setObjectName(name + QString::number(i + 1));
+            edit->setMaxLength(width);
+            if (r)
+                edit->setText(r->text(name == u"Banka"_s ? u"BankIme"_s : name).trimmed());
+            m_focus->watch(edit);
+            agrid->addWidget(edit, i + 1, column++);
+            m_accounts.append(edit);
+        }
+    }
+    agrid->setColumnStretch(0, 3);
+    agrid->setColumnStretch(1, 2);
+
     auto *exit = new QPushButton(u"Изход"_s, this);
     exit->setObjectName(u"cmdExit"_s);
     exit->setAutoDefault(false);
@@ -82,6 +110,7 @@ FirmaWindow::FirmaWindow(Session &session, QWidget *parent)
     buttons->addWidget(exit);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(accounts);
     layout->addLayout(buttons);
 }
 
@@ -97,8 +126,40 @@ QLineEdit *FirmaWindow::field(const QString &objectName) const
     return findChild<QLineEdit *>(objectName);
 }
 
+void FirmaWindow::commitAccount(QLineEdit *edit)
+{
+    const int row = int(m_accounts.indexOf(edit)) / 3;
+    QLineEdit *bank = m_accounts[row * 3], *iban = m_accounts[row * 3 + 1], *bic = m_accounts[row * 3 + 2];
+    iban->setText(iban->text().trimmed().toUpper());
+    bic->setText(bic->text().trimmed().toUpper());
+    if (edit == iban && !iban->text().isEmpty() && CheckIBAN(iban->text(), &m_session.ui())) {
+        QString code = bic->text(), name = bank->text().trimmed();
+        CheckBankOfIban(m_session.banks, iban->text(), code, &name, &m_session.ui());
+        bic->setText(code);
+        bank->setText(name);
+    }
+    // Every row with a valid account is stored, in the order on the screen;
+    // a wrong account stays in its field for the user to put right.
+    QList<Record> accounts;
+    for (int i = 0; i < OwnAccountRows; ++i) {
+        const QString account = m_accounts[i * 3 + 1]->text();
+        if (account.isEmpty() || !CheckIBAN(account, nullptr))
+            continue;
+        Record r(tableDef(DbKind::Main, u"FirmaBankTable"_s));
+        r.setText(u"BankIme"_s, m_accounts[i * 3]->text().trimmed());
+        r.setText(u"IBAN"_s, account);
+        r.setText(u"BIC"_s, m_accounts[i * 3 + 2]->text());
+        accounts.append(r);
+    }
+    SaveOwnAccounts(m_session.store(), accounts);
+}
+
 void FirmaWindow::commit(QLineEdit *edit)
 {
+    if (m_accounts.contains(edit)) {
+        commitAccount(edit);
+        return;
+    }
     // Enter commits and then moves on; the leaving that follows has
     // nothing new to take.
     if (m_committed.value(edit) == edit->text())

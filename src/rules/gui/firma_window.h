@@ -30,6 +30,11 @@ protected:
 private:
     // Takes the field into the record and saves the record.
     void commit(QLineEdit *edit);
+    // An account row was left: the account checked, its bank filled from
+    // the directory, and every valid account stored.
+    void commitAccount(QLineEdit *edit);
+    static constexpr int OwnAccountRows = 4;
+    QList<QLineEdit *> m_accounts;  // bank, IBAN, BIC of each row
 
     Session &m_session;
     QList<QLineEdit *> m_cycle;             // the order of Enter
