@@ -84,7 +84,7 @@ void addKindRows()
     row("PKO", {11, 11, 11, 0}, {}, shortDate, {});
     row("RKO", {12, 12, 12, 0}, {}, shortDate, {});
     row("PlnB4", {13, 13, 13, 2}, v, longDate, today);
-    row("PlnM", {14, 35, 8, 0}, v, longDate, today);
+    row("PlnM", {14, 35, 8, 8}, v, longDate, today);
     row("Buy", {15, 36, 0, 0}, {}, {}, {});
 }
 
@@ -141,12 +141,12 @@ void TestKinds::layout()
         const FieldType have = d->type == FieldType::Int32 ? FieldType::Int16 : d->type;
         QVERIFY2(have == typeOfRule(f.rule), qPrintable(f.name + u": rule for another type"_s));
         // Accounts are the fields named so, and each F2 reaches the field it is pressed in.
-        QCOMPARE(f.rule == FieldRule::Iban, f.name.startsWith(u"IBAN"_s, Qt::CaseInsensitive));
-        if (f.rule == FieldRule::Iban && k.replaceKindCode != 0)
+        QCOMPARE(IsAccountRule(f.rule), f.name.startsWith(u"IBAN"_s, Qt::CaseInsensitive));
+        if (IsAccountRule(f.rule) && k.replaceKindCode != 0)
             QVERIFY2(!f.ibanCode.isEmpty(), qPrintable(f.name + u": F2 reaches no account"_s));
         // The BIC and bank an account fills are fields the user sees.
         for (const QString &beside : {f.bicField, f.bankField})
-            QVERIFY2(beside.isEmpty() || (f.rule == FieldRule::Iban && k.placeOf(beside) >= 0), qPrintable(beside));
+            QVERIFY2(beside.isEmpty() || (IsAccountRule(f.rule) && k.placeOf(beside) >= 0), qPrintable(beside));
         if (f.ibanCode.isEmpty())
             continue;
         QVERIFY2(k.placeOf(f.name) >= 0, "F2 works on the first page");
@@ -154,7 +154,8 @@ void TestKinds::layout()
         QVERIFY2(target, qPrintable(f.name + u" code "_s + f.ibanCode));
         QCOMPARE(target->field.toLower(), f.name.toLower());
         QCOMPARE(target->table, k.table);  // never the documents of another kind
-        QCOMPARE(target->ibanRule, f.rule == FieldRule::Iban);
+        QCOMPARE(target->ibanRule, IsAccountRule(f.rule));
+        QCOMPARE(target->foreign, f.rule == FieldRule::ForeignIban);
     }
     // Every field the replacement writes for this kind has an F2 of its own.
     for (int code = 1; code <= 6; ++code)
@@ -167,7 +168,7 @@ void TestKinds::layout()
     for (const QList<FieldCopy> *side : {&k.payee, &k.payer}) {
         QSet<QString> to;
         for (const FieldCopy &c : *side) {
-            QVERIFY2(klient.field(c.from), qPrintable(c.from));
+            QVERIFY2(klient.field(c.from) && (c.also.isEmpty() || klient.field(c.also)), qPrintable(c.from));
             QVERIFY2(def.field(c.to) && def.field(c.to)->type == FieldType::Text, qPrintable(c.to));
             QVERIFY2(!to.contains(c.to.toLower()), qPrintable(c.to));
             to << c.to.toLower();
