@@ -87,8 +87,10 @@ void DocumentWorkflow::take(const FieldSpec &field, const QString &text)
 
 QString DocumentWorkflow::amountInWords(Money amount, const QString &currency)
 {
-    m_session.currencyCode = currency.trimmed().toUpper().left(3);
-    return AmountInWordsBilingual(amount, currency, m_session.currencyCode);
+    // As the field takes it: a code typed in lower case is still the code.
+    const QString code = currency.trimmed().toUpper();
+    m_session.currencyCode = code.left(3);
+    return AmountInWordsBilingual(amount, code, m_session.currencyCode);
 }
 
 void DocumentWorkflow::writeWords(const WordsSpec &w)

@@ -13,6 +13,7 @@ using namespace layout::bilingual;
 
 constexpr int kMiddle = 5945;  // the two parties of the statistics block
 constexpr int kSplit = 7000;   // the address beside the personal number, the IBAN beside the BIC
+constexpr int kDate = 7450;    // the date of execution beside the urgent mark
 // A foreign account has up to 34 characters: its boxes are a size smaller.
 constexpr TextStyle kForeignAccount{FontFamily::Courier, 130, true};
 
@@ -52,17 +53,17 @@ QList<PageElement> order()
 
     // Currency, amount, urgency and the date of execution on one row; the
     // words under them in both languages.
-    e << rule(2820) << vline(kLeft + 1300, 2820, 360) << vline(kLeft + 4600, 2820, 360)
-      << vline(kSplit, 2820, 360)
+    e << rule(2820) << vline(kLeft + 1300, 2820, 360) << vline(kLeft + 4300, 2820, 360)
+      << vline(kDate, 2820, 360)
       << caption(u"Вид валута / Currency"_s, kLeft + 60, 2835, kCaption)
       << boxedValue(u"valuta"_s, kLeft + 250, 2970, 3, kSpread, ValueFormat::SpreadUpper)
       << caption(u"Сума / Amount"_s, kLeft + 1360, 2835, kCaption)
-      << box(kLeft + 1400, 2935, 3130, 230, FormBoxColour)
-      << value(u"suma"_s, kLeft + 1420, 2950, 3090, 210, kAmount).as(ValueFormat::Amount)
-      << check(u"Express"_s, u"Експресен превод / Urgent payment"_s, kLeft + 4700, 2960, 120,
+      << box(kLeft + 1400, 2935, 2800, 230, FormBoxColour)
+      << value(u"suma"_s, kLeft + 1420, 2950, 2760, 210, kAmount).as(ValueFormat::Amount)
+      << check(u"Express"_s, u"Експресен превод / Urgent payment"_s, kLeft + 4400, 2960, 120,
                kCaption, u"Express"_s, 1)
-      << caption(u"Дата на изпълнение / Date of Execution"_s, kSplit + 60, 2835, kCaption)
-      << digitBoxes(u"workDate"_s, kSplit + 900, 2950, 6, 230, 210, kDigit, FormBoxColour, 2, 115)
+      << caption(u"Дата на изпълнение / Date of Execution"_s, kDate + 60, 2835, kCaption)
+      << digitBoxes(u"workDate"_s, kDate + 800, 2950, 6, 230, 210, kDigit, FormBoxColour, 2, 115)
              .as(ValueFormat::DateBoxes);
     e << rule(3180) << caption(u"Словом / In words"_s, kLeft + 60, 3195, kCaption)
       << value(u"slovomBG"_s, kLeft + 90, 3290, kWidth - 150, kFieldHeight, kField)
@@ -93,12 +94,12 @@ QList<PageElement> order()
                u"SHA"_s, 1)
       << check(u"BEN"_s, u"BEN  За сметка на получателя / At the exspense of Beneficiary"_s,
                kLeft + 5850, 4990, 120, kCaption, u"BEN"_s, 1);
-    e << rule(5180) << vline(kLeft + 5400, 5180, 370) << vline(kLeft + 6500, 5180, 370)
+    e << rule(5180) << vline(kLeft + 5200, 5180, 370) << vline(kLeft + 6500, 5180, 370)
       << captionIn(u"Такса,съгласно Тарифата за лихвите,таксите и комисионните за физически/юридически лица"
                    u" / Fee according to the Terms and conditions of the bank"_s,
-                   kLeft + 60, 5200, 5280, 330, kCaption, Align::Left, true)
-      << caption(u"Вид валута / Currency"_s, kLeft + 5460, 5195, kCaption)
-      << boxedValue(u"TAXvaluta"_s, kLeft + 5650, 5330, 3, kSpread, ValueFormat::SpreadUpper)
+                   kLeft + 60, 5200, 5080, 330, kCaption, Align::Left, true)
+      << caption(u"Вид валута / Currency"_s, kLeft + 5260, 5195, kCaption)
+      << boxedValue(u"TAXvaluta"_s, kLeft + 5500, 5330, 3, kSpread, ValueFormat::SpreadUpper)
       << caption(u"Сума / Amount"_s, kLeft + 6560, 5195, kCaption)
       << box(kLeft + 6600, 5300, kWidth - 6700, 220, FormBoxColour)
       << value(u"TAXsuma"_s, kLeft + 6630, 5310, kWidth - 6760, 200, kField).as(ValueFormat::Amount);
@@ -119,8 +120,8 @@ QList<PageElement> party(const QString &title, const QString &side, const QStrin
             digitBoxes(u"country"_s + side.toUpper(), left + 120, 6340, 3, 180, 180, kSpread,
                        FormBoxColour)
                 .as(ValueFormat::Trimmed),
-            caption(address, left + 900, 6215, kCaption),
-            value(u"adress"_s + side.toUpper(), left + 930, 6330, right - left - 1000, kFieldHeight,
+            caption(address, left + 1300, 6215, kCaption),
+            value(u"adress"_s + side.toUpper(), left + 1330, 6330, right - left - 1400, kFieldHeight,
                   kField)
                 .as(ValueFormat::Trimmed)};
 }

@@ -16,7 +16,7 @@ namespace {
 
 using K = FormItem;
 
-constexpr int kSideTop = 3020;  // both sides stand here, one at a time
+constexpr int kSideTop = 3760;  // both sides stand here, one at a time
 
 // The names of one side's widgets: side 0 buys, side 1 sells.
 struct SideNames {
@@ -35,36 +35,36 @@ QList<FormItem> side(const SideNames &n)
 {
     const int y = kSideTop;
     return {
-        {K::Panel, n.panel, nullptr, 120, y, 10880, 4180},
-        {K::Frame, nullptr, u"", 120, y, 10880, 4180},
+        {K::Panel, n.panel, nullptr, 120, y, 10880, 4000},
+        {K::Frame, nullptr, u"", 120, y, 10880, 4000},
         {K::Caption, nullptr, u"Моля, чрез задължаване на сметка в / Please debit Account in", 240,
-         y + 80, 4400, 260},
-        {K::Field, n.valuta, nullptr, 4700, y + 60, 1200, 300},
-        {K::Caption, nullptr, u"IBAN", 6100, y + 80, 500, 260},
-        {K::Field, n.iban1, nullptr, 6600, y + 60, 4200, 300},
-        {K::Caption, nullptr, u"да бъде закупена сумата / for buyng folowing amount", 240, y + 500,
-         4400, 260},
-        {K::Field, n.suma, nullptr, 4700, y + 480, 2400, 300},
-        {K::Caption, nullptr, u"словом / Account in words", 240, y + 920, 4400, 260},
-        {K::Field, n.slovom, nullptr, 240, y + 1180, 10560, 300},
-        {K::Caption, n.rate, u"По курс на ", 240, y + 1600, 4400, 260},
-        {K::Field, n.kurs, nullptr, 4700, y + 1580, 2400, 300},
-        {K::Caption, nullptr, u"вид валута / Currency", 7300, y + 1600, 1900, 260},
-        {K::Field, n.vidValuta, nullptr, 9200, y + 1580, 1600, 300},
-        {K::Caption, nullptr, u"Равностойността в / The equivalent in", 240, y + 2020, 4400, 260},
-        {K::Field, n.valuta2, nullptr, 4700, y + 2000, 1200, 300},
-        {K::Caption, nullptr, u", моля /shall be", 6000, y + 2020, 2000, 260},
-        {K::Check, n.check1, u"да бъде заверена сметка / used to credit Account", 240, y + 2420,
-         4400, 300, n.check1},
-        {K::Caption, nullptr, u"IBAN", 6100, y + 2440, 500, 260},
-        {K::Field, n.iban2, nullptr, 6600, y + 2420, 4200, 300},
-        {K::Check, n.check2, u"да бъде изплатена на каса / cased", 240, y + 2840, 4400, 300,
+         y + 60, 6000, 240},
+        {K::Field, n.valuta, nullptr, 240, y + 300, 1200, 300},
+        {K::Caption, nullptr, u"IBAN", 6600, y + 60, 1000, 240},
+        {K::Field, n.iban1, nullptr, 6600, y + 300, 4200, 300},
+        {K::Caption, nullptr, u"да бъде закупена сумата / for buyng folowing amount", 240, y + 680,
+         5000, 240},
+        {K::Field, n.suma, nullptr, 240, y + 920, 2400, 300},
+        {K::Caption, n.rate, u"По курс на ", 5300, y + 680, 2800, 240},
+        {K::Field, n.kurs, nullptr, 5300, y + 920, 2700, 300},
+        {K::Caption, nullptr, u"вид валута / Currency", 8200, y + 680, 2600, 240},
+        {K::Field, n.vidValuta, nullptr, 8200, y + 920, 2600, 300},
+        {K::Caption, nullptr, u"словом / Account in words", 240, y + 1300, 6000, 240},
+        {K::Field, n.slovom, nullptr, 240, y + 1540, 10560, 300},
+        {K::Caption, nullptr, u"Равностойността в / The equivalent in", 240, y + 1920, 6000, 240},
+        {K::Field, n.valuta2, nullptr, 240, y + 2160, 1200, 300},
+        {K::Caption, nullptr, u", моля /shall be", 1560, y + 2180, 2000, 240},
+        {K::Check, n.check1, u"да бъде заверена сметка / used to credit Account", 240, y + 2560,
+         6000, 300, n.check1},
+        {K::Caption, nullptr, u"IBAN", 6100, y + 2580, 500, 240},
+        {K::Field, n.iban2, nullptr, 6600, y + 2560, 4200, 300},
+        {K::Check, n.check2, u"да бъде изплатена на каса / cased", 240, y + 2940, 6000, 300,
          n.check2},
-        {K::Caption, nullptr, u"Място / Place", 240, y + 3320, 1600, 260},
-        {K::Field, n.mesto, nullptr, 1900, y + 3300, 3600, 300},
-        {K::Caption, nullptr, u"Дата /Date", 6100, y + 3320, 1000, 260},
-        {K::Field, n.workDate, nullptr, 7100, y + 3300, 1500, 300},
-        {K::Button, n.dateButton, u"...", 8660, y + 3300, 400, 300},
+        {K::Caption, nullptr, u"Място / Place", 240, y + 3340, 3000, 240},
+        {K::Field, n.mesto, nullptr, 240, y + 3580, 3600, 300},
+        {K::Caption, nullptr, u"Дата /Date", 4200, y + 3340, 1500, 240},
+        {K::Field, n.workDate, nullptr, 4200, y + 3580, 1500, 300},
+        {K::Button, n.dateButton, u"...", 5760, y + 3580, 400, 300},
     };
 }
 
@@ -72,26 +72,26 @@ QList<FormItem> buildForm()
 {
     QList<FormItem> items = {
         {K::Frame, "fraBank", u"", 120, 120, 6400, 1280},
-        {K::Caption, nullptr, u"Банка / Bank", 240, 220, 2600, 260},
-        {K::Field, "DoBanka", nullptr, 2900, 200, 3500, 300},
-        {K::Caption, nullptr, u"Финансов зентър / Finansial Centre", 240, 580, 2600, 260},
-        {K::Field, "Centre", nullptr, 2900, 560, 3500, 300},
-        {K::Caption, nullptr, u"Адрес / Address", 240, 940, 2600, 260},
-        {K::Field, "Address", nullptr, 2900, 920, 3500, 300},
+        {K::Caption, nullptr, u"Банка / Bank", 240, 220, 3000, 260},
+        {K::Field, "DoBanka", nullptr, 3300, 200, 3100, 300},
+        {K::Caption, nullptr, u"Финансов зентър / Finansial Centre", 240, 580, 3000, 260},
+        {K::Field, "Centre", nullptr, 3300, 560, 3100, 300},
+        {K::Caption, nullptr, u"Адрес / Address", 240, 940, 3000, 260},
+        {K::Field, "Address", nullptr, 3300, 920, 3100, 300},
+        // The heading of the side shown and the button that turns the window over.
+        {K::Caption, "lblMode", u"ПОКУПКА / BUY", 6640, 300, 2700, 480},
+        {K::Button, "cmdMode", u"Продажба", 9500, 300, 1500, 480},
 
-        {K::Title, "lblTitle", u"НАРЕЖДАНЕ ЗА ПОКУПКА / ПРОДАЖБА НА ВАЛУТА", 6640, 160, 4360, 300},
-        {K::Caption, nullptr, u"BUY / SELL ORDER", 8000, 500, 2000, 260},
-        // The heading and the button that turns the window to the other side.
-        {K::Caption, "lblMode", u"ПОКУПКА / BUY", 6640, 880, 2700, 420},
-        {K::Button, "cmdMode", u"Продажба", 9500, 880, 1500, 420},
+        {K::Title, "lblTitle", u"НАРЕЖДАНЕ ЗА ПОКУПКА / ПРОДАЖБА НА ВАЛУТА", 300, 1480, 10600, 380},
+        {K::Caption, nullptr, u"BUY / SELL ORDER", 4900, 1880, 3000, 260},
 
-        {K::Frame, "fraTitul", u"", 120, 1520, 10880, 1400},
-        {K::Caption, nullptr, u"Име на титуляра / Account Holder", 240, 1580, 6000, 240},
-        {K::Field, "Titul", nullptr, 240, 1820, 10640, 300},
-        {K::Caption, nullptr, u"ЕГН / ЛНЧ / БУЛСТАТ  Personal No / BULSTAT", 240, 2200, 5000, 240},
-        {K::Field, "IDnomer", nullptr, 240, 2440, 5000, 300},
-        {K::Caption, nullptr, u"Регистрационен номер / Regl No", 5600, 2200, 5000, 240},
-        {K::Field, "RegNo", nullptr, 5600, 2440, 5280, 300},
+        {K::Frame, "fraTitul", u"", 120, 2200, 10880, 1480},
+        {K::Caption, nullptr, u"Име на титуляра / Account Holder", 240, 2260, 6000, 240},
+        {K::Field, "Titul", nullptr, 240, 2500, 10640, 300},
+        {K::Caption, nullptr, u"ЕГН / ЛНЧ / БУЛСТАТ  Personal No / BULSTAT", 240, 2880, 5000, 240},
+        {K::Field, "IDnomer", nullptr, 240, 3120, 5000, 300},
+        {K::Caption, nullptr, u"Регистрационен номер / Regl No", 5600, 2880, 5000, 240},
+        {K::Field, "RegNo", nullptr, 5600, 3120, 5280, 300},
     };
     for (const SideNames &n : kSides)
         items << side(n);
@@ -145,8 +145,10 @@ void extendBuySell(EditorWindow &editor)
         auto *button = editor.findChild<QPushButton *>(QLatin1StringView(n.dateButton));
         QObject::connect(button, &QPushButton::clicked, &editor, [&editor, date] {
             editor.run([&editor, date] {
-                if (editor.workflow().pickDate(date, {1400, 4550}))
+                if (editor.workflow().pickDate(date, {1400, 4550})) {
+                    editor.fields().showAll();  // before the field being left is taken
                     editor.fields().edit(date)->setFocus();
+                }
             });
         });
     }
@@ -169,7 +171,7 @@ KindWiring CurrencyBuySellWiring()
 {
     KindWiring w;
     w.kind = u"Buy"_s;
-    w.form = {&form, 11720, 7320};
+    w.form = {&form, 11720, 7880};
     w.print = &CurrencyBuySellPrint;
     // The mode chooses the page: its heading says which side is ordered.
     w.pageChoice = u"cmdMode"_s;

@@ -217,6 +217,9 @@ void EditorWindow::run(const std::function<void()> &command)
 
 void EditorWindow::focusField(const QString &name)
 {
+    // The field left on the way is taken into the record: every field must
+    // show the record first, or a date just picked would be typed over.
+    m_fields->showAll();
     if (QLineEdit *e = m_fields->edit(name))
         e->setFocus(Qt::OtherFocusReason);
 }

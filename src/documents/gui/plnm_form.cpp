@@ -15,12 +15,12 @@ using K = FormItem;
 // amount with its words, the ordering customer, the charges and the fee.
 const QList<FormItem> plnmForm = {
     {K::Frame, "fraBank", u"", 120, 120, 6400, 1280},
-    {K::Caption, nullptr, u"До / To", 240, 220, 2600, 260},
-    {K::Field, "DoBanka", nullptr, 2900, 200, 3500, 300},
-    {K::Caption, nullptr, u"Финансов център / Financial Centre", 240, 580, 2600, 260},
-    {K::Field, "Centre", nullptr, 2900, 560, 3500, 300},
-    {K::Caption, nullptr, u"Адрес / Address", 240, 940, 2600, 260},
-    {K::Field, "Adress", nullptr, 2900, 920, 3500, 300},
+    {K::Caption, nullptr, u"До / To", 240, 220, 3000, 260},
+    {K::Field, "DoBanka", nullptr, 3300, 200, 3100, 300},
+    {K::Caption, nullptr, u"Финансов център / Financial Centre", 240, 580, 3000, 260},
+    {K::Field, "Centre", nullptr, 3300, 560, 3100, 300},
+    {K::Caption, nullptr, u"Адрес / Address", 240, 940, 3000, 260},
+    {K::Field, "Adress", nullptr, 3300, 920, 3100, 300},
 
     {K::Frame, "fraDates", u"", 6640, 120, 4360, 1280},
     {K::Caption, nullptr, u"Дата на подаване / Date of submission", 6760, 180, 4000, 260},
@@ -32,7 +32,7 @@ const QList<FormItem> plnmForm = {
 
     {K::Title, "lblTitle", u"ПЛАТЕЖНО НАРЕЖДАНЕ / PAYMENT ORDER", 300, 1480, 10600, 400},
     {K::Caption, nullptr, u"за кредитен превод в чуждестранна валута / For Credit Transfer in Forreign Currency",
-     2900, 1900, 7000, 260},
+     2600, 1900, 8000, 260},
 
     {K::Frame, "fraPoluchatel", u"", 120, 2220, 10880, 3560},
     {K::Caption, nullptr, u"Платете на - име на получателя / Beneficiary", 240, 2280, 6000, 240},
@@ -41,9 +41,9 @@ const QList<FormItem> plnmForm = {
     {K::Caption, nullptr, u"Адрес на получателя / Beneficiary Address", 240, 2860, 6000, 240},
     {K::Field, "Addressp", nullptr, 240, 3100, 10640, 300},
     {K::Caption, nullptr, u"IBAN на получателя / Beneficiary IBAN", 240, 3440, 6000, 240},
-    {K::Field, "IBANp", nullptr, 240, 3680, 6000, 300},
-    {K::Caption, nullptr, u"BIC на банката на получателя / BIC of Beneficiary Bank", 6500, 3440, 4400, 240},
-    {K::Field, "BICp", nullptr, 6500, 3680, 2400, 300},
+    {K::Field, "IBANp", nullptr, 240, 3680, 4300, 300},
+    {K::Caption, nullptr, u"BIC на банката на получателя / BIC of Beneficiary Bank", 4700, 3440, 6200, 240},
+    {K::Field, "BICp", nullptr, 4700, 3680, 2400, 300},
     {K::Caption, nullptr, u"При банка - име на банката на получателя / Beneficiary Bank", 240, 4020, 6000, 240},
     {K::Field, "Bankap", nullptr, 240, 4260, 10640, 300},
     {K::Caption, nullptr, u"Адрес на банката на получателя / Beneficiary Bank Address", 240, 4600, 6000, 240},
@@ -52,10 +52,10 @@ const QList<FormItem> plnmForm = {
     {K::Field, "CorespBank", nullptr, 240, 5420, 10640, 300},
 
     {K::Frame, "fraSuma", u"", 120, 5840, 10880, 1460},
-    {K::Caption, nullptr, u"Вид валута / Currency", 240, 5900, 1600, 240},
+    {K::Caption, nullptr, u"Вид валута / Currency", 240, 5900, 1800, 240},
     {K::Field, "valuta", nullptr, 240, 6140, 900, 300},
-    {K::Caption, nullptr, u"Сума / Amount", 1400, 5900, 2000, 240},
-    {K::Field, "suma", nullptr, 1400, 6140, 2600, 300},
+    {K::Caption, nullptr, u"Сума / Amount", 2100, 5900, 2000, 240},
+    {K::Field, "suma", nullptr, 2100, 6140, 2000, 300},
     {K::Caption, nullptr, u"Словом / In words", 4300, 5900, 3000, 240},
     {K::Small, "lblSlovom", u"", 4300, 6120, 6580, 480},
     {K::Caption, nullptr, u"Основание за превод - информация за получатела / Remittance Information", 240,
@@ -71,19 +71,19 @@ const QList<FormItem> plnmForm = {
     {K::Caption, nullptr, u"БУЛСТАТ / ЕГН / ЛНЧ / BULSTAT / Personal No", 6500, 8000, 4400, 240},
     {K::Field, "Bulstat", nullptr, 6500, 8240, 4380, 300},
     {K::Caption, nullptr, u"IBAN на наредителя / Ordering Customer IBAN", 240, 8580, 6000, 240},
-    {K::Field, "IBANn", nullptr, 240, 8820, 4000, 300},
-    {K::Caption, nullptr, u"BIC на банката на наредителя / BIC of Ordering Customer's Bank", 6500, 8580,
-     4400, 240},
-    {K::Field, "BICn", nullptr, 6500, 8820, 2400, 300},
+    {K::Field, "IBANn", nullptr, 240, 8820, 3800, 300},
+    {K::Caption, nullptr, u"BIC на банката на наредителя / BIC of Ordering Customer's Bank", 4300, 8580,
+     6600, 240},
+    {K::Field, "BICn", nullptr, 4300, 8820, 2400, 300},
 
     // The charges: one of three, each a flag of its own.
     {K::Frame, "fraCharges", u"", 120, 9260, 10880, 1040},
     {K::Radio, "optOUR", u"OUR - За сметка на наредителя / At the exspense of Ordering", 240, 9320,
-     6000, 300, "OUR"},
-    {K::Radio, "optSHA", u"SHA - Споделени / Shared", 240, 9620, 6000, 300, "SHA"},
+     6600, 300, "OUR"},
+    {K::Radio, "optSHA", u"SHA - Споделени / Shared", 240, 9620, 6600, 300, "SHA"},
     {K::Radio, "optBEN", u"BEN - За сметка на получателя / At the exspense of Beneficiary", 240, 9920,
-     6000, 300, "BEN"},
-    {K::Check, "chkExpress", u"Експресен превод / Urgent payment", 6500, 9320, 4400, 300, "Express"},
+     6600, 300, "BEN"},
+    {K::Check, "chkExpress", u"Експресен превод / Urgent payment", 7000, 9320, 3900, 300, "Express"},
 
     {K::Frame, "fraTax", u"", 120, 10360, 10880, 700},
     {K::Small, nullptr,
@@ -108,34 +108,34 @@ const QList<FormItem> plnm2Form = {
      u"надвишаваща сумата по чл.2, ал.1, т.1 от Наредба No:27 на БНБ за статистиката на платежния "
      u"баланс",
      120, 380, 9600, 260},
-    {K::Frame, "fraNar", u"Наредител / Ordering Customer", 120, 720, 4700, 2100},
-    {K::Radio, "Checkn1", u"местно лице / Resident", 240, 1060, 2100, 300, "narMode", 0},
-    {K::Radio, "Checkn2", u"чуждестранно лице  Non-Resident", 2360, 1060, 2400, 300, "narMode", 1},
-    {K::Caption, nullptr, u"Код на държавата*", 300, 1460, 3000, 260},
-    {K::Field, "countryN", nullptr, 300, 1720, 4350, 300},
-    {K::Caption, nullptr, u"Адрес на наредителя", 300, 2100, 3000, 260},
-    {K::Field, "adressN", nullptr, 300, 2360, 4350, 300},
-    {K::Frame, "fraPol", u"Получател / Beneficiary", 5000, 720, 4720, 2100},
-    {K::Radio, "Checkp1", u"местно лице / Resident", 5120, 1060, 2100, 300, "polMode", 0},
-    {K::Radio, "Checkp2", u"чуждестранно лице  Non-Resident", 7240, 1060, 2400, 300, "polMode", 1},
-    {K::Caption, nullptr, u"Код на държавата*", 5180, 1460, 3000, 260},
-    {K::Field, "countryP", nullptr, 5180, 1720, 4370, 300},
-    {K::Caption, nullptr, u"Адрес на получателя", 5180, 2100, 3000, 260},
-    {K::Field, "adressP", nullptr, 5180, 2360, 4370, 300},
+    {K::Frame, "fraNar", u"Наредител / Ordering Customer", 120, 720, 4700, 2300},
+    {K::Radio, "Checkn1", u"местно лице / Resident", 240, 1000, 4400, 280, "narMode", 0},
+    {K::Radio, "Checkn2", u"чуждестранно лице  Non-Resident", 240, 1280, 4400, 280, "narMode", 1},
+    {K::Caption, nullptr, u"Код на държавата*", 300, 1640, 3000, 260},
+    {K::Field, "countryN", nullptr, 300, 1900, 4350, 300},
+    {K::Caption, nullptr, u"Адрес на наредителя", 300, 2280, 3000, 260},
+    {K::Field, "adressN", nullptr, 300, 2540, 4350, 300},
+    {K::Frame, "fraPol", u"Получател / Beneficiary", 5000, 720, 4720, 2300},
+    {K::Radio, "Checkp1", u"местно лице / Resident", 5120, 1000, 4400, 280, "polMode", 0},
+    {K::Radio, "Checkp2", u"чуждестранно лице  Non-Resident", 5120, 1280, 4400, 280, "polMode", 1},
+    {K::Caption, nullptr, u"Код на държавата*", 5180, 1640, 3000, 260},
+    {K::Field, "countryP", nullptr, 5180, 1900, 4370, 300},
+    {K::Caption, nullptr, u"Адрес на получателя", 5180, 2280, 3000, 260},
+    {K::Field, "adressP", nullptr, 5180, 2540, 4370, 300},
     {K::Caption, nullptr,
      u"Описание на икономическата същност на превода / Description of the real bisiness transaction",
-     120, 3000, 9600, 260},
-    {K::Field, "Note", nullptr, 120, 3260, 9600, 300},
+     120, 3200, 9600, 260},
+    {K::Field, "Note", nullptr, 120, 3460, 9600, 300},
     {K::Small, nullptr, u"При превод на средства във връзка с вече представени от или на чуждестранно",
-     120, 3700, 6500, 260},
-    {K::Small, nullptr, u"лице финансови кредити / Registration No of the Finansial Loans", 120, 3960,
+     120, 3900, 6500, 260},
+    {K::Small, nullptr, u"лице финансови кредити / Registration No of the Finansial Loans", 120, 4160,
      6500, 260},
-    {K::Caption, nullptr, u"Номер на регистрация в БНБ", 6800, 3700, 2900, 260},
-    {K::Field, "BNBno", nullptr, 6800, 3960, 2920, 300},
+    {K::Caption, nullptr, u"Номер на регистрация в БНБ", 6800, 3900, 2900, 260},
+    {K::Field, "BNBno", nullptr, 6800, 4160, 2920, 300},
     {K::Small, nullptr,
      u"I am aware of the liability under Art.313 of the Penal Code for disclosure of misleading data "
      u"and facts.",
-     120, 4480, 9600, 260},
+     120, 4680, 9600, 260},
 };
 
 const QList<FormItem> &form() { return plnmForm; }
@@ -159,7 +159,7 @@ KindWiring ForeignTransferWiring()
     KindWiring w;
     w.kind = u"PlnM"_s;
     w.form = {&form, 11720, 11640};
-    w.secondPage = {&secondForm, 9840, 4860, u"frmPLNm2"_s, u"Данни за международен превод"_s};
+    w.secondPage = {&secondForm, 9840, 5060, u"frmPLNm2"_s, u"Данни за международен превод"_s};
     w.print = &ForeignTransferPrint;
     w.menuItem = u"mnuPlnM"_s;
     w.extend = &extendForeignTransfer;
