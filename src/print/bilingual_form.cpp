@@ -34,7 +34,8 @@ QList<PageElement> title(const QStringList &lines, int top)
     int y = top;
     for (int i = 0; i < lines.size(); ++i) {
         const TextStyle &style = i == 0 ? kTitle : kSmallBold;
-        e << captionIn(lines[i], left, y, kRight - left, style.sizeTwips + 40, style, Align::Center);
+        e << captionIn(lines[i], left, y, kRight - left, style.sizeTwips + 40, style,
+                       Align::Center);
         y += style.sizeTwips + 60;
     }
     return e;

@@ -19,7 +19,8 @@ constexpr int kSideHeight = 2640;
 // A caption in both languages, one above the other, in the left of a row.
 QList<PageElement> twoLines(const QString &bg, const QString &en, int top)
 {
-    return {caption(bg, kLeft + 60, top + 15, kCaption), caption(en, kLeft + 60, top + 125, kCaption)};
+    return {caption(bg, kLeft + 60, top + 15, kCaption),
+            caption(en, kLeft + 60, top + 125, kCaption)};
 }
 
 // One side of the order, in the sentence the bank's form writes it in:
@@ -34,7 +35,8 @@ QList<PageElement> side(int n, const QString &heading, int top)
       << caption(heading, kLeft + 60, at(20), kCaptionBold);
     e << twoLines(u"Моля, чрез задължаване на сметка в"_s, u"Please debit Account in"_s, at(150))
       << value(u"Valuta"_s + s, kLeft + 2400, at(230), 1000, kFieldHeight, kField)
-      << hline(kLeft + 2400, at(430), 1000, 8) << caption(u"IBAN"_s, kLeft + 3550, at(250), kCaption)
+      << hline(kLeft + 2400, at(430), 1000, 8)
+      << caption(u"IBAN"_s, kLeft + 3550, at(250), kCaption)
       << boxedValue(u"IBAN1"_s + s, kLeft + 4100, at(230), 22, kSpread, ValueFormat::Iban);
     e << rule(at(530))
       << twoLines(u"да бъде закупена сумата"_s, u"for buyng folowing amount"_s, at(530))
@@ -68,8 +70,9 @@ PageLayout build(const QString &name, const QString &heading)
     PageLayout p;
     p.name = name;
     QList<PageElement> &e = p.elements;
-    e << bankHeader({u"Банка / Bank"_s, u"Финансов зентър / Finansial Centre"_s, u"Адрес / Address"_s},
-                    {u"DoBanka"_s, u"Centre"_s, u"Address"_s}, 100, 6200)
+    e << bankHeader(
+             {u"Банка / Bank"_s, u"Финансов зентър / Finansial Centre"_s, u"Адрес / Address"_s},
+             {u"DoBanka"_s, u"Centre"_s, u"Address"_s}, 100, 6200)
       << title({u"НАРЕЖДАНЕ ЗА ПОКУПКА / ПРОДАЖБА НА ВАЛУТА"_s, u"BUY / SELL ORDER"_s}, 60)
       << box(kHeadingLeft, 560, kRight - kHeadingLeft, 320, FormBoxColour, 15)
       << captionIn(heading, kHeadingLeft, 610, kRight - kHeadingLeft, 240, kTitle, Align::Center);
@@ -80,9 +83,11 @@ PageLayout build(const QString &name, const QString &heading)
       << cell(u"ЕГН / ЛНЧ / БУЛСТАТ  Personal No / BULSTAT"_s, u"IDnomer"_s, kLeft, kHalf, 1260)
       << cell(u"Регистрационен номер / Regl No"_s, u"RegNo"_s, kHalf, kRight, 1260);
 
-    e << side(0, u"ПОКУПКА / BUY"_s, 1680) << side(1, u"ПРОДАЖБА / SELL"_s, 1680 + kSideHeight + 120);
+    e << side(0, u"ПОКУПКА / BUY"_s, 1680)
+      << side(1, u"ПРОДАЖБА / SELL"_s, 1680 + kSideHeight + 120);
 
-    e << caption(u"със средствата по сметката / Signatures of then persons"_s, kLeft, 7300, kCaption)
+    e << caption(u"със средствата по сметката / Signatures of then persons"_s, kLeft, 7300,
+                 kCaption)
       << caption(u"autorised to dispose of the funds at the account"_s, kLeft, 7410, kCaption)
       << hline(6000, 7600, kRight - 6000, 8) << hline(6000, 8000, kRight - 6000, 8);
     return p;
@@ -90,8 +95,7 @@ PageLayout build(const QString &name, const QString &heading)
 
 void fillWords(const Record &r, PageFill &fill)
 {
-    for (int n = 0; n <= 1; ++n)
-        fill.setText(u"slovom"_s + QString::number(n), BuySellWords(r, n));
+    for (int n = 0; n <= 1; ++n) fill.setText(u"slovom"_s + QString::number(n), BuySellWords(r, n));
 }
 
 }  // namespace

@@ -87,27 +87,31 @@ void TestCurrencyOrders::refusals_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("message");  // empty: saved
-    const QString code = u"\nКодът на валутата е от три латински букви, например USD, EUR, GBP, CHF."_s;
+    const QString code =
+        u"\nКодът на валутата е от три латински букви, например USD, EUR, GBP, CHF."_s;
     QTest::newRow("two letters") << u"PlnM"_s << QStringList{u"valuta=US"_s, u"suma=10"_s}
                                  << u"Невалиден код на валута: \"US\"."_s + code;
     QTest::newRow("Cyrillic letters") << u"PlnM"_s << QStringList{u"valuta=лев"_s}
                                       << u"Невалиден код на валута: \"ЛЕВ\"."_s + code;
     QTest::newRow("no currency") << u"PlnM"_s << QStringList{u"valuta= "_s}
                                  << u"Невалиден код на валута: \"\"."_s + code;
-    QTest::newRow("fee without its currency") << u"PlnM"_s << QStringList{u"TAXsuma=5"_s}
-                                              << u"Невалиден код на валута: \"\"."_s + code;
+    QTest::newRow("fee without its currency")
+        << u"PlnM"_s << QStringList{u"TAXsuma=5"_s} << u"Невалиден код на валута: \"\"."_s + code;
     QTest::newRow("fee currency of digits") << u"PlnM"_s << QStringList{u"TAXvaluta=978"_s}
                                             << u"Невалиден код на валута: \"978\"."_s + code;
-    QTest::newRow("all the boxes hold") << u"PlnM"_s << QStringList{u"suma=999999999.99"_s, u"TAXvaluta=eur"_s}
-                                        << QString();
-    QTest::newRow("a cent more") << u"PlnM"_s << QStringList{u"suma=1000000000"_s}
-                                 << u"Сумата 1000000000.00 не се побира в полето на бланката (най-много 999999999.99)."_s;
-    QTest::newRow("sell side without currency") << u"Buy"_s << QStringList{u"Valuta0=BGN"_s, u"suma1=5"_s}
-                                                << u"Невалиден код на валута: \"\"."_s + code;
-    QTest::newRow("side without amount or currency") << u"Buy"_s << QStringList{u"Valuta0=bgn"_s, u"suma0=5"_s}
-                                                     << QString();
-    QTest::newRow("buy side beyond the boxes") << u"Buy"_s << QStringList{u"Valuta0=BGN"_s, u"suma0=1e12"_s}
-                                               << u"Сумата 1000000000000.00 не се побира в полето на бланката (най-много 999999999.99)."_s;
+    QTest::newRow("all the boxes hold")
+        << u"PlnM"_s << QStringList{u"suma=999999999.99"_s, u"TAXvaluta=eur"_s} << QString();
+    QTest::newRow("a cent more")
+        << u"PlnM"_s << QStringList{u"suma=1000000000"_s}
+        << u"Сумата 1000000000.00 не се побира в полето на бланката (най-много 999999999.99)."_s;
+    QTest::newRow("sell side without currency")
+        << u"Buy"_s << QStringList{u"Valuta0=BGN"_s, u"suma1=5"_s}
+        << u"Невалиден код на валута: \"\"."_s + code;
+    QTest::newRow("side without amount or currency")
+        << u"Buy"_s << QStringList{u"Valuta0=bgn"_s, u"suma0=5"_s} << QString();
+    QTest::newRow("buy side beyond the boxes")
+        << u"Buy"_s << QStringList{u"Valuta0=BGN"_s, u"suma0=1e12"_s}
+        << u"Сумата 1000000000000.00 не се побира в полето на бланката (най-много 999999999.99)."_s;
 }
 
 // A refused order is neither saved nor printed: the user is told why.
@@ -134,8 +138,10 @@ void TestCurrencyOrders::beneficiaryAddressesJoined()
     auto contractors = f.session.store().table(DbKind::Main, u"KlientTable"_s);
     Record k(contractors->def());
     k.setKey(5);
-    setTexts(k, {{u"KlIme"_s, u"Alpenmechanik AG"_s}, {u"Grad"_s, u" Zürich "_s},
-                 {u"street"_s, u"Bahnhofstrasse 12"_s}, {u"bgrad"_s, u"Zürich"_s},
+    setTexts(k, {{u"KlIme"_s, u"Alpenmechanik AG"_s},
+                 {u"Grad"_s, u" Zürich "_s},
+                 {u"street"_s, u"Bahnhofstrasse 12"_s},
+                 {u"bgrad"_s, u"Zürich"_s},
                  {u"IBAN"_s, u"CH9300762011623852957"_s}});
     QVERIFY(contractors->save(k));
     contractors.reset();

@@ -27,7 +27,9 @@ void TestCurrencyEditors::foreignOrder()
 {
     EditorApp app(u"PlnM"_s);
     QVERIFY(app.open());
-    const auto option = [&app](const char *name) { return app.editor->findChild<QAbstractButton *>(QLatin1StringView(name)); };
+    const auto option = [&app](const char *name) {
+        return app.editor->findChild<QAbstractButton *>(QLatin1StringView(name));
+    };
     QVERIFY(option("optOUR")->isChecked());
     QCOMPARE(app.rec().integer(u"OUR"_s), 1);
     // On the box and its text: the rest of the line takes no click.
@@ -40,8 +42,9 @@ void TestCurrencyEditors::foreignOrder()
     app.field(u"valuta"_s)->setText(u"gbp"_s);
     app.field(u"suma"_s)->setFocus();
     typeText(app.field(u"suma"_s), u"1500,5"_s);
-    QCOMPARE(app.editor->findChild<QLabel *>(u"lblSlovom"_s)->text(),
-             u"Хиляда и Петстотин  GBP 50 cent   /   One Thousand Five Hundred  GBP and Fifty  Cents"_s);
+    QCOMPARE(
+        app.editor->findChild<QLabel *>(u"lblSlovom"_s)->text(),
+        u"Хиляда и Петстотин  GBP 50 cent   /   One Thousand Five Hundred  GBP and Fifty  Cents"_s);
     QCOMPARE(app.session.currencyCode, u"GBP"_s);
     // A date picked while a field is being typed is not typed over by it.
     app.ui.answerDate(QDate(2010, 3, 9));
@@ -61,7 +64,8 @@ void TestCurrencyEditors::foreignOrder()
     QTest::mouseClick(app.editor->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     QWidget *second = app.editor->findChild<QWidget *>(u"frmPLNm2"_s);
     QVERIFY(second && second->isVisible());
-    QTest::mouseClick(second->findChild<QRadioButton *>(u"Checkp2"_s), Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(second->findChild<QRadioButton *>(u"Checkp2"_s), Qt::LeftButton, {},
+                      QPoint(8, 10));
     QCOMPARE(app.rec().integer(u"polMode"_s), 1);
     shoot(second, u"plnm2"_s);
 
@@ -111,7 +115,8 @@ void TestCurrencyEditors::buySellSides()
 
     // The page carries the heading of the side shown.
     QString page;
-    app.editor->setPrintPresenter([&page](QWidget *, const PrintJob &job) { page = job.layout->name; });
+    app.editor->setPrintPresenter(
+        [&page](QWidget *, const PrintJob &job) { page = job.layout->name; });
     app.ui.answerSave(SaveChoice::New);
     app.click(u"cmdPrint"_s);
     QCOMPARE(page, u"PrintSellValuta"_s);

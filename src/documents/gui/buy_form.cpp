@@ -20,8 +20,8 @@ constexpr int kSideTop = 3760;  // both sides stand here, one at a time
 
 // The names of one side's widgets: side 0 buys, side 1 sells.
 struct SideNames {
-    const char *panel, *valuta, *iban1, *suma, *slovom, *kurs, *rate, *vidValuta, *valuta2,
-        *check1, *iban2, *check2, *mesto, *workDate, *dateButton;
+    const char *panel, *valuta, *iban1, *suma, *slovom, *kurs, *rate, *vidValuta, *valuta2, *check1,
+        *iban2, *check2, *mesto, *workDate, *dateButton;
 };
 constexpr SideNames kSides[] = {
     {"pnlSide0", "Valuta0", "IBAN10", "suma0", "slovom0", "kurs0", "lblKurs0", "vidValuta0",
@@ -93,8 +93,7 @@ QList<FormItem> buildForm()
         {K::Caption, nullptr, u"Регистрационен номер / Regl No", 5600, 2880, 5000, 240},
         {K::Field, "RegNo", nullptr, 5600, 3120, 5280, 300},
     };
-    for (const SideNames &n : kSides)
-        items << side(n);
+    for (const SideNames &n : kSides) items << side(n);
     return items;
 }
 
@@ -116,7 +115,8 @@ void showMode(EditorWindow &editor, bool sell)
     p.setColor(QPalette::Window, sell ? QColor(255, 204, 204) : QColor(204, 238, 204));
     heading->setPalette(p);
     for (const SideNames &n : kSides)
-        editor.findChild<QWidget *>(QLatin1StringView(n.panel))->setVisible((&n == &kSides[1]) == sell);
+        editor.findChild<QWidget *>(QLatin1StringView(n.panel))
+            ->setVisible((&n == &kSides[1]) == sell);
 }
 
 void extendBuySell(EditorWindow &editor)
@@ -130,14 +130,16 @@ void extendBuySell(EditorWindow &editor)
     bold.setBold(true);
     bold.setPixelSize(15);
     heading->setFont(bold);
-    QObject::connect(mode, &QPushButton::toggled, &editor, [&editor](bool sell) { showMode(editor, sell); });
+    QObject::connect(mode, &QPushButton::toggled, &editor,
+                     [&editor](bool sell) { showMode(editor, sell); });
     showMode(editor, false);
 
     // "По курс на" and the bank, as the bank's name is typed.
     QLineEdit *bank = editor.fields().edit(u"DoBanka"_s);
     QObject::connect(bank, &QLineEdit::textChanged, &editor, [&editor](const QString &name) {
         for (const SideNames &n : kSides)
-            editor.findChild<QLabel *>(QLatin1StringView(n.rate))->setText(u"По курс на "_s + name.trimmed());
+            editor.findChild<QLabel *>(QLatin1StringView(n.rate))
+                ->setText(u"По курс на "_s + name.trimmed());
     });
 
     for (const SideNames &n : kSides) {

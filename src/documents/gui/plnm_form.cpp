@@ -31,8 +31,9 @@ const QList<FormItem> plnmForm = {
     {K::Button, "cmdM", u"...", 8320, 1040, 400, 300},
 
     {K::Title, "lblTitle", u"ПЛАТЕЖНО НАРЕЖДАНЕ / PAYMENT ORDER", 300, 1480, 10600, 400},
-    {K::Caption, nullptr, u"за кредитен превод в чуждестранна валута / For Credit Transfer in Forreign Currency",
-     2600, 1900, 8000, 260},
+    {K::Caption, nullptr,
+     u"за кредитен превод в чуждестранна валута / For Credit Transfer in Forreign Currency", 2600,
+     1900, 8000, 260},
 
     {K::Frame, "fraPoluchatel", u"", 120, 2220, 10880, 3560},
     {K::Caption, nullptr, u"Платете на - име на получателя / Beneficiary", 240, 2280, 6000, 240},
@@ -42,11 +43,14 @@ const QList<FormItem> plnmForm = {
     {K::Field, "Addressp", nullptr, 240, 3100, 10640, 300},
     {K::Caption, nullptr, u"IBAN на получателя / Beneficiary IBAN", 240, 3440, 6000, 240},
     {K::Field, "IBANp", nullptr, 240, 3680, 4300, 300},
-    {K::Caption, nullptr, u"BIC на банката на получателя / BIC of Beneficiary Bank", 4700, 3440, 6200, 240},
+    {K::Caption, nullptr, u"BIC на банката на получателя / BIC of Beneficiary Bank", 4700, 3440,
+     6200, 240},
     {K::Field, "BICp", nullptr, 4700, 3680, 2400, 300},
-    {K::Caption, nullptr, u"При банка - име на банката на получателя / Beneficiary Bank", 240, 4020, 6000, 240},
+    {K::Caption, nullptr, u"При банка - име на банката на получателя / Beneficiary Bank", 240, 4020,
+     6000, 240},
     {K::Field, "Bankap", nullptr, 240, 4260, 10640, 300},
-    {K::Caption, nullptr, u"Адрес на банката на получателя / Beneficiary Bank Address", 240, 4600, 6000, 240},
+    {K::Caption, nullptr, u"Адрес на банката на получателя / Beneficiary Bank Address", 240, 4600,
+     6000, 240},
     {K::Field, "BankAdr", nullptr, 240, 4840, 10640, 300},
     {K::Caption, nullptr, u"Кореспондентска банка / Correspondent Bank", 240, 5180, 6000, 240},
     {K::Field, "CorespBank", nullptr, 240, 5420, 10640, 300},
@@ -58,8 +62,9 @@ const QList<FormItem> plnmForm = {
     {K::Field, "suma", nullptr, 2100, 6140, 2000, 300},
     {K::Caption, nullptr, u"Словом / In words", 4300, 5900, 3000, 240},
     {K::Small, "lblSlovom", u"", 4300, 6120, 6580, 480},
-    {K::Caption, nullptr, u"Основание за превод - информация за получатела / Remittance Information", 240,
-     6680, 8000, 240},
+    {K::Caption, nullptr,
+     u"Основание за превод - информация за получатела / Remittance Information", 240, 6680, 8000,
+     240},
     {K::Field, "Osnovanie", nullptr, 240, 6920, 10640, 300},
 
     {K::Frame, "fraNareditel", u"", 120, 7360, 10880, 1840},
@@ -72,8 +77,8 @@ const QList<FormItem> plnmForm = {
     {K::Field, "Bulstat", nullptr, 6500, 8240, 4380, 300},
     {K::Caption, nullptr, u"IBAN на наредителя / Ordering Customer IBAN", 240, 8580, 6000, 240},
     {K::Field, "IBANn", nullptr, 240, 8820, 3800, 300},
-    {K::Caption, nullptr, u"BIC на банката на наредителя / BIC of Ordering Customer's Bank", 4300, 8580,
-     6600, 240},
+    {K::Caption, nullptr, u"BIC на банката на наредителя / BIC of Ordering Customer's Bank", 4300,
+     8580, 6600, 240},
     {K::Field, "BICn", nullptr, 4300, 8820, 2400, 300},
 
     // The charges: one of three, each a flag of its own.
@@ -81,13 +86,15 @@ const QList<FormItem> plnmForm = {
     {K::Radio, "optOUR", u"OUR - За сметка на наредителя / At the exspense of Ordering", 240, 9320,
      6600, 300, "OUR"},
     {K::Radio, "optSHA", u"SHA - Споделени / Shared", 240, 9620, 6600, 300, "SHA"},
-    {K::Radio, "optBEN", u"BEN - За сметка на получателя / At the exspense of Beneficiary", 240, 9920,
-     6600, 300, "BEN"},
-    {K::Check, "chkExpress", u"Експресен превод / Urgent payment", 7000, 9320, 3900, 300, "Express"},
+    {K::Radio, "optBEN", u"BEN - За сметка на получателя / At the exspense of Beneficiary", 240,
+     9920, 6600, 300, "BEN"},
+    {K::Check, "chkExpress", u"Експресен превод / Urgent payment", 7000, 9320, 3900, 300,
+     "Express"},
 
     {K::Frame, "fraTax", u"", 120, 10360, 10880, 700},
     {K::Small, nullptr,
-     u"Такса,съгласно Тарифата за лихвите,таксите и комисионните за физически/юридически лица / Fee "
+     u"Такса,съгласно Тарифата за лихвите,таксите и комисионните за физически/юридически лица / "
+     u"Fee "
      u"according to the Terms and conditions of the bank",
      240, 10420, 6000, 600},
     {K::Caption, nullptr, u"Вид валута", 6500, 10420, 1000, 240},
@@ -123,23 +130,32 @@ const QList<FormItem> plnm2Form = {
     {K::Caption, nullptr, u"Адрес на получателя", 5180, 2280, 3000, 260},
     {K::Field, "adressP", nullptr, 5180, 2540, 4370, 300},
     {K::Caption, nullptr,
-     u"Описание на икономическата същност на превода / Description of the real bisiness transaction",
+     u"Описание на икономическата същност на превода / Description of the real bisiness "
+     u"transaction",
      120, 3200, 9600, 260},
     {K::Field, "Note", nullptr, 120, 3460, 9600, 300},
-    {K::Small, nullptr, u"При превод на средства във връзка с вече представени от или на чуждестранно",
-     120, 3900, 6500, 260},
-    {K::Small, nullptr, u"лице финансови кредити / Registration No of the Finansial Loans", 120, 4160,
+    {K::Small, nullptr,
+     u"При превод на средства във връзка с вече представени от или на чуждестранно", 120, 3900,
      6500, 260},
+    {K::Small, nullptr, u"лице финансови кредити / Registration No of the Finansial Loans", 120,
+     4160, 6500, 260},
     {K::Caption, nullptr, u"Номер на регистрация в БНБ", 6800, 3900, 2900, 260},
     {K::Field, "BNBno", nullptr, 6800, 4160, 2920, 300},
     {K::Small, nullptr,
-     u"I am aware of the liability under Art.313 of the Penal Code for disclosure of misleading data "
+     u"I am aware of the liability under Art.313 of the Penal Code for disclosure of misleading "
+     u"data "
      u"and facts.",
      120, 4680, 9600, 260},
 };
 
-const QList<FormItem> &form() { return plnmForm; }
-const QList<FormItem> &secondForm() { return plnm2Form; }
+const QList<FormItem> &form()
+{
+    return plnmForm;
+}
+const QList<FormItem> &secondForm()
+{
+    return plnm2Form;
+}
 
 // Opening: an order that has none of the charges on pays them itself, as a
 // new order does.
