@@ -9,8 +9,9 @@ class Interaction;
 class Store;
 
 // Where the replacement window writes: the kind code (1 budget payment
-// order … 7 order-receipt, 8 foreign-currency transfer order) and the field code (1 payee account, 2 payer
-// account, 3-6 texts of the budget payment order) name a table and a field.
+// order … 7 order-receipt, 8 foreign-currency transfer order) and the field
+// code (1 payee account, 2 payer account, 3-6 texts of the budget payment
+// order) name a table and a field.
 struct ReplaceTarget {
     QString table;     // "PlnTable"
     QString field;     // "IBANp"

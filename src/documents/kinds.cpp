@@ -464,8 +464,8 @@ QString firstOf(std::initializer_list<QString> reasons)
 QString foreignTransferRefusal(const Record &r)
 {
     return firstOf({currencyRefusal(r, u"valuta"_s, true), amountRefusal(r, u"suma"_s),
-                     currencyRefusal(r, u"TAXvaluta"_s, r.money(u"TAXsuma"_s) > Money()),
-                     amountRefusal(r, u"TAXsuma"_s)});
+                    currencyRefusal(r, u"TAXvaluta"_s, r.money(u"TAXsuma"_s) > Money()),
+                    amountRefusal(r, u"TAXsuma"_s)});
 }
 
 QString buySellRefusal(const Record &r)

@@ -106,9 +106,9 @@ bool CheckForeignIBAN(const QString &iban, Interaction *ui)
         return CheckIBAN(iban, ui);
     // The lengths of the countries differ (CH 21, DE 22, FR 27, MT 31).
     const bool valid = text.size() >= 15 && text.size() <= 34 &&
-                       std::all_of(text.cbegin(), text.cend(), isIbanChar) &&
-                       text[0].isLetter() && text[1].isLetter() && text[2].isDigit() &&
-                       text[3].isDigit() && ibanRemainder(text) == 1;
+                       std::all_of(text.cbegin(), text.cend(), isIbanChar) && text[0].isLetter() &&
+                       text[1].isLetter() && text[2].isDigit() && text[3].isDigit() &&
+                       ibanRemainder(text) == 1;
     if (!valid && ui)
         ui->tell(u"Невалиден IBAN номер: "_s + iban, Interaction::Icon::None);
     return valid;

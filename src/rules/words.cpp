@@ -216,8 +216,7 @@ QString AmountInWordsBilingual(const Money &amount, const QString &currency,
 {
     if (amount.scaledTo(2) <= 0)
         return {};
-    return AmountInWordsBG(amount, currency) + u"   /   "_s +
-           AmountInWordsEN(amount, currencyCode);
+    return AmountInWordsBG(amount, currency) + u"   /   "_s + AmountInWordsEN(amount, currencyCode);
 }
 
 } // namespace remitor

@@ -68,7 +68,8 @@ void TestAccountReplace::accountsReplaced_data()
     // The foreign-currency order's own code; its beneficiary's account is
     // checked by the rule of its country.
     QTest::newRow("foreign order, beneficiary abroad")
-        << 8 << 1 << u"PlnMTable"_s << u"IBANp"_s << u"CH9300762011623852957"_s << u"FR1420041010050500013M02606"_s;
+        << 8 << 1 << u"PlnMTable"_s << u"IBANp"_s << u"CH9300762011623852957"_s
+        << u"FR1420041010050500013M02606"_s;
 }
 
 void TestAccountReplace::accountsReplaced()

@@ -146,7 +146,8 @@ void TestKinds::layout()
             QVERIFY2(!f.ibanCode.isEmpty(), qPrintable(f.name + u": F2 reaches no account"_s));
         // The BIC and bank an account fills are fields the user sees.
         for (const QString &beside : {f.bicField, f.bankField})
-            QVERIFY2(beside.isEmpty() || (IsAccountRule(f.rule) && k.placeOf(beside) >= 0), qPrintable(beside));
+            QVERIFY2(beside.isEmpty() || (IsAccountRule(f.rule) && k.placeOf(beside) >= 0),
+                     qPrintable(beside));
         if (f.ibanCode.isEmpty())
             continue;
         QVERIFY2(k.placeOf(f.name) >= 0, "F2 works on the first page");
@@ -168,7 +169,8 @@ void TestKinds::layout()
     for (const QList<FieldCopy> *side : {&k.payee, &k.payer}) {
         QSet<QString> to;
         for (const FieldCopy &c : *side) {
-            QVERIFY2(klient.field(c.from) && (c.also.isEmpty() || klient.field(c.also)), qPrintable(c.from));
+            QVERIFY2(klient.field(c.from) && (c.also.isEmpty() || klient.field(c.also)),
+                     qPrintable(c.from));
             QVERIFY2(def.field(c.to) && def.field(c.to)->type == FieldType::Text, qPrintable(c.to));
             QVERIFY2(!to.contains(c.to.toLower()), qPrintable(c.to));
             to << c.to.toLower();

@@ -42,8 +42,10 @@ void TestEditors::opensOnTheKeptRecord_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("currency");
     QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"EUR"_s;
-    QTest::newRow("PlnM") << u"PlnM"_s << u"Платежно нареждане за превод във валута  No:0"_s << u"EUR"_s;
-    QTest::newRow("Buy") << u"Buy"_s << u"Нареждане за покупка / продажба на валута No:0"_s << QString();
+    QTest::newRow("PlnM") << u"PlnM"_s << u"Платежно нареждане за превод във валута  No:0"_s
+                          << u"EUR"_s;
+    QTest::newRow("Buy") << u"Buy"_s << u"Нареждане за покупка / продажба на валута No:0"_s
+                         << QString();
 }
 
 void TestEditors::opensOnTheKeptRecord()
@@ -89,18 +91,20 @@ void TestEditors::enterWalksTheEntryOrder_data()
                                         u"PaySystem"_s, u"tax"_s,       u"workDate"_s,   u"TAXvaluta"_s,
                                         u"TAXsuma"_s};
     QTest::newRow("PlnM") << u"PlnM"_s
-                          << QStringList{u"DoBanka"_s,   u"Centre"_s,     u"Adress"_s,    u"pDate"_s,
-                                         u"Poluchatel"_s, u"Addressp"_s,  u"IBANp"_s,     u"BICp"_s,
-                                         u"Bankap"_s,    u"BankAdr"_s,    u"CorespBank"_s, u"valuta"_s,
-                                         u"suma"_s,      u"Osnovanie"_s,  u"Nareditel"_s, u"NarAddress"_s,
-                                         u"Bulstat"_s,   u"IBANn"_s,      u"BICn"_s,      u"workDate"_s,
-                                         u"TAXvaluta"_s, u"TAXsuma"_s};
+                          << QStringList{
+                                 u"DoBanka"_s,    u"Centre"_s,    u"Adress"_s,     u"pDate"_s,
+                                 u"Poluchatel"_s, u"Addressp"_s,  u"IBANp"_s,      u"BICp"_s,
+                                 u"Bankap"_s,     u"BankAdr"_s,   u"CorespBank"_s, u"valuta"_s,
+                                 u"suma"_s,       u"Osnovanie"_s, u"Nareditel"_s,  u"NarAddress"_s,
+                                 u"Bulstat"_s,    u"IBANn"_s,     u"BICn"_s,       u"workDate"_s,
+                                 u"TAXvaluta"_s,  u"TAXsuma"_s};
     // The head and the side shown (the buy side); the sell side is skipped.
-    QTest::newRow("Buy") << u"Buy"_s
-                         << QStringList{u"DoBanka"_s, u"Centre"_s,   u"Address"_s,    u"Titul"_s,
-                                        u"IDnomer"_s, u"RegNo"_s,    u"Valuta0"_s,    u"IBAN10"_s,
-                                        u"suma0"_s,   u"Valuta20"_s, u"slovom0"_s,    u"kurs0"_s,
-                                        u"vidValuta0"_s, u"IBAN20"_s, u"Mesto0"_s,    u"workDate0"_s};
+    QTest::newRow("Buy") << u"Buy"_s << QStringList{u"DoBanka"_s,    u"Centre"_s,  u"Address"_s,
+                                                    u"Titul"_s,      u"IDnomer"_s, u"RegNo"_s,
+                                                    u"Valuta0"_s,    u"IBAN10"_s,  u"suma0"_s,
+                                                    u"Valuta20"_s,   u"slovom0"_s, u"kurs0"_s,
+                                                    u"vidValuta0"_s, u"IBAN20"_s,  u"Mesto0"_s,
+                                                    u"workDate0"_s};
 }
 
 void TestEditors::enterWalksTheEntryOrder()
@@ -252,7 +256,8 @@ void TestEditors::f9TurnsLevaIntoEuro()
     // Words that the document keeps are those of the new amount.
     for (const WordsSpec &w : app.kind().words)
         if (w.amount == amount && !w.field.isEmpty())
-            QVERIFY(app.field(w.field)->text().startsWith(u"Петстотин и Единадесет евро 29 цента   /   Five Hundred Eleven EUR"_s));
+            QVERIFY(app.field(w.field)->text().startsWith(
+                u"Петстотин и Единадесет евро 29 цента   /   Five Hundred Eleven EUR"_s));
     app.ui.clear();
     QTest::keyClick(sum, Qt::Key_F9);
     QCOMPARE(app.ui.texts(), QStringList{u"Документът вече е в евро."_s});

@@ -295,7 +295,9 @@ void TestPrintPdf::everyValueStandsInBothCopies()
     const KindPrint &print = kind == u"Pln"_s    ? CreditTransferPrint()
                              : kind == u"PlnM"_s ? ForeignTransferPrint()
                                                  : CurrencyBuySellPrint();
-    const Record r = kind == u"Pln"_s ? order() : kind == u"PlnM"_s ? test::foreignOrder() : test::buySellOrder();
+    const Record r = kind == u"Pln"_s    ? order()
+                     : kind == u"PlnM"_s ? test::foreignOrder()
+                                         : test::buySellOrder();
     PrintJob j;
     j.layout = &print.layout(secondPage);
     j.fill = FillPage(*j.layout, r, kindById(kind).printSubject(), true, print.fill);
@@ -312,10 +314,12 @@ void TestPrintPdf::everyValueStandsInBothCopies()
         const auto at = [&](const Word &w, int copy) {
             const double top = e.top + copy * CopyOffsetTwips;
             const double right = e.width > 0 ? e.right() : e.left + 2000;
-            return w.text == token && w.left >= e.left - 40 && w.left <= (cells ? e.left + e.cellWidth : right) &&
-                   w.top >= top - 80 && w.top <= top + std::max(e.height, 200);
+            return w.text == token && w.left >= e.left - 40 &&
+                   w.left <= (cells ? e.left + e.cellWidth : right) && w.top >= top - 80 &&
+                   w.top <= top + std::max(e.height, 200);
         };
-        const auto upper = std::find_if(words.begin(), words.end(), [&](const Word &w) { return at(w, 0); });
+        const auto upper =
+            std::find_if(words.begin(), words.end(), [&](const Word &w) { return at(w, 0); });
         QVERIFY2(upper != words.end(), qPrintable(e.name + u": "_s + token));
         const bool lower = std::any_of(words.begin(), words.end(), [&](const Word &w) {
             return w.text == token && std::abs(w.left - upper->left) < 1 &&

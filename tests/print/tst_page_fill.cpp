@@ -1,7 +1,7 @@
 #include "documents/kinds.h"
 #include "print/buy_pages.h"
-#include "print/plnm_pages.h"
 #include "print/pln_pages.h"
+#include "print/plnm_pages.h"
 #include "store/record.h"
 #include "support/currency_samples.h"
 
@@ -135,8 +135,9 @@ void TestFill::colourOffMakesEveryBoxWhite()
     }
 }
 
-// Every value of each kind's pages, as the form wants it printed, against a file a person has read: one character
-// changed anywhere on the page fails. REMITOR_BLESS=1 writes the files anew.
+// Every value of each kind's pages, as the form wants it printed, against a
+// file a person has read: one character changed anywhere on the page fails.
+// REMITOR_BLESS=1 writes the files anew.
 void TestFill::goldenPages_data()
 {
     QTest::addColumn<QString>("kind");
@@ -164,7 +165,8 @@ void TestFill::goldenPages()
     QVERIFY(sample != std::end(samples));
     const KindPrint &print = sample->print();
     const PageLayout &page = print.layout(secondPage);
-    const PageFill f = FillPage(page, sample->document(), kindById(kind).printSubject(), true, print.fill);
+    const PageFill f =
+        FillPage(page, sample->document(), kindById(kind).printSubject(), true, print.fill);
     QStringList lines;
     for (const PageElement &e : page.elements) {
         if (e.name.isEmpty())

@@ -252,8 +252,9 @@ void TestStore::oldDoubleAmountsStayInWholeUnits()
 {
     TempStore t;
     const QString main = t.path(u"Remitor.MDB"_s);
-    QVERIFY(execOn(main, u"CREATE TABLE BuyTable (kod INTEGER, suma0 DOUBLE, suma1 DOUBLE);"
-                         "INSERT INTO BuyTable VALUES (1, 1234.56, 1500)"_s));
+    QVERIFY(execOn(main,
+                   u"CREATE TABLE BuyTable (kod INTEGER, suma0 DOUBLE, suma1 DOUBLE);"
+                   "INSERT INTO BuyTable VALUES (1, 1234.56, 1500)"_s));
     auto table = t.store->table(DbKind::Main, u"BuyTable"_s);
     QVERIFY(table);
     Record r = *table->find(1);
@@ -261,7 +262,8 @@ void TestStore::oldDoubleAmountsStayInWholeUnits()
     QCOMPARE(r.money(u"suma1"_s), Money::fromUnits(1500));
     r.setMoney(u"suma1"_s, Money::fromUnits(999'999'999, 99));
     QVERIFY(table->save(r));
-    QCOMPARE(rowsOn(main, u"SELECT suma0, suma1 FROM BuyTable"_s), QStringList{u"1234.56|999999999.99"_s});
+    QCOMPARE(rowsOn(main, u"SELECT suma0, suma1 FROM BuyTable"_s),
+             QStringList{u"1234.56|999999999.99"_s});
     QCOMPARE(table->find(1)->money(u"suma1"_s), Money::fromUnits(999'999'999, 99));
 }
 

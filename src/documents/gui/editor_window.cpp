@@ -76,7 +76,8 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
         if (!amount || !currency || !target)
             qFatal("EditorWindow: no words %s", qPrintable(w.amount));
         const auto write = [this, amount, currency, target] {
-            const QString words = m_flow.amountInWords(ParseAmount(amount->text()), currency->text());
+            const QString words =
+                m_flow.amountInWords(ParseAmount(amount->text()), currency->text());
             if (auto *label = qobject_cast<QLabel *>(target)) {
                 label->setText(words);
             } else if (auto *edit = qobject_cast<QLineEdit *>(target)) {
