@@ -2,38 +2,16 @@
 // have of their own: the words in both languages that follow the amount,
 // the refusal of a currency that is no code and of an amount the form
 // cannot hold, and the addresses the beneficiary's pick joins.
-#include "documents/workflow.h"
-#include "session/session.h"
 #include "support/currency_samples.h"
-#include "support/scripted_interaction.h"
+#include "support/kind_fixture.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
 using namespace remitor::test;
 
-namespace {
-
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    Session session{dir.path(), ui, QDate(2010, 3, 5)};
-    DocumentWorkflow flow;
-
-    explicit Fixture(const QString &id) : flow(session, kindById(id)) { session.startUp(); }
-    // The fields typed as "field=text", each taken as its editor takes it.
-    void type(const QStringList &typed)
-    {
-        for (const QString &t : typed) {
-            const QString field = t.section(u'=', 0, 0);
-            flow.take(*flow.kind().fieldSpec(field), t.section(u'=', 1));
-        }
-    }
-};
-
-}  // namespace
+using Fixture = KindFixture;
 
 class TestCurrencyOrders : public QObject {
     Q_OBJECT
@@ -72,14 +50,14 @@ void TestCurrencyOrders::wordsFollowTheAmount()
     QFETCH(QString, words);
     Fixture f(u"Buy"_s);
     f.type({u"Valuta1="_s + currency, u"suma1="_s + amount});
-    QCOMPARE(f.flow.record().text(u"slovom1"_s).trimmed(), words.trimmed());
+    QCOMPARE(f.rec().text(u"slovom1"_s).trimmed(), words.trimmed());
     QCOMPARE(f.session.currencyCode, currency.toUpper());
-    QCOMPARE(f.flow.record().text(u"slovom0"_s).trimmed(), QString());
+    QCOMPARE(f.rec().text(u"slovom0"_s).trimmed(), QString());
     // Words the user typed stay until the amount or its currency changes.
     f.type({u"slovom1=по договор"_s, u"suma1="_s + amount});
-    QCOMPARE(f.flow.record().text(u"slovom1"_s).trimmed(), u"по договор"_s);
+    QCOMPARE(f.rec().text(u"slovom1"_s).trimmed(), u"по договор"_s);
     f.type({u"Valuta1=EUR"_s});
-    QCOMPARE(f.flow.record().text(u"slovom1"_s).trimmed().isEmpty(), amount == u"0"_s);
+    QCOMPARE(f.rec().text(u"slovom1"_s).trimmed().isEmpty(), amount == u"0"_s);
 }
 
 void TestCurrencyOrders::refusals_data()
@@ -148,7 +126,7 @@ void TestCurrencyOrders::beneficiaryAddressesJoined()
     f.ui.answerInput(u"alpen"_s);
     f.ui.pickNumber(5);
     QVERIFY(f.flow.pickPayee());
-    const Record &r = f.flow.record();
+    const Record &r = f.rec();
     QCOMPARE(r.text(u"Addressp"_s).trimmed(), u"Zürich, Bahnhofstrasse 12"_s);
     QCOMPARE(r.text(u"BankAdr"_s).trimmed(), u"Zürich"_s);
     QCOMPARE(r.text(u"IBANp"_s).trimmed(), u"CH9300762011623852957"_s);

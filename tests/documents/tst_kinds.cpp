@@ -3,8 +3,8 @@
 #include "documents/workflow.h"
 #include "store/schema.h"
 #include "store/store.h"
+#include "support/kind_fixture.h"
 #include "support/samples.h"
-#include "support/scripted_interaction.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -16,15 +16,7 @@ using namespace remitor::test;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    Session session{dir.path(), ui, QDate(2010, 3, 5)};
-    DocumentWorkflow flow;
-
-    explicit Fixture(const QString &id) : flow(session, kindById(id)) { session.startUp(); }
-    Record &rec() { return flow.record(); }
-};
+using Fixture = KindFixture;
 
 QList<FieldSpec> allFields(const KindDescriptor &k) { return k.entryOrder + k.secondPage; }
 
