@@ -21,6 +21,7 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void beneficiaryAddressesJoined();
+    void reportsCopyKeepsFeeAndForeignAccount();
 };
 
 // The sell side's words, kept with the order, in both languages and in the
@@ -71,12 +72,8 @@ void TestCurrencyOrders::refusals_data()
                                  << u"Невалиден код на валута: \"US\"."_s + code;
     QTest::newRow("Cyrillic letters") << u"PlnM"_s << QStringList{u"valuta=лев"_s}
                                       << u"Невалиден код на валута: \"ЛЕВ\"."_s + code;
-    QTest::newRow("no currency") << u"PlnM"_s << QStringList{u"valuta= "_s}
-                                 << u"Невалиден код на валута: \"\"."_s + code;
     QTest::newRow("fee without its currency")
         << u"PlnM"_s << QStringList{u"TAXsuma=5"_s} << u"Невалиден код на валута: \"\"."_s + code;
-    QTest::newRow("fee currency of digits") << u"PlnM"_s << QStringList{u"TAXvaluta=978"_s}
-                                            << u"Невалиден код на валута: \"978\"."_s + code;
     QTest::newRow("all the boxes hold")
         << u"PlnM"_s << QStringList{u"suma=999999999.99"_s, u"TAXvaluta=eur"_s} << QString();
     QTest::newRow("a cent more")
@@ -130,6 +127,24 @@ void TestCurrencyOrders::beneficiaryAddressesJoined()
     QCOMPARE(r.text(u"Addressp"_s).trimmed(), u"Zürich, Bahnhofstrasse 12"_s);
     QCOMPARE(r.text(u"BankAdr"_s).trimmed(), u"Zürich"_s);
     QCOMPARE(r.text(u"IBANp"_s).trimmed(), u"CH9300762011623852957"_s);
+}
+
+// The reports base's copy keeps the fee and the account abroad at its full
+// length; the charges and the urgent mark become its texts.
+void TestCurrencyOrders::reportsCopyKeepsFeeAndForeignAccount()
+{
+    Fixture f(u"PlnM"_s);
+    f.rec() = foreignOrder();
+    f.rec().setText(u"IBANp"_s, u"MT84MALT011000012345MTLCAST001S"_s);
+    f.ui.answerSave(SaveChoice::New);
+    QVERIFY(f.flow.copyToReports());
+    const auto copy = f.session.store().table(*f.flow.kind().reportsTableDef())->find(1);
+    QVERIFY(copy);
+    QCOMPARE(copy->text(u"IBANp"_s).trimmed(), u"MT84MALT011000012345MTLCAST001S"_s);
+    QCOMPARE(copy->money(u"TAXsuma"_s), Money::fromUnits(25));
+    QCOMPARE(copy->text(u"TAXvaluta"_s), u"EUR"_s);
+    QCOMPARE(copy->text(u"OUR"_s).trimmed() + copy->text(u"Express"_s), u"01  "_s);
+    QCOMPARE(copy->integer(u"SHA"_s), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCurrencyOrders)

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
@@ -61,13 +60,6 @@ void TestCurrencyEditors::foreignOrder()
     }
     QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: CH9300762011623852958"_s});
     shoot(app.editor, u"plnm"_s);
-    QTest::mouseClick(app.editor->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QWidget *second = app.editor->findChild<QWidget *>(u"frmPLNm2"_s);
-    QVERIFY(second && second->isVisible());
-    QTest::mouseClick(second->findChild<QRadioButton *>(u"Checkp2"_s), Qt::LeftButton, {},
-                      QPoint(8, 10));
-    QCOMPARE(app.rec().integer(u"polMode"_s), 1);
-    shoot(second, u"plnm2"_s);
 
     app.ui.clear();
     app.field(u"valuta"_s)->setText(u"G"_s);
