@@ -19,6 +19,7 @@ struct Entry {
     const char *table;
     const char *field;
     const char16_t *what;  // the field as the question names it
+    bool foreign = false;  // an account that may be held abroad
 };
 
 // Which field each kind code and field code name.
@@ -43,6 +44,10 @@ constexpr Entry entries[] = {
     // the field code 1 from it: both codes name it.
     {7, 1, "RazTable", "IBANn", u"IBAN на наредителя"},
     {7, 2, "RazTable", "IBANn", u"IBAN на наредителя"},
+    // The foreign-currency order has a code of its own: its accounts are
+    // replaced in its own documents, the beneficiary's mostly abroad.
+    {8, 1, "PlnMTable", "IBANp", u"IBAN на получателя", true},
+    {8, 2, "PlnMTable", "IBANn", u"IBAN на наредителя"},
 };
 
 // "1 документ", "5 документа".
@@ -75,6 +80,7 @@ std::optional<ReplaceTarget> ReplaceTargetFor(int kindCode, int fieldCode)
         // The budget holder's code of the budget-organisation order is no
         // IBAN: the IBAN rule would refuse every code.
         t.ibanRule = t.account && t.field.startsWith(u"IBAN"_s);
+        t.foreign = e.foreign;
         return t;
     }
     return std::nullopt;
@@ -100,7 +106,8 @@ std::optional<ReplaceDone> ReplaceInAllDocuments(Store &store, Interaction &ui, 
     const QString oldText = text1.trimmed();
     const QString newText = target->account ? text2.trimmed() : oldText;
     if (target->account) {
-        if (target->ibanRule && !CheckIBAN(newText, &ui))
+        const auto check = target->foreign ? &CheckForeignIBAN : &CheckIBAN;
+        if (target->ibanRule && !check(newText, &ui))
             return std::nullopt;
         if (oldText.isEmpty()) {
             ui.tell(u"В поле 1 не е посочена сметка."_s);

@@ -9,14 +9,16 @@ class Interaction;
 class Store;
 
 // Where the replacement window writes: the kind code (1 budget payment
-// order … 7 order-receipt) and the field code (1 payee account, 2 payer
-// account, 3-6 texts of the budget payment order) name a table and a field.
+// order … 7 order-receipt, 8 foreign-currency transfer order) and the field
+// code (1 payee account, 2 payer account, 3-6 texts of the budget payment
+// order) name a table and a field.
 struct ReplaceTarget {
     QString table;     // "PlnTable"
     QString field;     // "IBANp"
     bool account = false;  // codes 1, 2: one account replaced by another
     bool ibanRule = false; // the new account must pass the IBAN rule
     QString what;          // the field as the user knows it: "IBAN на получателя"
+    bool foreign = false;  // … the rule of its own country (CheckForeignIBAN)
 };
 
 // The table and field of a kind code and field code; nothing for a pair

@@ -1,6 +1,9 @@
 #include "kinds.h"
 
+#include "rules/field_rules.h"
 #include "store/schema.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -424,6 +427,58 @@ KindDescriptor massPayment()
     return k;
 }
 
+// What the bilingual orders refuse to save or print: a currency that is no
+// code of three Latin letters (the English words name it), and an amount
+// that the form's boxes cannot hold (nine figures and the cents).
+QString currencyRefusal(const Record &r, const QString &field, bool required)
+{
+    const QString code = r.text(field).trimmed();
+    if (code.isEmpty() && !required)
+        return {};
+    const bool letters = std::all_of(code.cbegin(), code.cend(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    });
+    if (code.size() == 3 && letters)
+        return {};
+    return u"Невалиден код на валута: \"%1\".\nКодът на валутата е от три латински букви, "
+           "например USD, EUR, GBP, CHF."_s.arg(code);
+}
+
+QString amountRefusal(const Record &r, const QString &field)
+{
+    static const Money most = Money::fromUnits(999'999'999, 99);
+    if (ShownAmount(r.money(field)) <= most)
+        return {};
+    return u"Сумата %1 не се побира в полето на бланката (най-много 999999999.99)."_s.arg(
+        AmountDisplayText(r.money(field)));
+}
+
+QString firstOf(std::initializer_list<QString> reasons)
+{
+    for (const QString &why : reasons)
+        if (!why.isEmpty())
+            return why;
+    return {};
+}
+
+QString foreignTransferRefusal(const Record &r)
+{
+    return firstOf({currencyRefusal(r, u"valuta"_s, true), amountRefusal(r, u"suma"_s),
+                    currencyRefusal(r, u"TAXvaluta"_s, r.money(u"TAXsuma"_s) > Money()),
+                    amountRefusal(r, u"TAXsuma"_s)});
+}
+
+QString buySellRefusal(const Record &r)
+{
+    QString why;
+    for (int side = 0; side <= 1; ++side) {
+        const QString n = QString::number(side);
+        why = firstOf({why, currencyRefusal(r, u"Valuta"_s + n, r.money(u"suma"_s + n) > Money()),
+                       amountRefusal(r, u"suma"_s + n)});
+    }
+    return why;
+}
+
 // The bilingual order for a transfer in foreign currency, with the
 // statistics page of its own.
 KindDescriptor foreignCurrencyTransfer()
@@ -439,37 +494,42 @@ KindDescriptor foreignCurrencyTransfer()
     k.entryOrder = fields({{"DoBanka", R::Text},      {"Centre", R::Text},
                            {"Adress", R::Text},       {"pDate", R::Text},
                            {"Poluchatel", R::Trimmed}, {"Addressp", R::Trimmed},
-                           {"IBANp", R::Iban},        {"BICp", R::Upper},
+                           {"IBANp", R::ForeignIban}, {"BICp", R::Upper},
                            {"Bankap", R::Trimmed},    {"BankAdr", R::Trimmed},
-                           {"CorespBank", R::Trimmed}, {"valuta", R::Upper},
+                           {"CorespBank", R::Trimmed}, {"valuta", R::Currency},
                            {"suma", R::Amount},       {"Osnovanie", R::Trimmed},
                            {"Nareditel", R::Trimmed}, {"NarAddress", R::Trimmed},
                            {"Bulstat", R::Trimmed},   {"IBANn", R::Iban},
                            {"BICn", R::Upper},        {"workDate", R::Date},
-                           {"TAXvaluta", R::Upper},   {"TAXsuma", R::Amount}});
+                           {"TAXvaluta", R::Currency}, {"TAXsuma", R::Amount}});
     // The beneficiary's account is mostly foreign: the directory knows only
     // Bulgarian codes and leaves it alone.
     bankOf(k, "IBANp", "BICp", "Bankap");
     bankOf(k, "IBANn", "BICn", "DoBanka");
-    // Its F2 works on the credit transfer orders' accounts, as it always did.
-    // F2 here used to send the credit transfer's kind code and so replaced
-    // accounts in the credit transfer orders, not in these: the replacement
-    // has no code for this table yet, so F2 does nothing in this editor.
+    // F2 replaces the accounts in these orders, under a code of their own
+    // (the credit transfer's code would reach the credit transfer orders).
+    markIban(k, "IBANp", "1");
+    markIban(k, "IBANn", "2");
+    k.replaceKindCode = 8;
     k.secondPage = fields({{"countryN", R::Trimmed}, {"countryP", R::Trimmed},
                            {"adressN", R::Trimmed},  {"adressP", R::Trimmed},
                            {"Note", R::FirstBreakBlanks}, {"BNBno", R::Trimmed}});
-    // The beneficiary's and its bank's addresses are joined from two
-    // contractor columns each; the editor adds them.
-    k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
-                      {"BankIme", "Bankap"}});
+    k.payee = {{u"KlIme"_s, u"Poluchatel"_s},          {u"IBAN"_s, u"IBANp"_s},
+               {u"BIC"_s, u"BICp"_s},                  {u"BankIme"_s, u"Bankap"_s},
+               {u"Grad"_s, u"Addressp"_s, u"street"_s}, {u"bgrad"_s, u"BankAdr"_s, u"bstreet"_s}};
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Centre"},
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"}});
+    // Exactly one of the charges options is on; a new order pays its own.
+    k.newDefaults = {{u"OUR"_s, u"1"_s}};
+    k.words = {{u"suma"_s, u"valuta"_s, {}, u"lblSlovom"_s}};
+    k.refusal = &foreignTransferRefusal;
     return k;
 }
 
 // One document with a buy side and a sell side; the window shows one at a
 // time. Side 0 is the buy side. Both sides are in the entry order, the buy
-// side first; no field is upper-cased but the accounts.
+// side first; no field is upper-cased but the accounts and the currency of
+// each side's amount (its "Valuta" field), which its words name.
 KindDescriptor currencyBuySell()
 {
     KindDescriptor k = base("Buy", "BuyTable", 15, 36, 0, "frmBuyValuta",
@@ -482,12 +542,14 @@ KindDescriptor currencyBuySell()
         const auto side = [n](const char *name, FieldRule rule) {
             return FieldSpec{QLatin1StringView(name) + QString::number(n), rule, {}, {}};
         };
-        k.entryOrder << side("Valuta", R::Text) << side("IBAN1", R::Iban)
+        k.entryOrder << side("Valuta", R::Currency) << side("IBAN1", R::Iban)
                      << side("suma", R::Amount) << side("Valuta2", R::Text)
                      << side("slovom", R::Trimmed) << side("kurs", R::Text)
                      << side("vidValuta", R::Text) << side("IBAN2", R::Iban)
                      << side("Mesto", R::Text) << side("workDate", R::Date);
+        k.words << WordsSpec{u"suma%1"_s.arg(n), u"Valuta%1"_s.arg(n), u"slovom%1"_s.arg(n), {}};
     }
+    k.refusal = &buySellRefusal;
     return k;
 }
 

@@ -32,6 +32,21 @@ struct FieldSpec {
 struct FieldCopy {
     QString from;
     QString to;
+    // A second column joined to the first by ", " (a town and its street);
+    // empty parts are left out.
+    QString also = {};
+};
+
+// An amount written out in Bulgarian and in English ("Словом / In words"),
+// following the amount and its currency as they are typed. With `field`
+// the words are kept in the record and written again whenever the amount
+// or its currency changes (the euro conversion included); `label` names
+// the window's label that shows them where no field keeps them.
+struct WordsSpec {
+    QString amount;
+    QString currency;
+    QString field;
+    QString label;
 };
 
 // What makes one kind of document (or list) what it is; the workflow and
@@ -62,6 +77,11 @@ struct KindDescriptor {
     QList<FieldCopy> payer;        // … for "cmdFindN"
     int replaceKindCode = 0;       // kind code of the account replacement (F2)
     QList<std::pair<QString, QString>> newDefaults;  // texts that New sets
+    QList<WordsSpec> words;        // amounts in words on the bilingual forms
+    // What keeps a document from being saved or printed (a currency that is
+    // no code, an amount the form's boxes cannot hold): the message, or
+    // empty when nothing does. Null for most kinds.
+    QString (*refusal)(const Record &record) = nullptr;
 
     const TableDef &tableDef() const;
     const TableDef *reportsTableDef() const;

@@ -7,6 +7,7 @@
 #include "rules/formatting.h"
 #include "rules/field_rules.h"
 #include "store/params.h"
+#include "rules/words.h"
 #include "store/store.h"
 
 using namespace Qt::StringLiterals;
@@ -73,14 +74,45 @@ QString DocumentWorkflow::display(const FieldSpec &field) const
 
 void DocumentWorkflow::take(const FieldSpec &field, const QString &text)
 {
-    TakeText(record(), field.name, field.rule, text);
+    Record &r = record();
+    const Record before = m_kind.words.isEmpty() ? Record() : r;
+    TakeText(r, field.name, field.rule, text);
+    for (const WordsSpec &w : m_kind.words) {
+        const bool amount = field.name.compare(w.amount, Qt::CaseInsensitive) == 0;
+        const bool currency = field.name.compare(w.currency, Qt::CaseInsensitive) == 0;
+        if (!w.field.isEmpty() && ((amount && r.money(w.amount) != before.money(w.amount)) ||
+                                   (currency && r.text(w.currency) != before.text(w.currency))))
+            writeWords(w);
+    }
+}
+
+QString DocumentWorkflow::amountInWords(Money amount, const QString &currency)
+{
+    // As the field takes it: a code typed in lower case is still the code.
+    const QString code = currency.trimmed().toUpper();
+    m_session.currencyCode = code.left(3);
+    return AmountInWordsBilingual(amount, code, m_session.currencyCode);
+}
+
+void DocumentWorkflow::writeWords(const WordsSpec &w)
+{
+    record().setText(w.field, amountInWords(record().money(w.amount), record().text(w.currency)));
+}
+
+bool DocumentWorkflow::refused()
+{
+    const QString why = m_kind.refusal ? m_kind.refusal(record()) : QString();
+    if (!why.isEmpty())
+        m_session.ui().tell(why);
+    return !why.isEmpty();
 }
 
 void DocumentWorkflow::clearRecord()
 {
     record().clear();
+    // As typed: a flag or a number may have a default too.
     for (const auto &[field, value] : m_kind.newDefaults)
-        record().setText(field, value);
+        TakeText(record(), field, FieldRule::Text, value);
     // A new document is paid in the national currency, as the opening gives it.
     if (!m_kind.currencyField.isEmpty())
         record().setText(m_kind.currencyField, m_session.nationalCurrency);
@@ -88,7 +120,12 @@ void DocumentWorkflow::clearRecord()
 
 bool DocumentWorkflow::convertToEuro()
 {
-    return ConvertToEuro(record(), m_kind.amountFields(), m_session.ui());
+    if (!ConvertToEuro(record(), m_kind.amountFields(), m_session.ui()))
+        return false;
+    for (const WordsSpec &w : m_kind.words)
+        if (!w.field.isEmpty())
+            writeWords(w);
+    return true;
 }
 
 bool DocumentWorkflow::newDocument()
@@ -182,6 +219,8 @@ bool DocumentWorkflow::save()
         m_status = u"Не е записан: документът е от базата за справки."_s;
         return false;
     }
+    if (refused())
+        return false;
     const qint64 free = NextFreeKod(s.store(), m_kind.kindNumber);
     if (free == 0) {
         m_status = u"Не е записан: базата не може да се отвори."_s;
@@ -308,8 +347,13 @@ bool DocumentWorkflow::pickContractor(const QList<FieldCopy> &copies)
     const auto row = table ? table->find(number) : std::nullopt;
     if (!row)
         return false;
-    for (const FieldCopy &c : copies)
-        record().setText(c.to, row->text(c.from));
+    for (const FieldCopy &c : copies) {
+        QStringList parts{row->text(c.from).trimmed()};
+        if (!c.also.isEmpty())
+            parts << row->text(c.also).trimmed();
+        parts.removeAll(QString());
+        record().setText(c.to, c.also.isEmpty() ? row->text(c.from) : parts.join(u", "_s));
+    }
     return true;
 }
 
@@ -375,13 +419,16 @@ bool DocumentWorkflow::pickSubmissionDate(QPoint offsetTwips)
 
 bool DocumentWorkflow::pickExecutionDate(QPoint offsetTwips)
 {
+    return !m_kind.workDateField.isEmpty() && pickDate(m_kind.workDateField, offsetTwips);
+}
+
+bool DocumentWorkflow::pickDate(const QString &field, QPoint offsetTwips)
+{
     Session &s = m_session;
-    if (m_kind.workDateField.isEmpty())
-        return false;
     QDate date = s.lastPickedDate;
     if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
         return false;
-    record().setDate(m_kind.workDateField, date);
+    record().setDate(field, date);
     return true;
 }
 

@@ -22,6 +22,7 @@ public:
     DocumentWorkflow(Session &session, const KindDescriptor &kind);
 
     const KindDescriptor &kind() const { return m_kind; }
+    Session &session() { return m_session; }
     Record &record();
     DocumentState &state();
 
@@ -32,7 +33,15 @@ public:
     QString caption() const;
 
     QString display(const FieldSpec &field) const;
+    // The typed text into the record; an amount or currency that changes
+    // writes its stored amount in words again.
     void take(const FieldSpec &field, const QString &text);
+    // "Словом / In words" of an amount in a currency; the currency becomes
+    // the program-wide code of the English words, as the document on
+    // screen has it.
+    QString amountInWords(Money amount, const QString &currency);
+    // The kind's refusal of the document, told; true when refused.
+    bool refused();
 
     // New: asks, then clears the record and sets the kind's defaults and the
     // national currency.
@@ -67,11 +76,14 @@ public:
     // The date buttons: submission date ("cmdDat") and execution date ("cmdM").
     bool pickSubmissionDate(QPoint offsetTwips = {5250, 1050});
     bool pickExecutionDate(QPoint offsetTwips = {5180, 2850});
+    // A date button of the kind's own: the picked date into `field`.
+    bool pickDate(const QString &field, QPoint offsetTwips);
 
 private:
     bool pickContractor(const QList<FieldCopy> &copies);
     void step(bool forward);
     void clearRecord();
+    void writeWords(const WordsSpec &words);
 
     Session &m_session;
     const KindDescriptor &m_kind;

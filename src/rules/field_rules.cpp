@@ -90,7 +90,9 @@ void TakeText(Record &record, const QString &field, FieldRule rule, const QStrin
     QString text = typed;
     switch (rule) {
     case FieldRule::Upper:
-    case FieldRule::Iban: text = text.toUpper(); break;
+    case FieldRule::Iban:
+    case FieldRule::Currency:
+    case FieldRule::ForeignIban: text = text.toUpper(); break;
     case FieldRule::Trimmed: text = text.trimmed(); break;
     case FieldRule::RightTrimmed:
         BlankControlChars(text);

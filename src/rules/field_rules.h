@@ -11,6 +11,12 @@ enum class FieldRule {
     Text,           // as typed, cut to the width
     Upper,          // upper-cased
     Iban,           // upper-cased in the field too, and checked when left
+    // A currency code, upper-cased: the English words name it, so the
+    // bilingual forms take only three Latin letters.
+    Currency,
+    // An account that may be held abroad: as Iban, but checked by the IBAN
+    // rule of its own country (CheckForeignIBAN) and not before printing.
+    ForeignIban,
     Amount,         // the amount rule: decimal comma accepted
     WholeNumber,    // the leading whole number ("2 и думи" gives 2)
     Date,           // normalised; a text that is no date gives the empty date
@@ -32,6 +38,12 @@ enum class FieldRule {
     // the right.
     FirstBreakBlanks,
 };
+
+// Iban or ForeignIban: an account, upper-cased and checked when left.
+constexpr bool IsAccountRule(FieldRule rule)
+{
+    return rule == FieldRule::Iban || rule == FieldRule::ForeignIban;
+}
 
 // How a field shows its record value, and how its text goes back: the
 // display and commit rules of every editor.

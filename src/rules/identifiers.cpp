@@ -99,6 +99,21 @@ bool CheckIBAN(const QString &iban, Interaction *ui)
     return valid;
 }
 
+bool CheckForeignIBAN(const QString &iban, Interaction *ui)
+{
+    const QString text = iban.trimmed();
+    if (text.isEmpty() || text.startsWith(u"BG"_s))
+        return CheckIBAN(iban, ui);
+    // The lengths of the countries differ (CH 21, DE 22, FR 27, MT 31).
+    const bool valid = text.size() >= 15 && text.size() <= 34 &&
+                       std::all_of(text.cbegin(), text.cend(), isIbanChar) && text[0].isLetter() &&
+                       text[1].isLetter() && text[2].isDigit() && text[3].isDigit() &&
+                       ibanRemainder(text) == 1;
+    if (!valid && ui)
+        ui->tell(u"Невалиден IBAN номер: "_s + iban, Interaction::Icon::None);
+    return valid;
+}
+
 bool CheckBulstat(const QString &bulstat, qint16 showMessage, Interaction *ui)
 {
     QString digits;

@@ -15,6 +15,13 @@ class Interaction;
 // passed, with an OK button and no icon; `ui` may be null for a silent check.
 bool CheckIBAN(const QString &iban, Interaction *ui);
 
+// Checks an account that may be held abroad: a Bulgarian one (BG…) by
+// CheckIBAN; any other by the IBAN rule of every country (ISO 13616): two
+// capital letters, two check digits, 15 to 34 digits and capital letters in
+// all, MOD 97-10. Blanks around it are ignored, an empty one passes, and a
+// failure tells the same message as CheckIBAN.
+bool CheckForeignIBAN(const QString &iban, Interaction *ui);
+
 // Checks a BULSTAT (company registration) number on its digits only: 13
 // digits are checked as a thirteen-digit number, anything else as the last
 // nine digits (left-padded with zeros, so an empty number passes). When

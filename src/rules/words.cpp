@@ -211,4 +211,12 @@ QString AmountInWordsEN(const Money &amount, const QString &currencyCode)
     return out;
 }
 
+QString AmountInWordsBilingual(const Money &amount, const QString &currency,
+                               const QString &currencyCode)
+{
+    if (amount.scaledTo(2) <= 0)
+        return {};
+    return AmountInWordsBG(amount, currency) + u"   /   "_s + AmountInWordsEN(amount, currencyCode);
+}
+
 } // namespace remitor

@@ -39,4 +39,10 @@ QString GroupInWordsBG(const QString &group, int groupNo);
 // amount gives an empty text.
 QString AmountInWordsEN(const Money &amount, const QString &currencyCode);
 
+// "Словом / In words" of the bilingual forms: the Bulgarian words in the
+// currency `currency`, "   /   ", and the English words with the code
+// `currencyCode`. Empty when the amount is nothing, to the cent.
+QString AmountInWordsBilingual(const Money &amount, const QString &currency,
+                               const QString &currencyCode);
+
 } // namespace remitor

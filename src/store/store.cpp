@@ -110,11 +110,17 @@ Table::Table(std::unique_ptr<Database> db, const TableDef &def, const Store *rep
 void Table::readColumns()
 {
     m_present.clear();
+    m_unitsColumn.clear();
     const auto cols = m_db->columns(m_def->name);
     for (int i = 0; i < m_def->fields.size(); ++i)
         for (const auto &c : cols)
             if (c.name.compare(m_def->fields[i].name, Qt::CaseInsensitive) == 0) {
                 m_present.append(i);
+                FieldType type;
+                int width;
+                m_unitsColumn.append(m_def->fields[i].type == FieldType::Money &&
+                                     FieldDef::parseDeclaredType(c.declaredType, type, width) &&
+                                     type == FieldType::Double);
                 break;
             }
 }
@@ -141,10 +147,10 @@ Record Table::readRow(const Statement &st) const
         case FieldType::Int32: r.set(i, qint32(std::clamp<qint64>(st.integer(c), INT32_MIN, INT32_MAX))); break;
         case FieldType::Money: {
             // Amounts are whole ten-thousandths; a real number can only come
-            // from a file written by another tool.
+            // from a column of whole units or a file written by another tool.
             const QString t = st.text(c);
-            if (t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
-                r.set(i, Money::fromRaw(std::llround(st.real(c) * Money::Scale)));
+            if (m_unitsColumn[c] || t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
+                r.set(i, Money::fromDouble(st.real(c)).value_or(Money()));
             else
                 r.set(i, Money::fromRaw(st.integer(c)));
             break;
@@ -160,7 +166,8 @@ Record Table::readRow(const Statement &st) const
 void Table::bindRecord(Statement &st, const Record &r, int first) const
 {
     int n = first;
-    for (int i : m_present) {
+    for (qsizetype c = 0; c < m_present.size(); ++c) {
+        const int i = m_present[c];
         const Record::Value &v = r.at(i);
         switch (m_def->fields[i].type) {
         case FieldType::Text: {
@@ -176,7 +183,14 @@ void Table::bindRecord(Statement &st, const Record &r, int first) const
         }
         case FieldType::Int16:
         case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
-        case FieldType::Money: st.bind(n, std::get<Money>(v).raw()); break;
+        case FieldType::Money:
+            // In whole units where the file keeps them so: ten-thousandths
+            // there would read back ten thousand times the amount.
+            if (m_unitsColumn[c])
+                st.bind(n, std::get<Money>(v).toDouble());
+            else
+                st.bind(n, std::get<Money>(v).raw());
+            break;
         case FieldType::Double: st.bind(n, std::get<double>(v)); break;
         case FieldType::Date: {
             const QDate d = std::get<QDate>(v);

@@ -149,6 +149,9 @@ private:
     const TableDef *m_def;
     const Store *m_reporter = nullptr;
     QList<int> m_present;  // fields of the layout that the file's table has
+    // Per present field: an amount that an older file keeps as a DOUBLE of
+    // whole units (the buy/sell order's), read and written as such.
+    QList<bool> m_unitsColumn;
     QString m_key;         // quoted key column
 };
 

@@ -66,6 +66,11 @@ void TestAccountReplace::accountsReplaced_data()
     // The budget organisation's holder code is no IBAN: the IBAN rule would refuse it.
     QTest::newRow("budget holder's code")
         << 3 << 2 << u"BPlnTable"_s << u"budjetKod"_s << u"1234567"_s << u"2000100"_s;
+    // The foreign-currency order's own code; its beneficiary's account is
+    // checked by the rule of its country.
+    QTest::newRow("foreign order, beneficiary abroad")
+        << 8 << 1 << u"PlnMTable"_s << u"IBANp"_s << u"CH9300762011623852957"_s
+        << u"FR1420041010050500013M02606"_s;
 }
 
 void TestAccountReplace::accountsReplaced()
@@ -109,7 +114,7 @@ void TestAccountReplace::accountsReplaced()
 void TestAccountReplace::pairsThatNameNoField()
 {
     // The deposit slip has no payer account; the four-item order copies no texts.
-    for (const auto &[kind, code] : {std::pair{6, 2}, {2, 3}, {8, 1}}) {
+    for (const auto &[kind, code] : {std::pair{6, 2}, {2, 3}, {9, 1}}) {
         TempStore t;
         QVERIFY(!ReplaceTargetFor(kind, code));
         QVERIFY(!ReplaceInAllDocuments(*t.store, t.ui, kind, code, oldIban, newIban));

@@ -3,8 +3,8 @@
 #include "documents/workflow.h"
 #include "store/schema.h"
 #include "store/store.h"
+#include "support/kind_fixture.h"
 #include "support/samples.h"
-#include "support/scripted_interaction.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -16,15 +16,7 @@ using namespace remitor::test;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    Session session{dir.path(), ui, QDate(2010, 3, 5)};
-    DocumentWorkflow flow;
-
-    explicit Fixture(const QString &id) : flow(session, kindById(id)) { session.startUp(); }
-    Record &rec() { return flow.record(); }
-};
+using Fixture = KindFixture;
 
 QList<FieldSpec> allFields(const KindDescriptor &k) { return k.entryOrder + k.secondPage; }
 
@@ -83,7 +75,7 @@ void addKindRows()
     row("PKO", {11, 11, 11, 0}, {}, shortDate, {});
     row("RKO", {12, 12, 12, 0}, {}, shortDate, {});
     row("PlnB4", {13, 13, 13, 2}, v, longDate, today);
-    row("PlnM", {14, 35, 8, 0}, v, longDate, today);
+    row("PlnM", {14, 35, 8, 8}, v, longDate, today);
     row("Buy", {15, 36, 0, 0}, {}, {}, {});
 }
 
@@ -140,12 +132,13 @@ void TestKinds::layout()
         const FieldType have = d->type == FieldType::Int32 ? FieldType::Int16 : d->type;
         QVERIFY2(have == typeOfRule(f.rule), qPrintable(f.name + u": rule for another type"_s));
         // Accounts are the fields named so, and each F2 reaches the field it is pressed in.
-        QCOMPARE(f.rule == FieldRule::Iban, f.name.startsWith(u"IBAN"_s, Qt::CaseInsensitive));
-        if (f.rule == FieldRule::Iban && k.replaceKindCode != 0)
+        QCOMPARE(IsAccountRule(f.rule), f.name.startsWith(u"IBAN"_s, Qt::CaseInsensitive));
+        if (IsAccountRule(f.rule) && k.replaceKindCode != 0)
             QVERIFY2(!f.ibanCode.isEmpty(), qPrintable(f.name + u": F2 reaches no account"_s));
         // The BIC and bank an account fills are fields the user sees.
         for (const QString &beside : {f.bicField, f.bankField})
-            QVERIFY2(beside.isEmpty() || (f.rule == FieldRule::Iban && k.placeOf(beside) >= 0), qPrintable(beside));
+            QVERIFY2(beside.isEmpty() || (IsAccountRule(f.rule) && k.placeOf(beside) >= 0),
+                     qPrintable(beside));
         if (f.ibanCode.isEmpty())
             continue;
         QVERIFY2(k.placeOf(f.name) >= 0, "F2 works on the first page");
@@ -153,7 +146,8 @@ void TestKinds::layout()
         QVERIFY2(target, qPrintable(f.name + u" code "_s + f.ibanCode));
         QCOMPARE(target->field.toLower(), f.name.toLower());
         QCOMPARE(target->table, k.table);  // never the documents of another kind
-        QCOMPARE(target->ibanRule, f.rule == FieldRule::Iban);
+        QCOMPARE(target->ibanRule, IsAccountRule(f.rule));
+        QCOMPARE(target->foreign, f.rule == FieldRule::ForeignIban);
     }
     // Every field the replacement writes for this kind has an F2 of its own.
     for (int code = 1; code <= 6; ++code)
@@ -166,7 +160,8 @@ void TestKinds::layout()
     for (const QList<FieldCopy> *side : {&k.payee, &k.payer}) {
         QSet<QString> to;
         for (const FieldCopy &c : *side) {
-            QVERIFY2(klient.field(c.from), qPrintable(c.from));
+            QVERIFY2(klient.field(c.from) && (c.also.isEmpty() || klient.field(c.also)),
+                     qPrintable(c.from));
             QVERIFY2(def.field(c.to) && def.field(c.to)->type == FieldType::Text, qPrintable(c.to));
             QVERIFY2(!to.contains(c.to.toLower()), qPrintable(c.to));
             to << c.to.toLower();

@@ -173,7 +173,9 @@ void TestKindWiring::theMainWindowOpensEveryWiredKind()
     EditorApp app;
     for (const KindWiring &w : kindWirings()) {
         QVERIFY2(app.window.action(w.menuItem) && app.window.action(w.menuItem)->isEnabled(), qPrintable(w.menuItem));
-        QVERIFY2(app.window.button(w.toolButton) && app.window.button(w.toolButton)->isEnabled(),
+        // The currency orders have no picture button on the bar.
+        QVERIFY2(w.toolButton.isEmpty() || (app.window.button(w.toolButton) &&
+                                            app.window.button(w.toolButton)->isEnabled()),
                  qPrintable(w.toolButton));
         app.window.action(w.menuItem)->trigger();
         auto *editor = app.window.findChild<EditorWindow *>(kindById(w.kind).editor);

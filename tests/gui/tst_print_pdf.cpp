@@ -2,8 +2,11 @@
 #include "support/tools.h"
 #include "documents/kinds.h"
 #include "print/form_style.h"
+#include "print/buy_pages.h"
+#include "print/plnm_pages.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
+#include "support/currency_samples.h"
 
 #include <QImage>
 #include <QPainter>
@@ -152,6 +155,8 @@ private Q_SLOTS:
     void labelsStandWhereTheFormWantsThem_data();
     void labelsStandWhereTheFormWantsThem();
     void eachPageCarriesItsOwnBlock();
+    void everyValueStandsInBothCopies_data();
+    void everyValueStandsInBothCopies();
     void longNamesStayWithinTheirLabels();
     void boxesKeepTheirColourUnlessColourIsOff();
     void noAmountCrossesTheBoxesOut();
@@ -165,6 +170,10 @@ private:
 
 void TestPrintPdf::initTestCase()
 {
+    // REMITOR_KEEP_PDF=1 keeps the files to be looked at.
+    m_dir.setAutoRemove(qEnvironmentVariableIsEmpty("REMITOR_KEEP_PDF"));
+    if (!m_dir.autoRemove())
+        qInfo("PDF files in %s", qPrintable(m_dir.path()));
     REMITOR_REQUIRE_TOOL("pdftotext");
     REMITOR_REQUIRE_TOOL("pdfinfo");
     QVERIFY(m_dir.isValid());
@@ -264,6 +273,64 @@ void TestPrintPdf::eachPageCarriesItsOwnBlock()
     QCOMPARE(count(one, u"Номер на БНБ"_s), 0);
     // One copy is the top of the sheet only.
     for (const Word &w : one)
+        QVERIFY2(w.bottom <= OneCopyHeightTwips, qPrintable(w.text));
+}
+
+void TestPrintPdf::everyValueStandsInBothCopies_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("secondPage");
+    QTest::newRow("PrintPln") << u"Pln"_s << true;
+    QTest::newRow("PrintPlnM") << u"PlnM"_s << false;
+    QTest::newRow("PrintBuyValuta") << u"Buy"_s << false;
+    QTest::newRow("PrintSellValuta") << u"Buy"_s << true;
+}
+
+// Every value of a page, in two copies: its first word where the page puts
+// the value, and again 8220 twips lower; one copy has nothing below 8200.
+void TestPrintPdf::everyValueStandsInBothCopies()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, secondPage);
+    const KindPrint &print = kind == u"Pln"_s    ? CreditTransferPrint()
+                             : kind == u"PlnM"_s ? ForeignTransferPrint()
+                                                 : CurrencyBuySellPrint();
+    const Record r = kind == u"Pln"_s    ? order()
+                     : kind == u"PlnM"_s ? test::foreignOrder()
+                                         : test::buySellOrder();
+    PrintJob j;
+    j.layout = &print.layout(secondPage);
+    j.fill = FillPage(*j.layout, r, kindById(kind).printSubject(), true, print.fill);
+    QList<Word> words = wordsOf(render(j, j.layout->name + u"_2"_s));
+    QVERIFY(!words.isEmpty());
+    int found = 0;
+    for (const PageElement &e : j.layout->elements) {
+        const QString first = j.fill.text(e.name).split(u' ', Qt::SkipEmptyParts).value(0);
+        if (e.name.isEmpty() || e.kind == PageElement::Kind::Check || first.isEmpty())
+            continue;
+        // A row of boxes holds a character a cell.
+        const bool cells = e.kind == PageElement::Kind::DigitBoxes;
+        const QString token = cells ? first.left(1) : first;
+        const auto at = [&](const Word &w, int copy) {
+            const double top = e.top + copy * CopyOffsetTwips;
+            const double right = e.width > 0 ? e.right() : e.left + 2000;
+            return w.text == token && w.left >= e.left - 40 &&
+                   w.left <= (cells ? e.left + e.cellWidth : right) && w.top >= top - 80 &&
+                   w.top <= top + std::max(e.height, 200);
+        };
+        const auto upper =
+            std::find_if(words.begin(), words.end(), [&](const Word &w) { return at(w, 0); });
+        QVERIFY2(upper != words.end(), qPrintable(e.name + u": "_s + token));
+        const bool lower = std::any_of(words.begin(), words.end(), [&](const Word &w) {
+            return w.text == token && std::abs(w.left - upper->left) < 1 &&
+                   std::abs(w.top - upper->top - CopyOffsetTwips) < 1;
+        });
+        QVERIFY2(lower, qPrintable(e.name + u" in the lower copy"_s));
+        ++found;
+    }
+    QVERIFY(found >= 25);
+    j.heightTwips = OneCopyHeightTwips;
+    for (const Word &w : wordsOf(render(j, j.layout->name + u"_1"_s)))
         QVERIFY2(w.bottom <= OneCopyHeightTwips, qPrintable(w.text));
 }
 

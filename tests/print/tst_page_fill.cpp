@@ -1,6 +1,9 @@
 #include "documents/kinds.h"
+#include "print/buy_pages.h"
 #include "print/pln_pages.h"
+#include "print/plnm_pages.h"
 #include "store/record.h"
+#include "support/currency_samples.h"
 
 #include <QFile>
 #include <QSet>
@@ -132,23 +135,38 @@ void TestFill::colourOffMakesEveryBoxWhite()
     }
 }
 
-// Every value the filling gives has its place on the page, and every named
-// place of the page gets a value.
-// Every value of each page of the credit transfer order, as the form
-// wants it printed, against a file a person has read: one character
-// changed anywhere on the page fails. REMITOR_BLESS=1 writes the files anew.
+// Every value of each kind's pages, as the form wants it printed, against a
+// file a person has read: one character changed anywhere on the page fails.
+// REMITOR_BLESS=1 writes the files anew.
 void TestFill::goldenPages_data()
 {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("secondPage");
-    QTest::newRow("PrintPln") << true;
-    QTest::newRow("PrintPln2") << false;
+    QTest::newRow("PrintPln") << u"Pln"_s << true;
+    QTest::newRow("PrintPln2") << u"Pln"_s << false;
+    QTest::newRow("PrintPlnM") << u"PlnM"_s << false;
+    QTest::newRow("PrintBuyValuta") << u"Buy"_s << false;
 }
 
 void TestFill::goldenPages()
 {
+    QFETCH(QString, kind);
     QFETCH(bool, secondPage);
-    const PageLayout &page = plnPage(secondPage);
-    const PageFill f = fillPln(order(), secondPage, true);
+    // Each kind's page and a document of the kind as a user fills it.
+    const struct {
+        const char16_t *kind;
+        const KindPrint &(*print)();
+        Record (*document)();
+    } samples[] = {{u"Pln", &CreditTransferPrint, &order},
+                   {u"PlnM", &ForeignTransferPrint, &test::foreignOrder},
+                   {u"Buy", &CurrencyBuySellPrint, &test::buySellOrder}};
+    const auto *sample = std::find_if(std::begin(samples), std::end(samples),
+                                      [&kind](const auto &s) { return kind == s.kind; });
+    QVERIFY(sample != std::end(samples));
+    const KindPrint &print = sample->print();
+    const PageLayout &page = print.layout(secondPage);
+    const PageFill f =
+        FillPage(page, sample->document(), kindById(kind).printSubject(), true, print.fill);
     QStringList lines;
     for (const PageElement &e : page.elements) {
         if (e.name.isEmpty())

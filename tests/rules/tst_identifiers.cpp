@@ -26,24 +26,36 @@ void TestIdentifiers::iban_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
+    QTest::addColumn<bool>("foreign");  // CheckForeignIBAN instead of CheckIBAN
 
-    QTest::newRow("published example") << kPublished << true;
-    QTest::newRow("padded to the field width") << kPublished + u"     "_s << true;
-    QTest::newRow("empty") << QString() << true;
-    QTest::newRow("NUL-filled field") << QString(22, QChar(0)) << true;
+    QTest::newRow("published example") << kPublished << true << false;
+    QTest::newRow("padded to the field width") << kPublished + u"     "_s << true << false;
+    QTest::newRow("empty") << QString() << true << false;
+    QTest::newRow("NUL-filled field") << QString(22, QChar(0)) << true << false;
     // Published IBANs of other countries: right check digits, wrong length.
-    QTest::newRow("21 characters, checksum right") << u"CH9300762011623852957"_s << false;
-    QTest::newRow("23 characters, checksum right") << u"AE070331234567890123456"_s << false;
-    QTest::newRow("lower case, padded") << u"bg80bnbg96611020345678 "_s << false;
-    QTest::newRow("blank inside, 22 characters") << u"BG80BNBG 9661102034567"_s << false;
+    QTest::newRow("21 characters, checksum right") << u"CH9300762011623852957"_s << false << false;
+    QTest::newRow("23 characters, checksum right")
+        << u"AE070331234567890123456"_s << false << false;
+    QTest::newRow("lower case, padded") << u"bg80bnbg96611020345678 "_s << false << false;
+    QTest::newRow("blank inside, 22 characters") << u"BG80BNBG 9661102034567"_s << false << false;
+    // An account abroad has the length of its country.
+    QTest::newRow("abroad: Swiss, 21") << u"CH9300762011623852957"_s << true << true;
+    QTest::newRow("abroad: French, 27, padded")
+        << u"FR1420041010050500013M02606  "_s << true << true;
+    QTest::newRow("abroad: a digit changed") << u"FR1420041010050500013M02607"_s << false << true;
+    QTest::newRow("abroad: no country code") << u"1420041010050500013M02606FR"_s << false << true;
+    QTest::newRow("abroad: 14 characters") << u"NO938601111794"_s << false << true;
+    QTest::newRow("abroad: a Bulgarian one is 22") << u"BG80BNBG9661102034567"_s << false << true;
+    QTest::newRow("abroad: empty") << u"  "_s << true << true;
 }
 
 void TestIdentifiers::iban()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
+    QFETCH(bool, foreign);
     ScriptedInteraction ui;
-    QCOMPARE(remitor::CheckIBAN(text, &ui), valid);
+    QCOMPARE((foreign ? remitor::CheckForeignIBAN : remitor::CheckIBAN)(text, &ui), valid);
     QCOMPARE(ui.texts(), valid ? QStringList() : QStringList{u"Невалиден IBAN номер: "_s + text});
     if (!valid) {
         QCOMPARE(ui.shown().first().kind, ScriptedInteraction::Shown::Tell);

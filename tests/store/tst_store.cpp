@@ -24,6 +24,7 @@ private Q_SLOTS:
     void keywordFieldNames();
     void missingIndexAndTableComeBack();
     void oldFileWithOtherCaseAndFewerColumns();
+    void oldDoubleAmountsStayInWholeUnits();
     void otherErrorsAreShownWithTheirCode();
     void dateOrderScan();
 };
@@ -247,6 +248,27 @@ void TestStore::oldFileWithOtherCaseAndFewerColumns()
     // double holds a hair below its value: it is rounded, never cut.
     QVERIFY(execOn(main, u"INSERT INTO PLNTABLE VALUES (2, 'Друг', 1.005)"_s));
     QCOMPARE(table->find(2)->money(u"suma"_s), Money::fromRaw(10050));
+}
+
+// The buy/sell order's amounts were DOUBLE columns of whole units: they
+// read as money and are written back as units, to the cent.
+void TestStore::oldDoubleAmountsStayInWholeUnits()
+{
+    TempStore t;
+    const QString main = t.path(u"Remitor.MDB"_s);
+    QVERIFY(execOn(main,
+                   u"CREATE TABLE BuyTable (kod INTEGER, suma0 DOUBLE, suma1 DOUBLE);"
+                   "INSERT INTO BuyTable VALUES (1, 1234.56, 1500)"_s));
+    auto table = t.store->table(DbKind::Main, u"BuyTable"_s);
+    QVERIFY(table);
+    Record r = *table->find(1);
+    QCOMPARE(r.money(u"suma0"_s), Money::fromUnits(1234, 56));
+    QCOMPARE(r.money(u"suma1"_s), Money::fromUnits(1500));
+    r.setMoney(u"suma1"_s, Money::fromUnits(999'999'999, 99));
+    QVERIFY(table->save(r));
+    QCOMPARE(rowsOn(main, u"SELECT suma0, suma1 FROM BuyTable"_s),
+             QStringList{u"1234.56|999999999.99"_s});
+    QCOMPARE(table->find(1)->money(u"suma1"_s), Money::fromUnits(999'999'999, 99));
 }
 
 void TestStore::otherErrorsAreShownWithTheirCode()

@@ -7,6 +7,7 @@
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -15,7 +16,7 @@ namespace remitor::test {
 
 // The program in a fresh folder with a scripted user, its main window up,
 // and the editor of one kind opened as a user opens it: by its picture
-// button. Any modal window the test does not answer fails the test.
+// button or its menu item. Any modal window the test does not answer fails the test.
 struct EditorApp {
     QTemporaryDir dir;
     ScriptedInteraction ui;
@@ -30,9 +31,13 @@ struct EditorApp {
         session.startUp();
         window.show();
     }
+    // A kind without a picture button opens from its menu item.
     bool open()
     {
-        QTest::mouseClick(window.button(wiring.toolButton), Qt::LeftButton);
+        if (wiring.toolButton.isEmpty())
+            window.action(wiring.menuItem)->trigger();
+        else
+            QTest::mouseClick(window.button(wiring.toolButton), Qt::LeftButton);
         editor = window.findChild<EditorWindow *>(kindById(wiring.kind).editor);
         return editor && editor->isVisible() && activate(editor);
     }

@@ -26,7 +26,13 @@ inline std::pair<QString, QString> sampleFor(const FieldSpec &f, int n)
         return {u"%1/3/10"_s.arg(d.day()), d.toString(u"dd.MM.yyyy"_s)};
     }
     case FieldRule::Upper:
-    case FieldRule::Iban: return {u"ж%1"_s.arg(n), u"Ж%1"_s.arg(n)};
+    case FieldRule::Iban:
+    case FieldRule::ForeignIban: return {u"ж%1"_s.arg(n), u"Ж%1"_s.arg(n)};
+    case FieldRule::Currency: {
+        const char16_t *codes[] = {u"usd", u"eur", u"gbp", u"chf"};
+        const QString code = QString::fromUtf16(codes[n % 4]);
+        return {code, code.toUpper()};
+    }
     default: return {u"ж%1"_s.arg(n), u"ж%1"_s.arg(n)};
     }
 }

@@ -5,6 +5,7 @@
 #include "documents/gui/copy_window.h"
 #include "documents/gui/field_binder.h"
 #include "documents/gui/second_page.h"
+#include "rules/formatting.h"
 #include "session/session.h"
 
 #include <QCheckBox>
@@ -68,6 +69,25 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
         connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
+    // Amounts in words follow the amount and its currency as they are typed.
+    for (const WordsSpec &w : kind.words) {
+        QLineEdit *amount = m_fields->edit(w.amount), *currency = m_fields->edit(w.currency);
+        QWidget *target = findChild<QWidget *>(w.label.isEmpty() ? w.field : w.label);
+        if (!amount || !currency || !target)
+            qFatal("EditorWindow: no words %s", qPrintable(w.amount));
+        const auto write = [this, amount, currency, target] {
+            const QString words =
+                m_flow.amountInWords(ParseAmount(amount->text()), currency->text());
+            if (auto *label = qobject_cast<QLabel *>(target)) {
+                label->setText(words);
+            } else if (auto *edit = qobject_cast<QLineEdit *>(target)) {
+                edit->setText(words);
+                edit->setCursorPosition(0);
+            }
+        };
+        connect(amount, &QLineEdit::textChanged, this, write);
+        connect(currency, &QLineEdit::textChanged, this, write);
+    }
     // The status line under the form: what the last save or copy came to.
     m_status = new QLabel(this);
     m_status->setObjectName(u"lblStatus"_s);
@@ -184,8 +204,11 @@ void EditorWindow::showSecondPage()
 
 void EditorWindow::print()
 {
+    if (m_flow.refused())
+        return;
+    // A check box, or a button that holds its state (the buy/sell mode).
     const auto *choice =
-        m_wiring.pageChoice.isEmpty() ? nullptr : findChild<QCheckBox *>(m_wiring.pageChoice);
+        m_wiring.pageChoice.isEmpty() ? nullptr : findChild<QAbstractButton *>(m_wiring.pageChoice);
     PrintDocument(this, m_session, m_flow.kind().printSubject(), m_wiring.print(), m_flow.record(),
                   choice && choice->isChecked(), m_present);
 }
@@ -205,6 +228,9 @@ void EditorWindow::run(const std::function<void()> &command)
 
 void EditorWindow::focusField(const QString &name)
 {
+    // The field left on the way is taken into the record: every field must
+    // show the record first, or a date just picked would be typed over.
+    m_fields->showAll();
     if (QLineEdit *e = m_fields->edit(name))
         e->setFocus(Qt::OtherFocusReason);
 }
@@ -231,6 +257,7 @@ void EditorWindow::showEvent(QShowEvent *event)
         return;
     // Opening: the record is not cleared; the currency starts as BGN.
     m_flow.open();
+    Q_EMIT opening();
     if (!m_wiring.pageChoice.isEmpty())
         if (auto *c = findChild<QCheckBox *>(m_wiring.pageChoice))
             c->setChecked(false);

@@ -50,6 +50,11 @@ public:
     void print();
     void setPrintPresenter(PrintPresenter present) { m_present = std::move(present); }
 
+Q_SIGNALS:
+    // The window opens, before the record is shown: what a kind's opening
+    // sets beyond the national currency (its extension listens).
+    void opening();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

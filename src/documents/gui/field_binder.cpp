@@ -127,12 +127,13 @@ void FieldBinder::left(int place)
 {
     QLineEdit *e = m_edits[place];
     const FieldSpec &f = m_fields[place];
-    if (f.rule == FieldRule::Iban) {
+    if (IsAccountRule(f.rule)) {
         // Upper case in the field even when the account is wrong; the user is
         // told and may go on.
         e->setText(e->text().toUpper());
         FieldFocus::setBackground(e, IbanCyan);
-        const bool valid = !e->text().trimmed().isEmpty() && CheckIBAN(e->text(), &m_session.ui());
+        const auto check = f.rule == FieldRule::Iban ? &CheckIBAN : &CheckForeignIBAN;
+        const bool valid = !e->text().trimmed().isEmpty() && check(e->text(), &m_session.ui());
         takeAll();
         if (valid)
             m_flow.accountLeft(f);
@@ -174,7 +175,11 @@ bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             takeAll();
-            m_edits[(place + 1) % m_edits.size()]->setFocus(Qt::TabFocusReason);
+            // Past the fields the window hides (the side of an order not shown).
+            int next = (place + 1) % int(m_edits.size());
+            while (next != place && !m_edits[next]->isVisibleTo(m_edits[next]->window()))
+                next = (next + 1) % int(m_edits.size());
+            m_edits[next]->setFocus(Qt::TabFocusReason);
             return true;
         }
         break;

@@ -19,8 +19,9 @@ class Session;
 // and gives them the editors' common behaviour: yellow while focused; on
 // leaving, white again (light cyan for an account, which is upper-cased and
 // checked), every field taken into the record and the record shown again;
-// Enter takes the fields and moves to the next field of the entry order,
-// wrapping at the end. Written once for every editor and second page.
+// Enter takes the fields and moves to the next field of the entry order that
+// the window shows, wrapping at the end. Written once for every editor and
+// second page.
 class FieldBinder : public QObject {
     Q_OBJECT
 public:

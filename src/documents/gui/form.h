@@ -17,6 +17,11 @@ struct FormItem {
         Button,   // a push button (date pickers, contractor search, second page)
         Check,    // a check box
         Radio,    // an option button; options inside one Frame form a group
+        // A named area: the items after it, up to the next Panel, are built
+        // inside it (at the form's positions), so that panels laid over one
+        // another can be shown one at a time. A Panel without a name ends
+        // the panels: what follows is the form's again.
+        Panel,
     };
     Kind kind;
     const char *name;

@@ -8,7 +8,11 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {CreditTransferWiring()};
+    return {
+        CreditTransferWiring(),
+        ForeignTransferWiring(),
+        CurrencyBuySellWiring(),
+    };
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ struct KindWiring {
     FormSpec form;
     FormSpec secondPage;
     const KindPrint &(*print)() = nullptr;
-    QString pageChoice;  // "Check1"
+    QString pageChoice;  // "Check1": a check box, or a button that holds its state
     QString menuItem;    // "mnuPln"
     QString toolButton;  // "cmdNKP"
     // What is really particular to the kind's editor (a button of its own, a
@@ -46,5 +46,7 @@ const KindWiring *wiringOf(const QString &kind);
 
 // Each kind's wiring, beside its forms in a file of its own.
 KindWiring CreditTransferWiring();
+KindWiring ForeignTransferWiring();
+KindWiring CurrencyBuySellWiring();
 
 }  // namespace remitor
