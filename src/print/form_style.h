@@ -53,4 +53,9 @@ QList<PageElement> boxedValue(const QString &name, int left, int top, int cells,
 PageElement crossingFrame(const QString &name, int left, int top, int width, int height,
                           const QString &amountField);
 
+// A row of a framed form: a line across the frame at `top`, the caption in
+// the row's corner and the value under it, as wide as the row.
+QList<PageElement> captionedRow(int left, int right, int top, const QString &caption,
+                                const QString &name);
+
 }  // namespace remitor::layout

@@ -1,6 +1,12 @@
 #include "documents/kinds.h"
+#include "print/isk_pages.h"
+#include "print/mass_pages.h"
 #include "print/pln_pages.h"
+#include "print/raz_pages.h"
+#include "print/sdd_pages.h"
+#include "print/vnos_pages.h"
 #include "store/record.h"
+#include "support/samples.h"
 
 #include <QFile>
 #include <QSet>
@@ -49,6 +55,12 @@ Record order()
     r.setBoolean(u"polMode"_s, true);
     return r;
 }
+
+// The pages read against their golden files, with the kind that fills them.
+const std::pair<const char *, const PageLayout &(*)()> kGoldenPages[] = {
+    {"Pln", &PrintPlnLayout},  {"Pln", &PrintPln2Layout},  {"Isk", &PrintIskLayout},
+    {"Isk", &PrintIsk2Layout}, {"SDD", &PrintSDDLayout},   {"Vnos", &PrintVnosLayout},
+    {"Raz", &PrintRazLayout},  {"Mass", &PrintMassLayout}, {"Mass", &PrintDeklLayout}};
 
 }  // namespace
 
@@ -132,23 +144,23 @@ void TestFill::colourOffMakesEveryBoxWhite()
     }
 }
 
-// Every value the filling gives has its place on the page, and every named
-// place of the page gets a value.
-// Every value of each page of the credit transfer order, as the form
-// wants it printed, against a file a person has read: one character
-// changed anywhere on the page fails. REMITOR_BLESS=1 writes the files anew.
+// Every value of each page, as the form wants it printed, against a file a
+// person has read: one character changed anywhere on the page fails.
+// REMITOR_BLESS=1 writes the files anew.
 void TestFill::goldenPages_data()
 {
-    QTest::addColumn<bool>("secondPage");
-    QTest::newRow("PrintPln") << true;
-    QTest::newRow("PrintPln2") << false;
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kGoldenPages)); ++i)
+        QTest::newRow(qPrintable(kGoldenPages[i].second().name)) << i;
 }
 
 void TestFill::goldenPages()
 {
-    QFETCH(bool, secondPage);
-    const PageLayout &page = plnPage(secondPage);
-    const PageFill f = fillPln(order(), secondPage, true);
+    QFETCH(int, row);
+    const QString kind = QString::fromLatin1(kGoldenPages[row].first);
+    const PageLayout &page = kGoldenPages[row].second();
+    const PageFill f = FillPage(page, kind == u"Pln"_s ? order() : test::sampleRecord(kind),
+                                kindById(kind).printSubject(), true);
     QStringList lines;
     for (const PageElement &e : page.elements) {
         if (e.name.isEmpty())

@@ -17,6 +17,9 @@ struct FormItem {
         Button,   // a push button (date pickers, contractor search, second page)
         Check,    // a check box
         Radio,    // an option button; options inside one Frame form a group
+        // The amount in words, shown as the amount is typed; not stored (the
+        // deposit slip's and the order-receipt's "С думи").
+        Words,
     };
     Kind kind;
     const char *name;

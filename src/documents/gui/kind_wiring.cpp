@@ -8,7 +8,12 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {CreditTransferWiring()};
+    return {CreditTransferWiring(),
+            DirectDebitWiring(),
+            DirectDebitConsentWiring(),
+            DepositSlipWiring(),
+            OrderReceiptWiring(),
+            MassPaymentWiring()};
 }
 
 }  // namespace
