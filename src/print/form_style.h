@@ -27,6 +27,10 @@ inline constexpr TextStyle kSpreadSmall{FontFamily::Courier, 95,
                                         true};  // 0.6 of it is a whole twip
 inline constexpr TextStyle kDigit{FontFamily::Courier, 170, true};
 inline constexpr int kValueHeight = 220;
+// The frame of the bank forms across the sheet, a margin for binding on the left.
+inline constexpr int kFormLeft = 1890;
+inline constexpr int kFormRight = 9615;
+inline constexpr int kFormWidth = kFormRight - kFormLeft;
 
 // One character of a Courier text is 0.6 of its size wide; a spread
 // character and its blank take two of them, and that is one box.

@@ -13,20 +13,18 @@ namespace {
 // row for the bank's fee.
 TransferOrderText directDebitText()
 {
-    TransferOrderText t;
-    t.subtitle = u"за директен дебит"_s;
-    t.upperName = u"Platec"_s;
-    t.upperNameCaption = u"Платец - име на платеца"_s;
-    t.upperIbanCaption = u"IBAN на платеца"_s;
-    t.upperBicCaption = u"BIC на банката на платеца"_s;
-    t.upperBankCaption = u"При банка - име на банката на платеца"_s;
-    t.reasonCaption = u"Основание за превод - информация за платеца"_s;
-    t.lowerName = u"Poluchatel"_s;
-    t.lowerNameCaption = u"Получател - име"_s;
-    t.lowerIbanCaption = u"IBAN на получателя"_s;
-    t.lowerBicCaption = u"BIC на банката на получателя"_s;
-    t.bankFee = false;
-    return t;
+    return {.subtitle = u"за директен дебит"_s,
+            .upperName = u"Platec"_s,
+            .upperNameCaption = u"Платец - име на платеца"_s,
+            .upperIbanCaption = u"IBAN на платеца"_s,
+            .upperBicCaption = u"BIC на банката на платеца"_s,
+            .upperBankCaption = u"При банка - име на банката на платеца"_s,
+            .reasonCaption = u"Основание за превод - информация за платеца"_s,
+            .lowerName = u"Poluchatel"_s,
+            .lowerNameCaption = u"Получател - име"_s,
+            .lowerIbanCaption = u"IBAN на получателя"_s,
+            .lowerBicCaption = u"BIC на банката на получателя"_s,
+            .bankFee = false};
 }
 
 const QString kSigner = u"подпис на получателя"_s;

@@ -11,9 +11,6 @@ namespace {
 
 using namespace layout;
 
-constexpr int kLeft = 1890;
-constexpr int kRight = 9615;
-constexpr int kWidth = kRight - kLeft;
 constexpr int kBox = 150;  // the check boxes of the kind and the medium
 
 // The three kinds of order, each a heading in both languages and what the
@@ -44,7 +41,7 @@ QList<PageElement> orderFields(int top, ValueFormat total)
 {
     QList<PageElement> e;
     constexpr int base = 1050;  // written for the order's page, then moved
-    e << frame(kLeft, base, kWidth, 1020, 20);
+    e << frame(kFormLeft, base, kFormWidth, 1020, 20);
     for (int i = 0; i < 3; ++i) {
         const KindRow &k = kKinds[i];
         const int y = base + 50 + i * 330;
@@ -55,22 +52,22 @@ QList<PageElement> orderFields(int top, ValueFormat total)
           << caption(QString::fromUtf16(k.askedEn), 6450, y + 150, kSmall);
     }
 
-    e << frame(kLeft, 2150, kWidth, 2150, 20)
-      << captionedRow(kLeft, kRight, 2150, u"Клиент / Customer"_s, u"Nareditel"_s);
+    e << frame(kFormLeft, 2150, kFormWidth, 2150, 20)
+      << captionedRow(kFormLeft, kFormRight, 2150, u"Клиент / Customer"_s, u"Nareditel"_s);
     // The client's account and the second account, each with its bank's code.
     for (const auto &[row, iban, bic, label] :
          {std::tuple{2530, u"IBANn"_s, u"BICn"_s, u"IBAN при Вас"_s},
           std::tuple{3390, u"IBANp"_s, u"BICp"_s, u"IBAN"_s}}) {
-        e << hline(kLeft, row, kWidth) << vline(7080, row, 430)
+        e << hline(kFormLeft, row, kFormWidth) << vline(7080, row, 430)
           << caption(label, 1950, row + 10, kTiny)
           << boxedValue(iban, 2160, row + 170, 22, kSpread, ValueFormat::Iban, 170)
           << caption(u"BIC"_s, 7140, row + 10, kTiny)
           << boxedValue(bic, 7320, row + 170, 8, kSpread, ValueFormat::Spread, 170);
     }
-    e << hline(kLeft, 2960, kWidth) << caption(u"Код по МФ в СЕБРА"_s, 1950, 2970, kTiny)
+    e << hline(kFormLeft, 2960, kFormWidth) << caption(u"Код по МФ в СЕБРА"_s, 1950, 2970, kTiny)
       << boxedValue(u"SEBRA"_s, 2160, 3130, 15, kSpread, ValueFormat::Spread, 170);
 
-    e << hline(kLeft, 3820, kWidth) << vline(3300, 3820, 480) << vline(6800, 3820, 480)
+    e << hline(kFormLeft, 3820, kFormWidth) << vline(3300, 3820, 480) << vline(6800, 3820, 480)
       << caption(u"Вид валута / Currency"_s, 1950, 3830, kTiny)
       << boxedValue(u"valuta"_s, 2160, 4040, 3, kSpread, ValueFormat::SpreadUpper, 170)
       << caption(u"Обща сума / Total Amount"_s, 3360, 3830, kTiny)
@@ -126,8 +123,8 @@ PageLayout buildDeclaration()
     p.name = u"PrintDekl"_s;
     QList<PageElement> &e = p.elements;
     e = BankHeader();
-    e << captionIn(u"ДЕКЛАРАЦИЯ по НАРЕЖДАНЕ ЗА ГРУПОВО ПЛАЩАНЕ"_s, kLeft, 1080, kWidth, 300,
-                   kTitle, Align::Center)
+    e << captionIn(u"ДЕКЛАРАЦИЯ по НАРЕЖДАНЕ ЗА ГРУПОВО ПЛАЩАНЕ"_s, kFormLeft, 1080, kFormWidth,
+                   300, kTitle, Align::Center)
       << orderFields(1450, ValueFormat::AmountOrNone);
 
     // What the bank certifies on receiving the medium.

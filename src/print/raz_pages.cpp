@@ -12,10 +12,6 @@ namespace {
 
 using namespace layout;
 
-constexpr int kLeft = 1890;
-constexpr int kRight = 9615;
-constexpr int kWidth = kRight - kLeft;
-
 PageLayout build()
 {
     PageLayout p;
@@ -26,10 +22,10 @@ PageLayout build()
                          3830);
     QList<PageElement> &e = p.elements;
     constexpr int id = CounterSlipRows + 380;  // the identity document's row
-    e << captionedRow(kLeft, kRight, CounterSlipRows,
+    e << captionedRow(kFormLeft, kFormRight, CounterSlipRows,
                       u"Упълномощавам - трите имена на лицето, упълномощено да получи сумата"_s,
                       u"Poluchatel"_s)
-      << hline(kLeft, id, kWidth) << caption(u"Паспорт, серия N:"_s, 1950, id + 110, kSmall)
+      << hline(kFormLeft, id, kFormWidth) << caption(u"Паспорт, серия N:"_s, 1950, id + 110, kSmall)
       << boxedValue(u"pasport"_s, 3600, id + 90, 10, kSpread, ValueFormat::Spread, 170)
       << caption(u"ЕГН"_s, 6300, id + 110, kSmall)
       << boxedValue(u"EGN"_s, 6800, id + 90, 10, kSpread, ValueFormat::Spread, 170);
@@ -39,8 +35,8 @@ PageLayout build()
     constexpr int receipt = 4350;
     PageElement extra = value(u"lblSuma"_s, 1950, receipt + 660, 7575, kValueHeight, kValue);
     extra.format = ValueFormat::Window;
-    e << frame(kLeft, receipt, kWidth, 1250, 20)
-      << captionIn(u"РАЗПИСКА"_s, kLeft, receipt + 60, kWidth, 300, kTitle, Align::Center)
+    e << frame(kFormLeft, receipt, kFormWidth, 1250, 20)
+      << captionIn(u"РАЗПИСКА"_s, kFormLeft, receipt + 60, kFormWidth, 300, kTitle, Align::Center)
       << caption(u"Получих сумата"_s, 1950, receipt + 420, kText) << extra
       << caption(u"подпис на получателя"_s, 1950, receipt + 1020, kSmall)
       << hline(3350, receipt + 1140, 2150, 8) << caption(u"Касиер"_s, 6300, receipt + 1020, kSmall)
@@ -58,11 +54,7 @@ const PageLayout &PrintRazLayout()
 
 const KindPrint &OrderReceiptPrint()
 {
-    static const KindPrint print = [] {
-        KindPrint k{&PrintRazLayout};
-        k.currencyRequired = true;
-        return k;
-    }();
+    static const KindPrint print{.page = &PrintRazLayout, .currencyRequired = true};
     return print;
 }
 

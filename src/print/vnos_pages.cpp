@@ -11,10 +11,6 @@ namespace {
 
 using namespace layout;
 
-constexpr int kLeft = 1890;
-constexpr int kRight = 9615;
-constexpr int kWidth = kRight - kLeft;
-
 PageLayout build()
 {
     PageLayout p;
@@ -29,8 +25,8 @@ PageLayout build()
                                    {}},
                                   3830);
     QList<PageElement> &e = p.elements;
-    e << captionedRow(kLeft, kRight, CounterSlipRows, u"Вносител - име"_s, u"Vnositel"_s)
-      << captionedRow(kLeft, kRight, CounterSlipRows + 380, u"Основание за внасяне"_s,
+    e << captionedRow(kFormLeft, kFormRight, CounterSlipRows, u"Вносител - име"_s, u"Vnositel"_s)
+      << captionedRow(kFormLeft, kFormRight, CounterSlipRows + 380, u"Основание за внасяне"_s,
                       u"Osnovanie"_s);
     // The one who pays in signs; the bank's clerk and the cashier take it.
     constexpr int sign = 4100;
@@ -45,14 +41,14 @@ PageLayout build()
 QList<PageElement> CounterSlipBlock(const CounterSlipText &t, int bottom)
 {
     QList<PageElement> e = BankHeader();
-    e << frame(kLeft, 1050, kWidth, bottom - 1050, 20)
-      << captionedRow(kLeft, kRight, 1050, t.holderCaption, t.holder);
-    e << hline(kLeft, 1430, kWidth) << caption(t.ibanCaption, 1950, 1440, kTiny)
+    e << frame(kFormLeft, 1050, kFormWidth, bottom - 1050, 20)
+      << captionedRow(kFormLeft, kFormRight, 1050, t.holderCaption, t.holder);
+    e << hline(kFormLeft, 1430, kFormWidth) << caption(t.ibanCaption, 1950, 1440, kTiny)
       << boxedValue(t.iban, 2160, 1580, 22, kSpread, ValueFormat::Iban, 170)
-      << captionedRow(kLeft, kRight, 1860, t.bankCaption, t.bank);
+      << captionedRow(kFormLeft, kFormRight, 1860, t.bankCaption, t.bank);
 
     // The title beside the currency and the amount, paid in cash.
-    e << hline(kLeft, 2240, kWidth) << vline(4900, 2240, 450) << vline(5850, 2240, 450)
+    e << hline(kFormLeft, 2240, kFormWidth) << vline(4900, 2240, 450) << vline(5850, 2240, 450)
       << caption(t.title, 1950, 2285, kTitle) << caption(t.subtitle, 1950, 2490, kSubtitle)
       << caption(u"Вид валута"_s, 4960, 2250, kTiny)
       << boxedValue(u"valuta"_s, 5280, 2420, 3, kSpread, ValueFormat::SpreadUpper, 170)
@@ -62,7 +58,7 @@ QList<PageElement> CounterSlipBlock(const CounterSlipText &t, int bottom)
       << caption(u"в брой"_s, 9060, 2400, kSmall);
 
     // The words of the amount as the editor writes them.
-    QList<PageElement> words = captionedRow(kLeft, kRight, 2690, u"С думи"_s, u"dumi"_s);
+    QList<PageElement> words = captionedRow(kFormLeft, kFormRight, 2690, u"С думи"_s, u"dumi"_s);
     words.last() = words.last().as(ValueFormat::WordsBG, u"suma"_s);
     return e << words;
 }
@@ -75,11 +71,8 @@ const PageLayout &PrintVnosLayout()
 
 const KindPrint &DepositSlipPrint()
 {
-    static const KindPrint print = [] {
-        KindPrint k{&PrintVnosLayout};
-        k.currencyRequired = true;
-        return k;
-    }();
+    // An empty currency prints, and stays, as the national currency.
+    static const KindPrint print{.page = &PrintVnosLayout, .currencyRequired = true};
     return print;
 }
 

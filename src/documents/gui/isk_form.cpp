@@ -31,15 +31,15 @@ const QList<FormItem> &form()
 
 }  // namespace
 
+// Wired as the credit transfer order is: the same second page, over this
+// kind's record, and the same choice of the printed page.
 KindWiring DirectDebitWiring()
 {
-    KindWiring w;
+    KindWiring w = CreditTransferWiring();
     w.kind = u"Isk"_s;
     w.form = {&form, 10800, TransferFormHeight(false), {}, {}};
-    w.secondPage = {&ForeignPersonsForm, 9840, 4860, u"frmIsk2"_s,
-                    u"Данни за преводи между местни и чуждестранни лица"_s};
+    w.secondPage.name = u"frmIsk2"_s;
     w.print = &DirectDebitPrint;
-    w.pageChoice = u"Check1"_s;
     w.menuItem = u"mnuIsk"_s;
     w.toolButton = u"cmdNDD"_s;
     return w;

@@ -1,3 +1,4 @@
+#include "documents/gui/bank_head_form.h"
 #include "documents/gui/counter_slip_form.h"
 #include "documents/gui/kind_wiring.h"
 #include "print/vnos_pages.h"
@@ -32,41 +33,29 @@ const QList<FormItem> &form()
 
 QList<FormItem> CounterSlipForm(const CounterSlipFormText &t)
 {
-    return {
-        {K::Frame, "fraBank", u"", 120, 120, 6000, 1440},
-        {K::Caption, nullptr, u"До", 240, 200, 500, 270},
-        {K::Field, "DoBanka", nullptr, 840, 180, 5140, 300},
-        {K::Caption, nullptr, u"Клон", 240, 560, 560, 270},
-        {K::Field, "Clon", nullptr, 840, 540, 5140, 300},
-        {K::Caption, nullptr, u"Адрес", 240, 920, 600, 270},
-        {K::Field, "Adress", nullptr, 840, 900, 5140, 300},
-        {K::Frame, "fraDate", u"", 6300, 120, 3780, 1440},
-        {K::Caption, nullptr, u"Място и дата на подаване", 6420, 200, 3000, 270},
-        {K::Field, "Grad", nullptr, 6420, 540, 3540, 300},
-        {K::Field, "pDate", nullptr, 6420, 900, 1600, 300},
-        {K::Button, "cmdDat", u"...", 8080, 900, 400, 300},
+    return BankHeadForm(u"Място и дата на подаване", true, 1440) +
+           QList<FormItem>{
+               {K::Title, "lblTitle", t.title, 300, 1660, 9700, 400},
 
-        {K::Title, "lblTitle", t.title, 300, 1660, 9700, 400},
+               {K::Frame, "fraHolder", u"", 120, 2160, 9960, 1640},
+               {K::Caption, nullptr, t.holderCaption, 240, 2220, 4000, 260},
+               {K::Field, t.holder, nullptr, 240, 2480, 9240, 300},
+               {K::Button, "cmdFindN", u"...", 9540, 2480, 420, 300},
+               {K::Caption, nullptr, t.ibanCaption, 240, 2900, 2300, 260},
+               {K::Field, t.iban, nullptr, 2600, 2880, 3450, 300},
+               {K::Caption, nullptr, t.bankCaption, 240, 3340, 2300, 260},
+               {K::Field, t.bank, nullptr, 2600, 3320, 7360, 300},
 
-        {K::Frame, "fraHolder", u"", 120, 2160, 9960, 1640},
-        {K::Caption, nullptr, t.holderCaption, 240, 2220, 4000, 260},
-        {K::Field, t.holder, nullptr, 240, 2480, 9240, 300},
-        {K::Button, "cmdFindN", u"...", 9540, 2480, 420, 300},
-        {K::Caption, nullptr, t.ibanCaption, 240, 2900, 2300, 260},
-        {K::Field, t.iban, nullptr, 2600, 2880, 3450, 300},
-        {K::Caption, nullptr, t.bankCaption, 240, 3340, 2300, 260},
-        {K::Field, t.bank, nullptr, 2600, 3320, 7360, 300},
-
-        {K::Frame, "fraSuma", u"", 120, 3860, 9960, 1040 + 420 * t.ownRows},
-        {K::Caption, nullptr, t.payCaption, 240, 3960, 1500, 260},
-        {K::Caption, nullptr, u"Вид валута", 1900, 3960, 1200, 260},
-        {K::Field, "valuta", nullptr, 3100, 3940, 800, 300},
-        {K::Caption, nullptr, u"Сума", 4200, 3960, 600, 260},
-        {K::Field, "suma", nullptr, 4800, 3940, 2600, 300},
-        {K::Caption, nullptr, u"в брой", 7500, 3960, 1000, 260},
-        {K::Caption, nullptr, u"С думи", 240, 4420, 1700, 260},
-        {K::Words, "dumi", nullptr, 2000, 4400, 7960, 300},
-    };
+               {K::Frame, "fraSuma", u"", 120, 3860, 9960, 1040 + 420 * t.ownRows},
+               {K::Caption, nullptr, t.payCaption, 240, 3960, 1500, 260},
+               {K::Caption, nullptr, u"Вид валута", 1900, 3960, 1200, 260},
+               {K::Field, "valuta", nullptr, 3100, 3940, 800, 300},
+               {K::Caption, nullptr, u"Сума", 4200, 3960, 600, 260},
+               {K::Field, "suma", nullptr, 4800, 3940, 2600, 300},
+               {K::Caption, nullptr, u"в брой", 7500, 3960, 1000, 260},
+               {K::Caption, nullptr, u"С думи", 240, 4420, 1700, 260},
+               {K::Words, "dumi", nullptr, 2000, 4400, 7960, 300},
+           };
 }
 
 KindWiring DepositSlipWiring()
