@@ -106,8 +106,14 @@ void TestCashSlips::extraLineOfTheReceipt()
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(!check->isChecked() && !text->isVisible());
     QCOMPARE(printed(app).text(u"lblSuma"_s), QString());
-    // Opening again starts with the line hidden and unticked.
+    // Left empty, the text reads as the first one when the program starts.
     QTest::mouseClick(button, Qt::LeftButton);
+    text->setFocus();
+    text->clear();
+    app.field(u"Clon"_s)->setFocus();
+    LoadParams(app.session.store(), params);
+    QCOMPARE(params.text(u"textraz"_s).trimmed(), u"Сумата не е за заплати."_s);
+    // Opening again starts with the line hidden and unticked.
     app.editor->close();
     QVERIFY(app.open());
     QVERIFY(!check->isChecked() && !text->isVisible());
