@@ -128,6 +128,9 @@ void TestCashSlips::emptyCurrencyPrintsTheNationalOne()
     app.field(u"valuta"_s)->clear();
     app.field(u"suma"_s)->setFocus();
     QCOMPARE(app.rec().text(u"valuta"_s).trimmed(), QString());
+    app.ui.answerSave(SaveChoice::Cancel);  // printing nothing changes nothing
+    app.click(u"cmdPrint"_s);
+    QCOMPARE(app.field(u"valuta"_s)->text(), QString());
     QStringList pages;
     QCOMPARE(printed(app, &pages).text(u"valuta"_s), u"E U R "_s);
     QCOMPARE(pages, QStringList{u"PrintRaz 2"_s});

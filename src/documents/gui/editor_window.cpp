@@ -203,17 +203,24 @@ void EditorWindow::print(const KindPrint &print)
 {
     const auto *choice =
         m_wiring.pageChoice.isEmpty() ? nullptr : findChild<QCheckBox *>(m_wiring.pageChoice);
-    const QString &currency = m_flow.kind().currencyField;
-    if (print.currencyRequired && !currency.isEmpty() &&
-        m_flow.record().text(currency).trimmed().isEmpty()) {
-        m_flow.record().setText(currency, m_session.nationalCurrency);
-        showRecord();
-    }
+    // A slip prints an empty currency as the national one, and keeps it,
+    // once the user has chosen to print.
+    const QString currency = m_flow.kind().currencyField;
+    const bool fillCurrency = print.currencyRequired && !currency.isEmpty() &&
+                              m_flow.record().text(currency).trimmed().isEmpty();
     PrintPresenter present = m_present;
-    if (pageAdds)
-        present = [this, inner = m_present](QWidget *parent, const PrintJob &job) {
+    if (fillCurrency || pageAdds)
+        present = [this, &print, currency, fillCurrency, inner = m_present](QWidget *parent,
+                                                                            const PrintJob &job) {
             PrintJob added = job;
-            pageAdds(added.fill);
+            if (fillCurrency) {
+                m_flow.record().setText(currency, m_session.nationalCurrency);
+                showRecord();
+                added.fill = FillPage(*job.layout, m_flow.record(), m_flow.kind().printSubject(),
+                                      m_session.colorPrinting, print.fill);
+            }
+            if (pageAdds)
+                pageAdds(added.fill);
             inner ? inner(parent, added) : ShowPrintPreview(parent, m_session.store(), added);
         };
     PrintDocument(this, m_session, m_flow.kind().printSubject(), print, m_flow.record(),
