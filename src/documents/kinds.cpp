@@ -115,6 +115,12 @@ KindDescriptor base(const char *id, const char *table, int kindNumber, int searc
 using R = FieldRule;
 using Style = KindDescriptor::DateStyle;
 
+// The New question of the forms that have always asked it so.
+const QString kNewQuestionOld = u"Изчиства текущя документ?"_s;
+// The slips are feminine: "бележка", "разписка".
+const QString kDeletedFeminine =
+    u" е изтрита.\nДанните са на екрана.\nМожете да я запишете отново."_s;
+
 // The statistics page of the transfers between local and foreign persons,
 // the same on the credit transfer and the direct debit order.
 QList<FieldSpec> foreignPersonsPage()
@@ -318,6 +324,7 @@ KindDescriptor directDebitOrder()
     bankOf(k, "IBANp", "BICp", "Bankap");
     bankOf(k, "IBANn", "BICn", "DoBanka");
     k.secondPage = foreignPersonsPage();
+    k.newQuestion = kNewQuestionOld;
     // "cmdFindP" fills the payer's side, "cmdFindN" the payee's.
     k.payee = copies({{"KlIme", "Platec"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
                       {"BankIme", "Bankap"}});
@@ -347,6 +354,8 @@ KindDescriptor directDebitConsent()
     k.payer = copies({{"KlIme", "Platec"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}});
     k.newDefaults = {{u"Razmer"_s, u"0"_s}};
+    k.newKeeps = {u"Grad"_s};  // no field of the window
+    k.newQuestion = kNewQuestionOld;
     return k;
 }
 
@@ -371,6 +380,8 @@ KindDescriptor depositSlip()
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANp"},
                       {"BankIme", "BankaP"}});
     k.replaceKindCode = 6;
+    k.newQuestion = kNewQuestionOld;
+    k.deletedText = kDeletedFeminine;
     return k;
 }
 
@@ -399,6 +410,8 @@ KindDescriptor orderReceipt()
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
                       {"BankIme", "BankaN"}});
     k.replaceKindCode = 7;
+    k.newQuestion = kNewQuestionOld;
+    k.deletedText = kDeletedFeminine;
     return k;
 }
 
@@ -424,6 +437,12 @@ KindDescriptor massPayment()
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
                       {"BIC", "BICn"}});
+    // The kind of order and the medium are the window's choice: New keeps
+    // them, and a fresh order is on a diskette.
+    k.newKeeps = {u"vid"_s, u"nositel"_s};
+    k.blankOptions = {{u"nositel"_s, 1}};
+    k.newQuestion = kNewQuestionOld;
+    k.readTitle = u"Платежно нареждане за за масово плащане"_s;  // as its list was always captioned
     return k;
 }
 

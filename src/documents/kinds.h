@@ -82,6 +82,15 @@ struct KindDescriptor {
     // no code, an amount the form's boxes cannot hold): the message, or
     // empty when nothing does. Null for most kinds.
     QString (*refusal)(const Record &record) = nullptr;
+    QStringList newKeeps;                            // fields that New leaves as they were
+    // Option values of a record never touched, set when the editor opens on it.
+    QList<std::pair<QString, qint64>> blankOptions;
+    QString newQuestion = QStringLiteral("Изчиства текущия документ?");
+    // What the message after a deletion says after the number: the slips
+    // are feminine ("е изтрита", "я").
+    QString deletedText =
+        QStringLiteral(" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново.");
+    QString readTitle;  // Read's list caption, where it is not the title
 
     const TableDef &tableDef() const;
     const TableDef *reportsTableDef() const;

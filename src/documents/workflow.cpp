@@ -54,6 +54,10 @@ Record &DocumentWorkflow::record()
 
 void DocumentWorkflow::open()
 {
+    // A record never touched starts with the options its form starts with.
+    if (record() == Record(m_kind.tableDef()))
+        for (const auto &[field, value] : m_kind.blankOptions)
+            SetOptionValue(record(), field, value);
     // A stored document keeps its currency: an order of 2025 in leva must
     // not turn into euro by being looked at.
     const QString &field = m_kind.currencyField;
@@ -109,7 +113,12 @@ bool DocumentWorkflow::refused()
 
 void DocumentWorkflow::clearRecord()
 {
+    const Record before = record();
     record().clear();
+    for (const QString &field : m_kind.newKeeps) {
+        const int i = before.def().fieldIndex(field);
+        record().set(i, before.at(i));
+    }
     // As typed: a flag or a number may have a default too.
     for (const auto &[field, value] : m_kind.newDefaults)
         TakeText(record(), field, FieldRule::Text, value);
@@ -130,7 +139,7 @@ bool DocumentWorkflow::convertToEuro()
 
 bool DocumentWorkflow::newDocument()
 {
-    if (!m_session.ui().askOkCancel(u"Изчиства текущия документ?"_s, {}, true))
+    if (!m_session.ui().askOkCancel(m_kind.newQuestion, {}, true))
         return false;
     clearRecord();
     return true;
@@ -172,7 +181,7 @@ bool DocumentWorkflow::read()
     s.searchField = request->field;
     const QString line = RunFind(s.store(), s.ui(),
                                  {s.searchKind, s.currentSearchText, s.searchField, record().key()},
-                                 m_kind.title);
+                                 m_kind.readTitle.isEmpty() ? m_kind.title : m_kind.readTitle);
     s.currentSearchText.clear();
     const qint64 number = NumberOfLine(line);
     if (number == 0)
@@ -206,7 +215,7 @@ bool DocumentWorkflow::remove()
         return false;
     if (!table->remove(number))
         return false;
-    s.ui().tell(name + u" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново."_s);
+    s.ui().tell(name + m_kind.deletedText);
     return true;
 }
 

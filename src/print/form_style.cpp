@@ -31,4 +31,11 @@ PageElement crossingFrame(const QString &name, int left, int top, int width, int
     return e.as(ValueFormat::NoAmount, amountField);
 }
 
+QList<PageElement> captionedRow(int left, int right, int top, const QString &text,
+                                const QString &name)
+{
+    return {hline(left, top, right - left), caption(text, left + 60, top + 10, kTiny),
+            value(name, left + 120, top + 140, right - left - 180, kValueHeight, kValue)};
+}
+
 }  // namespace remitor::layout

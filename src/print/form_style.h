@@ -27,6 +27,10 @@ inline constexpr TextStyle kSpreadSmall{FontFamily::Courier, 95,
                                         true};  // 0.6 of it is a whole twip
 inline constexpr TextStyle kDigit{FontFamily::Courier, 170, true};
 inline constexpr int kValueHeight = 220;
+// The frame of the bank forms across the sheet, a margin for binding on the left.
+inline constexpr int kFormLeft = 1890;
+inline constexpr int kFormRight = 9615;
+inline constexpr int kFormWidth = kFormRight - kFormLeft;
 
 // One character of a Courier text is 0.6 of its size wide; a spread
 // character and its blank take two of them, and that is one box.
@@ -52,5 +56,10 @@ QList<PageElement> boxedValue(const QString &name, int left, int top, int cells,
 // document has no amount in `amountField`.
 PageElement crossingFrame(const QString &name, int left, int top, int width, int height,
                           const QString &amountField);
+
+// A row of a framed form: a line across the frame at `top`, the caption in
+// the row's corner and the value under it, as wide as the row.
+QList<PageElement> captionedRow(int left, int right, int top, const QString &caption,
+                                const QString &name);
 
 }  // namespace remitor::layout

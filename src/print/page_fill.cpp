@@ -59,7 +59,8 @@ QString FormatValue(const PageElement &e, const Record &r, const PrintSubject &s
     case ValueFormat::LongDate: return LongDateText(r.date(field));
     case ValueFormat::Check:
     case ValueFormat::NoAmount:
-    case ValueFormat::Particular: break;
+    case ValueFormat::Particular:
+    case ValueFormat::Window: break;
     }
     return {};
 }
@@ -70,7 +71,8 @@ PageFill FillPage(const PageLayout &layout, const Record &r, const PrintSubject 
     PageFill f;
     f.whiteBoxes = !colourPrinting;
     for (const PageElement &e : layout.elements) {
-        if (e.name.isEmpty() || e.format == ValueFormat::Particular || !r.def().field(e.source()))
+        if (e.name.isEmpty() || e.format == ValueFormat::Particular ||
+            e.format == ValueFormat::Window || !r.def().field(e.source()))
             continue;
         switch (e.format) {
         case ValueFormat::Check:

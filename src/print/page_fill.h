@@ -33,6 +33,9 @@ struct KindPrint {
     PageFiller fill = nullptr;
     QPoint choiceOffsetTwips{0, 1650};
     int choiceWidthOffsetTwips = 3550;
+    // The slips print the national currency where the currency is empty,
+    // and the document keeps it.
+    bool currencyRequired = false;
 
     const PageLayout &layout(bool secondPage) const
     {

@@ -58,6 +58,7 @@ enum class ValueFormat {
     Check,         // a check box, ticked when the field holds `checkValue`
     NoAmount,      // shown only when the field holds no amount (the crossing frame)
     Particular,    // the kind's own fill gives it
+    Window,        // the editor window gives it: a line that is no field of the record
 };
 
 struct PageElement {

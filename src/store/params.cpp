@@ -76,6 +76,9 @@ void LoadParams(Store &store, Record &params)
         for (const auto &[field, value] : paramDefaults())
             unset.append(field);
     }
+    // The order-receipt's extra line found empty reads as its first text.
+    if (params.text(u"textraz"_s).trimmed().isEmpty())
+        unset.append(u"textraz"_s);
     for (const auto &[field, value] : paramDefaults())
         if (unset.contains(field))
             params.setText(field, value);

@@ -43,6 +43,12 @@ void TestEditors::opensOnTheKeptRecord_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("currency");
     QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"EUR"_s;
+    QTest::newRow("Isk") << u"Isk"_s << u"Платежно Нареждане за Директен Дебит No:0"_s << u"EUR"_s;
+    QTest::newRow("SDD") << u"SDD"_s << u"СЪГЛАСИЕ за директен дебит No:0"_s << QString();
+    QTest::newRow("Vnos") << u"Vnos"_s << u"Вносна бележка No:0"_s << u"EUR"_s;
+    QTest::newRow("Raz") << u"Raz"_s << u"Нареждане разпискаNo:0"_s << u"EUR"_s;
+    QTest::newRow("Mass") << u"Mass"_s << u"Платежно нареждане за масово плащане No:0"_s
+                          << u"EUR"_s;
     QTest::newRow("PlnM") << u"PlnM"_s << u"Платежно нареждане за превод във валута  No:0"_s
                           << u"EUR"_s;
     QTest::newRow("Buy") << u"Buy"_s << u"Нареждане за покупка / продажба на валута No:0"_s
@@ -91,6 +97,32 @@ void TestEditors::enterWalksTheEntryOrder_data()
                                         u"poiasnenia"_s, u"Nareditel"_s, u"IBANn"_s,     u"BICn"_s,
                                         u"PaySystem"_s, u"tax"_s,       u"workDate"_s,   u"TAXvaluta"_s,
                                         u"TAXsuma"_s};
+    // The payer above, the payee who hands the order in below.
+    QTest::newRow("Isk") << u"Isk"_s
+                         << QStringList{
+                                u"DoBanka"_s,    u"Clon"_s,       u"Adress"_s,  u"Grad"_s,
+                                u"pDate"_s,      u"Platec"_s,     u"IBANp"_s,   u"BICp"_s,
+                                u"Bankap"_s,     u"valuta"_s,     u"suma"_s,    u"Osnovanie"_s,
+                                u"poiasnenia"_s, u"Poluchatel"_s, u"IBANn"_s,   u"BICn"_s,
+                                u"PaySystem"_s,  u"tax"_s,        u"workDate"_s};
+    QTest::newRow("SDD") << u"SDD"_s
+                         << QStringList{u"DoBanka"_s,    u"Clon"_s,   u"Adress"_s, u"pDate"_s,
+                                        u"Poluchatel"_s, u"Razmer"_s, u"IBANn"_s,  u"srok"_s,
+                                        u"uslovia"_s,    u"Platec"_s};
+    QTest::newRow("Vnos") << u"Vnos"_s << QStringList{u"DoBanka"_s, u"Clon"_s,     u"Adress"_s,
+                                                      u"Grad"_s,    u"pDate"_s,    u"Nareditel"_s,
+                                                      u"IBANp"_s,   u"Bankap"_s,   u"valuta"_s,
+                                                      u"suma"_s,    u"Vnositel"_s, u"Osnovanie"_s};
+    QTest::newRow("Raz") << u"Raz"_s
+                         << QStringList{u"DoBanka"_s, u"Clon"_s,      u"Adress"_s,     u"Grad"_s,
+                                        u"pDate"_s,   u"Nareditel"_s, u"IBANn"_s,      u"BankaN"_s,
+                                        u"valuta"_s,  u"suma"_s,      u"Poluchatel"_s, u"pasport"_s,
+                                        u"EGN"_s};
+    QTest::newRow("Mass") << u"Mass"_s
+                          << QStringList{u"DoBanka"_s, u"Clon"_s,  u"Adress"_s,    u"Grad"_s,
+                                         u"pDate"_s,   u"IBANn"_s, u"BICn"_s,      u"SEBRA"_s,
+                                         u"IBANp"_s,   u"BICp"_s,  u"Nareditel"_s, u"valuta"_s,
+                                         u"suma"_s,    u"rows"_s};
     QTest::newRow("PlnM") << u"PlnM"_s
                           << QStringList{
                                  u"DoBanka"_s,    u"Centre"_s,    u"Adress"_s,     u"pDate"_s,
@@ -180,7 +212,7 @@ void TestEditors::typedSavedClearedAndReadBack()
     app.ui.clear();
     app.ui.answer(true);
     app.click(u"cmdNew"_s);
-    QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
+    QCOMPARE(app.ui.texts(), QStringList{app.kind().newQuestion});
     QCOMPARE(app.editor->windowTitle().right(4), u"No:0"_s);
     for (const QString &text : shownNow())
         QVERIFY2(text.isEmpty() || text == u"0"_s || text == u"EUR"_s, qPrintable(text));

@@ -129,7 +129,7 @@ void TestMainWindow::buttonsInOrder()
     QCOMPARE(tips.value(16), u"Клиенти"_s);
     QVERIFY(app.window->button(u"cmdPacking"_s)->isEnabled());
     QVERIFY(app.window->button(u"cmdNKP"_s)->isEnabled());
-    QVERIFY(!app.window->button(u"cmdNDD"_s)->isEnabled());
+    QVERIFY(!app.window->button(u"cmdKasa"_s)->isEnabled());
 }
 
 void TestMainWindow::exitQuestion_data()

@@ -1,12 +1,16 @@
-#include "print/gui/page_renderer.h"
-#include "support/tools.h"
+#include "documents/gui/kind_wiring.h"
 #include "documents/kinds.h"
 #include "print/form_style.h"
 #include "print/buy_pages.h"
 #include "print/plnm_pages.h"
+#include "print/gui/page_renderer.h"
 #include "print/pln_pages.h"
+#include "rules/formatting.h"
+#include "rules/words.h"
 #include "store/record.h"
 #include "support/currency_samples.h"
+#include "support/samples.h"
+#include "support/tools.h"
 
 #include <QImage>
 #include <QPainter>
@@ -162,6 +166,7 @@ private Q_SLOTS:
     void noAmountCrossesTheBoxesOut();
     void calibrationShiftsTheWholePage();
     void printerGetsOnePageOneCopy();
+    void everyPageHasEachValueInBothCopies();
 
 private:
     QString render(const PrintJob &j, const QString &name);
@@ -432,6 +437,65 @@ void TestPrintPdf::printerGetsOnePageOneCopy()
     // A file has no unprintable margin: the page starts at the corner.
     QVERIFY(std::abs(payee[0].left - 2160) <= 10);
     QVERIFY(std::abs(payee[0].top - 1575) <= 10);
+}
+
+// Every page of every wired kind, printed in two copies: each value stands
+// where its label is, the lower copy's 8220 twips below, and the amount in
+// words says the figures of the same page. REMITOR_SHOTS keeps the files.
+void TestPrintPdf::everyPageHasEachValueInBothCopies()
+{
+    for (const KindWiring &w : kindWirings()) {
+        const KindDescriptor &k = kindById(w.kind);
+        QList<const PageLayout *> pages{&w.print().page()};
+        if (w.print().pageWithSecond)
+            pages << &w.print().pageWithSecond();
+        if (w.secondPrint)
+            pages << &w.secondPrint().page();
+        for (const PageLayout *page : pages) {
+            PrintJob j;
+            j.layout = page;
+            j.fill =
+                FillPage(*page, test::sampleRecord(w.kind), k.printSubject(), true, w.print().fill);
+            const QString pdf = render(j, page->name);
+            if (const QString shots = qEnvironmentVariable("REMITOR_SHOTS"); !shots.isEmpty())
+                QFile::copy(pdf, shots + u'/' + page->name + u".pdf"_s);
+            const QList<Word> words = wordsOf(pdf);
+            for (const PageElement &e : page->elements) {
+                const QString text =
+                    e.kind == PageElement::Kind::Value || e.kind == PageElement::Kind::TextArea
+                        ? j.fill.text(e.name).trimmed()
+                        : QString();
+                if (text.isEmpty())
+                    continue;
+                const QString first = text.section(u' ', 0, 0, QString::SectionSkipEmpty);
+                const QString where = page->name + u": "_s + e.name;
+                const auto upper = std::find_if(words.begin(), words.end(), [&](const Word &x) {
+                    return x.text == first && std::abs(x.top - e.top) <= 60 &&
+                           x.left >= e.left - 30 && x.left <= e.left + 700;
+                });
+                QVERIFY2(upper != words.end(), qPrintable(where));
+                QVERIFY2(std::any_of(words.begin(), words.end(),
+                                     [&](const Word &x) {
+                                         return x.text == first &&
+                                                std::abs(x.left - upper->left) < 1 &&
+                                                std::abs(x.top - upper->top - 8220) < 1;
+                                     }),
+                         qPrintable(where + u": not in the lower copy"_s));
+                if (e.format != ValueFormat::WordsBG)
+                    continue;
+                const auto figures = std::find_if(
+                    page->elements.begin(), page->elements.end(), [&](const PageElement &a) {
+                        return a.source() == e.source() && (a.format == ValueFormat::Amount ||
+                                                            a.format == ValueFormat::AmountOrNone);
+                    });
+                QVERIFY2(figures != page->elements.end(), qPrintable(where));
+                const Money amount = ParseAmount(j.fill.text(figures->name));
+                QVERIFY(amount > Money());
+                QCOMPARE(text,
+                         AmountInWordsBG(amount, test::sampleRecord(w.kind).text(k.currencyField)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestPrintPdf)

@@ -37,4 +37,32 @@ inline std::pair<QString, QString> sampleFor(const FieldSpec &f, int n)
     }
 }
 
+// A document of a kind as a user fills it, for its printed pages: every
+// text its field's name, so that each value tells where it comes from; the
+// accounts, the amounts and the dates as on a real one.
+inline Record sampleRecord(const QString &kind)
+{
+    using namespace Qt::StringLiterals;
+    Record r(kindById(kind).tableDef());
+    for (int i = 0; i < r.def().fields.size(); ++i) {
+        const FieldDef &f = r.def().fields[i];
+        switch (f.type) {
+        case FieldType::Text: r.set(i, f.name.left(f.width)); break;
+        case FieldType::Money: r.set(i, Money::fromUnits(1234, 50)); break;
+        case FieldType::Date: r.set(i, QDate(2010, 3, 5)); break;
+        default: r.set(i, qint32(1)); break;
+        }
+    }
+    r.setKey(7);
+    const std::pair<QString, QString> texts[] = {{u"IBANp"_s, u"BG80BNBG96611020345678"_s},
+                                                 {u"IBANn"_s, u"BG18RZBB91550123456789"_s},
+                                                 {u"valuta"_s, u"eur"_s},
+                                                 {u"Razmer"_s, u"500.5"_s},
+                                                 {u"nositel"_s, u"2"_s}};
+    for (const auto &[field, text] : texts)
+        if (r.def().field(field))
+            r.setText(field, text);
+    return r;
+}
+
 }  // namespace remitor::test

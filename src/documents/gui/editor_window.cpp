@@ -2,10 +2,12 @@
 
 #include "base/gui/tile_icon.h"
 #include "base/gui/twips.h"
+#include "documents/gui/amount_words.h"
 #include "documents/gui/copy_window.h"
 #include "documents/gui/field_binder.h"
 #include "documents/gui/second_page.h"
 #include "rules/formatting.h"
+#include "print/gui/print_preview.h"
 #include "session/session.h"
 
 #include <QCheckBox>
@@ -32,8 +34,18 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     m_fields->bindOptions(this, wiring.form.items());
     if (wiring.secondPage)
         m_secondPage = new SecondPageWindow(session, m_flow, wiring.secondPage, this);
+    // The amount in words follows the amount as it is typed.
+    for (const FormItem &it : wiring.form.items()) {
+        if (it.kind != FormItem::Words)
+            continue;
+        m_words << new AmountWordsField(findChild<QLineEdit *>(QLatin1StringView(it.name)),
+                                        m_fields->edit(kind.amountField),
+                                        m_fields->edit(kind.currencyField), [this] { run({}); });
+        m_fields->leftColours.insert(kind.amountField, QColor(226, 255, 226));
+    }
     m_fields->onShown = [this] {
         setWindowTitle(m_flow.caption());
+        for (AmountWordsField *w : std::as_const(m_words)) w->update();
         if (m_secondPage && m_secondPage->isVisible())
             m_secondPage->showRecord();
     };
@@ -60,7 +72,7 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     connectButton("cmdFindP", [this] { m_flow.pickPayee(); });
     connectButton("cmdFindN", [this] { m_flow.pickPayer(); });
     connectButton("cmdDat", [this] {
-        if (m_flow.pickSubmissionDate())
+        if (m_flow.pickSubmissionDate(m_wiring.dateOffsetTwips))
             focusField(m_flow.kind().dateField);
     });
     connectButton("cmdM", [this] {
@@ -131,19 +143,20 @@ void EditorWindow::addCommands()
     const bool hasAmounts = !m_flow.kind().amountFields().isEmpty();
     // The keys every desktop program has, beside the form's own buttons;
     // each runs its button, so the field being typed is taken first.
-    const struct {
-        const char16_t *name, *tip;
+    struct Command {
+        QString name, tip;
         QIcon icon;
         std::function<void()> action;
         QKeySequence key;
-    } commands[] = {
-        {u"cmdNew", u"Изчиства документ", st->standardIcon(QStyle::SP_FileIcon),
+    };
+    QList<Command> commands = {
+        {u"cmdNew"_s, u"Изчиства документ"_s, st->standardIcon(QStyle::SP_FileIcon),
          [this] { m_flow.newDocument(); }, QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {u"cmdPrevious", u"Чете предходен документ", st->standardIcon(QStyle::SP_ArrowBack),
+        {u"cmdPrevious"_s, u"Чете предходен документ"_s, st->standardIcon(QStyle::SP_ArrowBack),
          [this] { m_flow.previous(); }, {}},
-        {u"cmdNext", u"Чете следващ документ", st->standardIcon(QStyle::SP_ArrowForward),
+        {u"cmdNext"_s, u"Чете следващ документ"_s, st->standardIcon(QStyle::SP_ArrowForward),
          [this] { m_flow.next(); }, {}},
-        {u"cmdRead", u"Чете документ", st->standardIcon(QStyle::SP_DialogOpenButton),
+        {u"cmdRead"_s, u"Чете документ"_s, st->standardIcon(QStyle::SP_DialogOpenButton),
          [this] {
              if (m_flow.read()) {
                  showRecord();
@@ -151,26 +164,30 @@ void EditorWindow::addCommands()
              }
          },
          QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {u"cmdSave", u"Записва документ", st->standardIcon(QStyle::SP_DialogSaveButton),
+        {u"cmdSave"_s, u"Записва документ"_s, st->standardIcon(QStyle::SP_DialogSaveButton),
          [this] { m_flow.save(); }, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {u"cmdDel", u"Изтрива документ", st->standardIcon(QStyle::SP_TrashIcon),
+        {u"cmdDel"_s, u"Изтрива документ"_s, st->standardIcon(QStyle::SP_TrashIcon),
          [this] { m_flow.remove(); }, {}},
-        {u"cmdPrint", u"Печата документ", tileIcon(u"П"_s, blue),
+        {u"cmdPrint"_s, m_wiring.printTip.isEmpty() ? u"Печата документ"_s : m_wiring.printTip,
+         tileIcon(u"П"_s, blue),
          hasPrint ? std::function<void()>([this] { print(); }) : nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {u"cmdBase", u"Запис в базата за справки", tileIcon(u"С"_s, green),
+        {u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
          hasReports ? std::function<void()>([this] { m_flow.copyToReports(); }) : nullptr, {}},
         // Not Ctrl+E: a line edit takes it as "end of line".
-        {u"cmdEuro", u"Превръща сумите в евро", tileIcon(u"€"_s, gold),
+        {u"cmdEuro"_s, u"Превръща сумите в евро"_s, tileIcon(u"€"_s, gold),
          hasAmounts ? std::function<void()>([this] { m_flow.convertToEuro(); }) : nullptr,
          QKeySequence(Qt::Key_F9)},
-        {u"cmdExit", u"Изход", tileIcon(u"Х"_s, red), [this] { close(); }, {}},
+        {u"cmdExit"_s, u"Изход"_s, tileIcon(u"Х"_s, red), [this] { close(); }, {}},
     };
+    if (m_wiring.secondPrint)
+        commands.insert(7, {m_wiring.secondPrintButton, m_wiring.secondPrintTip, tileIcon(u"Д"_s, blue),
+                            [this] { print(m_wiring.secondPrint()); }, {}});
     int row = 0;
-    for (const auto &c : commands) {
-        QString tip = QString::fromUtf16(c.tip);
+    for (const auto &c : std::as_const(commands)) {
+        QString tip = c.tip;
         if (!c.key.isEmpty())
             tip += u" ("_s + c.key.toString(QKeySequence::NativeText) + u')';
-        QToolButton *b = addCommand(QString::fromUtf16(c.name), tip, c.icon, c.action, row++);
+        QToolButton *b = addCommand(c.name, tip, c.icon, c.action, row++);
         if (!c.key.isEmpty() && c.action) {
             auto *key = new QShortcut(c.key, this);
             connect(key, &QShortcut::activated, b, &QToolButton::click);
@@ -186,6 +203,7 @@ QToolButton *EditorWindow::command(const QString &name) const
 void EditorWindow::showRecord()
 {
     m_fields->showAll();
+    for (AmountWordsField *w : std::as_const(m_words)) w->update();
     setWindowTitle(m_flow.caption());
     if (m_secondPage && m_secondPage->isVisible())
         m_secondPage->showRecord();
@@ -204,13 +222,38 @@ void EditorWindow::showSecondPage()
 
 void EditorWindow::print()
 {
+    print(m_wiring.print());
+}
+
+void EditorWindow::print(const KindPrint &print)
+{
     if (m_flow.refused())
         return;
     // A check box, or a button that holds its state (the buy/sell mode).
     const auto *choice =
         m_wiring.pageChoice.isEmpty() ? nullptr : findChild<QAbstractButton *>(m_wiring.pageChoice);
-    PrintDocument(this, m_session, m_flow.kind().printSubject(), m_wiring.print(), m_flow.record(),
-                  choice && choice->isChecked(), m_present);
+    // A slip prints an empty currency as the national one, and keeps it,
+    // once the user has chosen to print.
+    const QString currency = m_flow.kind().currencyField;
+    const bool fillCurrency = print.currencyRequired && !currency.isEmpty() &&
+                              m_flow.record().text(currency).trimmed().isEmpty();
+    PrintPresenter present = m_present;
+    if (fillCurrency || pageAdds)
+        present = [this, &print, currency, fillCurrency, inner = m_present](QWidget *parent,
+                                                                            const PrintJob &job) {
+            PrintJob added = job;
+            if (fillCurrency) {
+                m_flow.record().setText(currency, m_session.nationalCurrency);
+                showRecord();
+                added.fill = FillPage(*job.layout, m_flow.record(), m_flow.kind().printSubject(),
+                                      m_session.colorPrinting, print.fill);
+            }
+            if (pageAdds)
+                pageAdds(added.fill);
+            inner ? inner(parent, added) : ShowPrintPreview(parent, m_session.store(), added);
+        };
+    PrintDocument(this, m_session, m_flow.kind().printSubject(), print, m_flow.record(),
+                  choice && choice->isChecked(), present);
 }
 
 void EditorWindow::run(const std::function<void()> &command)

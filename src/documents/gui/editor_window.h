@@ -30,6 +30,7 @@ public:
     EditorWindow(Session &session, const KindWiring &wiring, QWidget *parent = nullptr);
     ~EditorWindow() override;
 
+    Session &session() { return m_session; }
     DocumentWorkflow &workflow() { return m_flow; }
     FieldBinder &fields() { return *m_fields; }
     QToolButton *command(const QString &name) const;
@@ -48,7 +49,13 @@ public:
     // the page choice is ticked. Tests take the filled page instead of the
     // print preview.
     void print();
+    // A page of the kind printed the same way ("cmdPrint" prints the kind's
+    // own, the second print command its own).
+    void print(const KindPrint &print);
     void setPrintPresenter(PrintPresenter present) { m_present = std::move(present); }
+    // What the window adds to a printed page beyond the record (the
+    // order-receipt's extra line); set by a kind's `extend`.
+    std::function<void(PageFill &fill)> pageAdds;
 
 Q_SIGNALS:
     // The window opens, before the record is shown: what a kind's opening
@@ -75,6 +82,7 @@ private:
     FieldBinder *m_fields;
     QPointer<SecondPageWindow> m_secondPage;
     QPointer<QWidget> m_copyWindow;
+    QList<class AmountWordsField *> m_words;
     PrintPresenter m_present;
     QLabel *m_status = nullptr;
 };

@@ -138,7 +138,7 @@ void FieldBinder::left(int place)
         if (valid)
             m_flow.accountLeft(f);
     } else {
-        FieldFocus::setBackground(e, Qt::white);
+        FieldFocus::setBackground(e, leftColours.value(f.name, Qt::white));
         takeAll();
         // A BIC typed after its account is held against the account's bank.
         for (const FieldSpec &account : std::as_const(m_fields))

@@ -3,6 +3,8 @@
 #include "documents/gui/form.h"
 #include "documents/kinds.h"
 
+#include <QColor>
+#include <QHash>
 #include <QObject>
 #include <functional>
 
@@ -54,6 +56,9 @@ public:
     // (F2, Escape): return true when the key was used.
     std::function<void()> onShown;
     std::function<bool(int key, int place)> onKey;
+    // The colour a field turns when it is left, where it is not white (the
+    // amount beside its words turns light green).
+    QHash<QString, QColor> leftColours;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

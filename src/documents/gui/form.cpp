@@ -104,7 +104,8 @@ void BuildForm(QWidget *parent, const QList<FormItem> &items, int widthTwips, in
             w = l;
             break;
         }
-        case FormItem::Field: {
+        case FormItem::Field:
+        case FormItem::Words: {
             auto *e = new QLineEdit(parents[i]);
             e->setFrame(true);
             w = e;

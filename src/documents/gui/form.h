@@ -22,6 +22,9 @@ struct FormItem {
         // another can be shown one at a time. A Panel without a name ends
         // the panels: what follows is the form's again.
         Panel,
+        // The amount in words, shown as the amount is typed; not stored (the
+        // deposit slip's and the order-receipt's "С думи").
+        Words,
     };
     Kind kind;
     const char *name;

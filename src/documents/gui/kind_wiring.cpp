@@ -8,11 +8,14 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {
-        CreditTransferWiring(),
-        ForeignTransferWiring(),
-        CurrencyBuySellWiring(),
-    };
+    return {CreditTransferWiring(),
+            DirectDebitWiring(),
+            DirectDebitConsentWiring(),
+            DepositSlipWiring(),
+            OrderReceiptWiring(),
+            MassPaymentWiring(),
+            ForeignTransferWiring(),
+            CurrencyBuySellWiring()};
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "documents/gui/form.h"
 #include "print/page_fill.h"
 
+#include <QPoint>
 #include <QString>
 
 namespace remitor {
@@ -38,6 +39,14 @@ struct KindWiring {
     // check that the shared workflow has no place for), added once the
     // editor is built; null for most kinds.
     void (*extend)(EditorWindow &editor) = nullptr;
+    // Where the date picker of "cmdDat" opens, from the editor's corner.
+    QPoint dateOffsetTwips{5250, 1050};
+    QString printTip;  // the print button's tip, where it is not "Печата документ"
+    // A second print command below "cmdPrint", with a page of its own (the
+    // mass payment order's declaration): its button, tip and page.
+    QString secondPrintButton;
+    QString secondPrintTip;
+    const KindPrint &(*secondPrint)() = nullptr;
 };
 
 const QList<KindWiring> &kindWirings();
@@ -48,5 +57,10 @@ const KindWiring *wiringOf(const QString &kind);
 KindWiring CreditTransferWiring();
 KindWiring ForeignTransferWiring();
 KindWiring CurrencyBuySellWiring();
+KindWiring DirectDebitWiring();
+KindWiring DirectDebitConsentWiring();
+KindWiring DepositSlipWiring();
+KindWiring OrderReceiptWiring();
+KindWiring MassPaymentWiring();
 
 }  // namespace remitor

@@ -1,4 +1,5 @@
 #include "documents/gui/kind_wiring.h"
+#include "documents/gui/transfer_form.h"
 #include "print/pln_pages.h"
 
 using namespace Qt::StringLiterals;
@@ -9,80 +10,24 @@ namespace {
 
 using K = FormItem;
 
-// The first page, in twips, as the bank's form lays it out: the bank at the
-// top left, the date of submission at the right, the payee block, the
-// amount, the reason, the payer block, and the charges at the foot.
-const QList<FormItem> plnForm = {
-    {K::Frame, "fraBank", u"", 120, 120, 6000, 1560},
-    {K::Caption, nullptr, u"До", 240, 200, 500, 270},
-    {K::Field, "DoBanka", nullptr, 840, 180, 5140, 300},
-    {K::Caption, nullptr, u"Клон", 240, 560, 560, 270},
-    {K::Field, "Clon", nullptr, 840, 540, 2840, 300},
-    {K::Caption, nullptr, u"Град", 3780, 560, 500, 270},
-    {K::Field, "Grad", nullptr, 4300, 540, 1680, 300},
-    {K::Caption, nullptr, u"Адрес", 240, 920, 600, 270},
-    {K::Field, "Adress", nullptr, 840, 900, 5140, 300},
-    {K::Small, nullptr, u"(банка, клон, адрес)", 840, 1260, 3000, 240},
-
-    {K::Frame, "fraDate", u"", 6300, 120, 3780, 1560},
-    {K::Caption, nullptr, u"Дата на подаване", 6420, 200, 2400, 270},
-    {K::Field, "pDate", nullptr, 6420, 540, 3100, 300},
-    {K::Button, "cmdDat", u"...", 9570, 540, 400, 300},
-
-    {K::Title, "lblTitle", u"ПЛАТЕЖНО НАРЕЖДАНЕ ЗА КРЕДИТЕН ПРЕВОД", 300, 1780, 9700, 400},
-
-    {K::Frame, "fraPoluchatel", u"", 120, 2280, 9960, 1840},
-    {K::Caption, nullptr, u"Платете на - име на получателя", 240, 2340, 4000, 260},
-    {K::Field, "Poluchatel", nullptr, 240, 2600, 9240, 300},
-    {K::Button, "cmdFindP", u"...", 9540, 2600, 420, 300},
-    {K::Caption, nullptr, u"IBAN на получателя:", 240, 2960, 3000, 260},
-    {K::Field, "IBANp", nullptr, 240, 3220, 4500, 300},
-    {K::Caption, nullptr, u"BIC на банката на получателя", 5000, 2960, 3500, 260},
-    {K::Field, "BICp", nullptr, 5000, 3220, 2100, 300},
-    {K::Caption, nullptr, u"При банка - име на банката на получателя", 240, 3600, 4300, 260},
-    {K::Field, "Bankap", nullptr, 4500, 3580, 5460, 300},
-
-    {K::Frame, "fraSuma", u"", 120, 4180, 9960, 1920},
-    {K::Caption, nullptr, u"Вид валута", 4300, 4240, 1200, 260},
-    {K::Field, "valuta", nullptr, 4300, 4500, 1000, 300},
-    {K::Caption, nullptr, u"Сума", 5600, 4240, 1200, 260},
-    {K::Field, "suma", nullptr, 5600, 4500, 3000, 300},
-    {K::Caption, nullptr, u"Основание за плащане - информация за получателя", 240, 4860, 6000, 260},
-    {K::Field, "Osnovanie", nullptr, 240, 5120, 9720, 300},
-    {K::Caption, nullptr, u"Още пояснения", 240, 5500, 1700, 260},
-    {K::Field, "poiasnenia", nullptr, 1900, 5480, 8060, 300},
-
-    {K::Frame, "fraNareditel", u"", 120, 6160, 9960, 1240},
-    {K::Caption, nullptr, u"Наредител - име", 240, 6220, 3000, 260},
-    {K::Field, "Nareditel", nullptr, 240, 6480, 9240, 300},
-    {K::Button, "cmdFindN", u"...", 9540, 6480, 420, 300},
-    {K::Caption, nullptr, u"IBAN на наредителя", 240, 6880, 1900, 260},
-    {K::Field, "IBANn", nullptr, 2150, 6860, 3450, 300},
-    {K::Caption, nullptr, u"BIC на банката на наредителя", 5700, 6880, 2750, 260},
-    {K::Field, "BICn", nullptr, 8450, 6860, 1510, 300},
-
-    {K::Frame, "fraSystem", u"", 120, 7460, 9960, 1500},
-    {K::Caption, nullptr, u"Платежна система", 240, 7560, 1900, 260},
-    {K::Field, "PaySystem", nullptr, 2100, 7540, 2200, 300},
-    {K::Caption, nullptr, u"Такси*", 4500, 7560, 700, 260},
-    {K::Field, "tax", nullptr, 5200, 7540, 400, 300},
-    {K::Caption, nullptr, u"Дата на изпълнение", 5850, 7560, 1900, 260},
-    {K::Field, "workDate", nullptr, 7700, 7540, 1500, 300},
-    {K::Button, "cmdM", u"...", 9250, 7540, 400, 300},
-    {K::Small, nullptr,
-     u"Такса, съгласно Тарифата за лихвите, таксите и комисионните за физически / юридически лица",
-     240, 7940, 5500, 460},
-    {K::Caption, nullptr, u"Вид валута", 5850, 8000, 1100, 260},
-    {K::Field, "TAXvaluta", nullptr, 6900, 7980, 700, 300},
-    {K::Caption, nullptr, u"Сума", 7850, 8000, 600, 260},
-    {K::Field, "TAXsuma", nullptr, 8400, 7980, 1560, 300},
-    {K::Small, nullptr,
-     u"*Такси: 1 - за сметка на наредителя; 2 - споделена(стандарт за местни преводи); 3 - за сметка на получателя",
-     240, 8480, 9700, 260},
-
-    {K::Check, "Check1", u"Печата част втора", 240, 9060, 2800, 300},
-    {K::Button, "Command1", u"Част втора -->>>", 7500, 9020, 2580, 380},
-};
+const QList<FormItem> &form()
+{
+    static const QList<FormItem> items = TransferForm({
+        u"ПЛАТЕЖНО НАРЕЖДАНЕ ЗА КРЕДИТЕН ПРЕВОД",
+        "Poluchatel",
+        u"Платете на - име на получателя",
+        u"IBAN на получателя:",
+        u"BIC на банката на получателя",
+        u"При банка - име на банката на получателя",
+        u"Основание за плащане - информация за получателя",
+        "Nareditel",
+        u"Наредител - име",
+        u"IBAN на наредителя",
+        u"BIC на банката на наредителя",
+        true,
+    });
+    return items;
+}
 
 const QList<FormItem> pln2Form = {
     {K::Small, nullptr,
@@ -117,17 +62,111 @@ const QList<FormItem> pln2Form = {
      120, 4480, 9600, 260},
 };
 
-const QList<FormItem> &form() { return plnForm; }
-const QList<FormItem> &secondForm() { return pln2Form; }
-
 }  // namespace
+
+// The first page, in twips, as the bank's form lays it out: the bank at the
+// top left, the date of submission at the right, the upper party, the
+// amount, the reason, the lower party, and the charges at the foot.
+QList<FormItem> TransferForm(const TransferFormText &t)
+{
+    QList<FormItem> items = {
+        {K::Frame, "fraBank", u"", 120, 120, 6000, 1560},
+        {K::Caption, nullptr, u"До", 240, 200, 500, 270},
+        {K::Field, "DoBanka", nullptr, 840, 180, 5140, 300},
+        {K::Caption, nullptr, u"Клон", 240, 560, 560, 270},
+        {K::Field, "Clon", nullptr, 840, 540, 2840, 300},
+        {K::Caption, nullptr, u"Град", 3780, 560, 500, 270},
+        {K::Field, "Grad", nullptr, 4300, 540, 1680, 300},
+        {K::Caption, nullptr, u"Адрес", 240, 920, 600, 270},
+        {K::Field, "Adress", nullptr, 840, 900, 5140, 300},
+        {K::Small, nullptr, u"(банка, клон, адрес)", 840, 1260, 3000, 240},
+
+        {K::Frame, "fraDate", u"", 6300, 120, 3780, 1560},
+        {K::Caption, nullptr, u"Дата на подаване", 6420, 200, 2400, 270},
+        {K::Field, "pDate", nullptr, 6420, 540, 3100, 300},
+        {K::Button, "cmdDat", u"...", 9570, 540, 400, 300},
+
+        {K::Title, "lblTitle", t.title, 300, 1780, 9700, 400},
+
+        {K::Frame, "fraUpper", u"", 120, 2280, 9960, 1840},
+        {K::Caption, nullptr, t.upperNameCaption, 240, 2340, 4000, 260},
+        {K::Field, t.upperName, nullptr, 240, 2600, 9240, 300},
+        {K::Button, "cmdFindP", u"...", 9540, 2600, 420, 300},
+        {K::Caption, nullptr, t.upperIbanCaption, 240, 2960, 3000, 260},
+        {K::Field, "IBANp", nullptr, 240, 3220, 4500, 300},
+        {K::Caption, nullptr, t.upperBicCaption, 5000, 2960, 3500, 260},
+        {K::Field, "BICp", nullptr, 5000, 3220, 2100, 300},
+        {K::Caption, nullptr, t.upperBankCaption, 240, 3600, 4300, 260},
+        {K::Field, "Bankap", nullptr, 4500, 3580, 5460, 300},
+
+        {K::Frame, "fraSuma", u"", 120, 4180, 9960, 1920},
+        {K::Caption, nullptr, u"Вид валута", 4300, 4240, 1200, 260},
+        {K::Field, "valuta", nullptr, 4300, 4500, 1000, 300},
+        {K::Caption, nullptr, u"Сума", 5600, 4240, 1200, 260},
+        {K::Field, "suma", nullptr, 5600, 4500, 3000, 300},
+        {K::Caption, nullptr, t.reasonCaption, 240, 4860, 6000, 260},
+        {K::Field, "Osnovanie", nullptr, 240, 5120, 9720, 300},
+        {K::Caption, nullptr, u"Още пояснения", 240, 5500, 1700, 260},
+        {K::Field, "poiasnenia", nullptr, 1900, 5480, 8060, 300},
+
+        {K::Frame, "fraLower", u"", 120, 6160, 9960, 1240},
+        {K::Caption, nullptr, t.lowerNameCaption, 240, 6220, 3000, 260},
+        {K::Field, t.lowerName, nullptr, 240, 6480, 9240, 300},
+        {K::Button, "cmdFindN", u"...", 9540, 6480, 420, 300},
+        {K::Caption, nullptr, t.lowerIbanCaption, 240, 6880, 1900, 260},
+        {K::Field, "IBANn", nullptr, 2150, 6860, 3450, 300},
+        {K::Caption, nullptr, t.lowerBicCaption, 5700, 6880, 2750, 260},
+        {K::Field, "BICn", nullptr, 8450, 6860, 1510, 300},
+
+        {K::Caption, nullptr, u"Платежна система", 240, 7560, 1900, 260},
+        {K::Field, "PaySystem", nullptr, 2100, 7540, 2200, 300},
+        {K::Caption, nullptr, u"Такси*", 4500, 7560, 700, 260},
+        {K::Field, "tax", nullptr, 5200, 7540, 400, 300},
+        {K::Caption, nullptr, u"Дата на изпълнение", 5850, 7560, 1900, 260},
+        {K::Field, "workDate", nullptr, 7700, 7540, 1500, 300},
+        {K::Button, "cmdM", u"...", 9250, 7540, 400, 300},
+    };
+    if (t.bankFee)
+        items += {
+            {K::Small, nullptr,
+             u"Такса, съгласно Тарифата за лихвите, таксите и комисионните за физически / "
+             u"юридически лица",
+             240, 7940, 5500, 460},
+            {K::Caption, nullptr, u"Вид валута", 5850, 8000, 1100, 260},
+            {K::Field, "TAXvaluta", nullptr, 6900, 7980, 700, 300},
+            {K::Caption, nullptr, u"Сума", 7850, 8000, 600, 260},
+            {K::Field, "TAXsuma", nullptr, 8400, 7980, 1560, 300},
+        };
+    // Without the fee the foot of the form moves up by the fee's row.
+    const int up = t.bankFee ? 0 : 440;
+    items += {
+        {K::Frame, "fraSystem", u"", 120, 7460, 9960, 1500 - up},
+        {K::Small, nullptr,
+         u"*Такси: 1 - за сметка на наредителя; 2 - споделена(стандарт за местни преводи); 3 - за "
+         u"сметка на получателя",
+         240, 8480 - up, 9700, 260},
+        {K::Check, "Check1", u"Печата част втора", 240, 9060 - up, 2800, 300},
+        {K::Button, "Command1", u"Част втора -->>>", 7500, 9020 - up, 2580, 380},
+    };
+    return items;
+}
+
+int TransferFormHeight(bool bankFee)
+{
+    return bankFee ? 9560 : 9120;
+}
+
+const QList<FormItem> &ForeignPersonsForm()
+{
+    return pln2Form;
+}
 
 KindWiring CreditTransferWiring()
 {
     KindWiring w;
     w.kind = u"Pln"_s;
-    w.form = {&form, 10800, 9560};
-    w.secondPage = {&secondForm, 9840, 4860, u"frmPln2"_s,
+    w.form = {&form, 10800, TransferFormHeight(true), {}, {}};
+    w.secondPage = {&ForeignPersonsForm, 9840, 4860, u"frmPln2"_s,
                     u"Данни за преводи между местни и чуждестранни лица"_s};
     w.print = &CreditTransferPrint;
     w.pageChoice = u"Check1"_s;
