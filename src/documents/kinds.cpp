@@ -41,6 +41,7 @@ PrintSubject KindDescriptor::printSubject() const
         if (f.rule == FieldRule::Iban)
             s.ibanFields << f.name;
     s.currencyField = currencyField;
+    s.check = check;
     s.ruleOf = [this](const QString &field) {
         const FieldSpec *f = fieldSpec(field);
         return f ? f->rule : FieldRule::Text;
@@ -59,8 +60,12 @@ namespace {
 QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>> list)
 {
     QList<FieldSpec> out;
-    for (const auto &[name, rule] : list)
-        out.append({QLatin1StringView(name), rule, {}, {}});
+    for (const auto &[name, rule] : list) {
+        FieldSpec f;
+        f.name = QLatin1StringView(name);
+        f.rule = rule;
+        out.append(f);
+    }
     return out;
 }
 
@@ -157,6 +162,18 @@ KindDescriptor creditTransfer()
     return k;
 }
 
+// The accounts of the orders to and from the budget turn light green once left.
+constexpr quint32 BudgetAccountGreen = 0xE2FFE2;
+
+// The four-item order's total must be the sum of its items.
+QString fourItemsAddUp(const Record &r)
+{
+    Money sum;
+    for (const char *item : {"suma1", "suma2", "suma3", "suma4"})
+        sum += r.money(QLatin1StringView(item));
+    return r.money(u"suma"_s) == sum ? QString() : u"Общата сума не е равна на сбора от останалите суми."_s;
+}
+
 // The payment order to or from the budget. Its bank, payer and liable
 // person show trimmed on both sides although they are wide; its payee code
 // keeps the blanks typed in front.
@@ -200,6 +217,8 @@ KindDescriptor budgetOrder()
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"},
                       {"Bulstat", "Bulstat"}});
     k.replaceKindCode = 1;
+    fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
+    k.accountColour = BudgetAccountGreen;
     return k;
 }
 
@@ -237,14 +256,26 @@ KindDescriptor fourItemBudgetOrder()
     bankOf(k, "IBANn", "BICn", "DoBanka");
     for (int n = 2; n <= 4; ++n) {
         const auto item = [n](const char *name, FieldRule rule) {
-            return FieldSpec{QLatin1StringView(name) + QString::number(n), rule, {}, {}};
+            FieldSpec f;
+            f.name = QLatin1StringView(name) + QString::number(n);
+            f.rule = rule;
+            return f;
         };
+        FieldSpec from = item("period1", R::Date);
+        from.monthEnd = u"period2"_s + QString::number(n);
         k.secondPage << item("PayTypep", R::Text) << item("suma", R::Amount)
                      << item("osnovanie", R::Trimmed) << item("poiasnenia", R::Trimmed)
                      << item("VidDoc", R::WholeNumber) << item("DocNum", R::Text)
-                     << item("DocDate", R::Date) << item("period1", R::Date)
-                     << item("period2", R::Date);
+                     << item("DocDate", R::Date) << from << item("period2", R::Date);
     }
+    // The total follows its four items.
+    fieldOf(k.entryOrder, "suma1").total = u"suma"_s;
+    for (FieldSpec &f : k.secondPage)
+        if (f.name.startsWith(u"suma"_s))
+            f.total = u"suma"_s;
+    fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
+    k.accountColour = BudgetAccountGreen;
+    k.check = &fourItemsAddUp;
     k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
                       {"BankIme", "Bankap"}});
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
@@ -286,6 +317,8 @@ KindDescriptor budgetOrganisationOrder()
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}});
     k.replaceKindCode = 3;
+    fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
+    k.accountColour = 0xEFD2EF;  // light violet
     return k;
 }
 

@@ -25,6 +25,12 @@ struct FieldSpec {
     // they are empty (filled from the bank directory by the account's code).
     QString bicField;
     QString bankField;
+    // A period's start: committed from its own field, the field named here
+    // becomes the last day of its month (both empty when it is no date).
+    QString monthEnd;
+    // One of the items of a total: when its amount changes, the total field
+    // named here becomes the sum of all its items.
+    QString total;
     const QString &objectName() const { return widget.isEmpty() ? name : widget; }
 };
 
@@ -62,6 +68,12 @@ struct KindDescriptor {
     QList<FieldCopy> payer;        // … for "cmdFindN"
     int replaceKindCode = 0;       // kind code of the account replacement (F2)
     QList<std::pair<QString, QString>> newDefaults;  // texts that New sets
+    // The background of an account field once it is left (0xRRGGBB).
+    quint32 accountColour = 0x99FFFF;
+    // A check of the whole document (a total against its items): the
+    // message when it fails, empty when it holds. Save tells it and goes
+    // on; printing tells it and prints nothing.
+    QString (*check)(const Record &record) = nullptr;
 
     const TableDef &tableDef() const;
     const TableDef *reportsTableDef() const;

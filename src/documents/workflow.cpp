@@ -72,7 +72,37 @@ QString DocumentWorkflow::display(const FieldSpec &field) const
 
 void DocumentWorkflow::take(const FieldSpec &field, const QString &text)
 {
+    if (field.total.isEmpty()) {
+        TakeText(record(), field.name, field.rule, text);
+        return;
+    }
+    // The total follows its items; typed over, it stays until an item changes.
+    const Money before = record().money(field.name);
     TakeText(record(), field.name, field.rule, text);
+    if (record().money(field.name) == before)
+        return;
+    Money sum;
+    for (const QList<FieldSpec> *page : {&m_kind.entryOrder, &m_kind.secondPage})
+        for (const FieldSpec &item : *page)
+            if (item.total == field.total)
+                sum = sum + record().money(item.name);
+    record().setMoney(field.total, sum);
+}
+
+void DocumentWorkflow::committedFrom(const FieldSpec &field)
+{
+    if (!field.monthEnd.isEmpty())
+        setPeriodEnd(field);
+}
+
+void DocumentWorkflow::setPeriodEnd(const FieldSpec &start)
+{
+    const QDate from = record().date(start.name);
+    if (!from.isValid()) {
+        record().setDate(start.monthEnd, QDate());
+        return;
+    }
+    record().setDate(start.monthEnd, QDate(from.year(), from.month(), from.daysInMonth()));
 }
 
 void DocumentWorkflow::clearRecord()
@@ -179,6 +209,10 @@ bool DocumentWorkflow::save()
         s.ui().tell(u"Този документ е от база справки."_s);
         return false;
     }
+    // Told, but the user may keep a document that does not add up yet.
+    if (m_kind.check)
+        if (const QString failed = m_kind.check(record()); !failed.isEmpty())
+            s.ui().tell(failed);
     const qint64 free = NextFreeKod(s.store(), m_kind.kindNumber);
     if (free == 0)
         return false;  // the table could not be opened; the user has been told
@@ -326,6 +360,44 @@ bool DocumentWorkflow::pickExecutionDate(QPoint offsetTwips)
     if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
         return false;
     record().setDate(m_kind.workDateField, date);
+    return true;
+}
+
+bool DocumentWorkflow::pickDate(const QString &field, QPoint offsetTwips)
+{
+    if (field.compare(m_kind.dateField, Qt::CaseInsensitive) == 0)
+        return pickSubmissionDate(offsetTwips);
+    Session &s = m_session;
+    QDate date = s.lastPickedDate;
+    if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
+        return false;
+    record().setDate(field, date);
+    if (const FieldSpec *spec = m_kind.fieldSpec(field); spec && !spec->monthEnd.isEmpty())
+        setPeriodEnd(*spec);
+    return true;
+}
+
+bool DocumentWorkflow::pickParagraph(const QString &field)
+{
+    Session &s = m_session;
+    s.searchKind = 8;
+    const QString line = RunFind(s.store(), s.ui(), {8, s.currentSearchText, 0, 0}, u"Параграфи"_s);
+    // The code is the twelve characters after the position and " | "; a
+    // field narrower than the code keeps what fits.
+    const qsizetype bar = line.indexOf(u" | "_s);
+    const QString code = bar < 0 ? QString() : line.mid(bar + 3, 12).trimmed();
+    if (code.isEmpty())
+        return false;
+    record().setText(field, code);
+    return true;
+}
+
+bool DocumentWorkflow::takeChoice(const QString &field, const QString &entry)
+{
+    const QString head = entry.left(5).trimmed();
+    if (head.isEmpty())
+        return false;
+    SetOptionValue(record(), field, LeadingWholeNumber(head));
     return true;
 }
 

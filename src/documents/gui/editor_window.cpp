@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -28,8 +29,11 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     BuildForm(this, wiring.form.items(), wiring.form.widthTwips, wiring.form.heightTwips);
     m_fields = new FieldBinder(session, m_flow, kind.entryOrder, this);
     m_fields->bindOptions(this, wiring.form.items());
-    if (wiring.secondPage)
+    if (wiring.secondPage) {
         m_secondPage = new SecondPageWindow(session, m_flow, wiring.secondPage, this);
+        // What the second page changes in the first (a total) shows there at once.
+        m_secondPage->fields().onShown = [this] { m_fields->showAll(); };
+    }
     m_fields->onShown = [this] {
         setWindowTitle(m_flow.caption());
         if (m_secondPage && m_secondPage->isVisible())
@@ -67,6 +71,7 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
         connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
+    connectFieldButtons();
     if (wiring.extend)
         wiring.extend(*this);
 }
@@ -184,9 +189,39 @@ void EditorWindow::print()
                   choice && choice->isChecked(), m_present);
 }
 
+void EditorWindow::connectFieldButtons()
+{
+    for (const FieldButton &fb : m_wiring.fieldButtons) {
+        auto *b = findChild<QPushButton *>(fb.button);
+        if (!b && m_secondPage)
+            b = m_secondPage->findChild<QPushButton *>(fb.button);
+        if (!b)
+            qFatal("EditorWindow: no button %s", qPrintable(fb.button));
+        if (fb.kind == FieldButton::Choice) {
+            auto *menu = new QMenu(b);
+            for (const QString &entry : fb.entries)
+                connect(menu->addAction(entry), &QAction::triggered, this,
+                        [this, fb, entry] { run([this, fb, entry] { m_flow.takeChoice(fb.field, entry); }); });
+            b->setMenu(menu);
+            continue;
+        }
+        connect(b, &QPushButton::clicked, this, [this, fb] {
+            run([this, fb] {
+                const bool picked = fb.kind == FieldButton::Date ? m_flow.pickDate(fb.field, fb.offsetTwips)
+                                                                 : m_flow.pickParagraph(fb.field);
+                if (picked)
+                    focusField(fb.field);
+            });
+        });
+    }
+}
+
 void EditorWindow::run(const std::function<void()> &command)
 {
     m_fields->takeAll();
+    // A button of the second page works on what is typed there too.
+    if (m_secondPage && m_secondPage->isVisible())
+        m_secondPage->fields().takeAll();
     if (command)
         command();
     showRecord();
@@ -196,6 +231,8 @@ void EditorWindow::focusField(const QString &name)
 {
     if (QLineEdit *e = m_fields->edit(name))
         e->setFocus(Qt::OtherFocusReason);
+    else if (QLineEdit *e2 = m_secondPage ? m_secondPage->fields().edit(name) : nullptr)
+        e2->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorWindow::replaceAccount(const FieldSpec &field, const QString &account)

@@ -30,6 +30,7 @@ public:
     ~EditorWindow() override;
 
     DocumentWorkflow &workflow() { return m_flow; }
+    Session &session() { return m_session; }
     FieldBinder &fields() { return *m_fields; }
     QToolButton *command(const QString &name) const;
 
@@ -59,6 +60,8 @@ private:
     QToolButton *addCommand(const QString &name, const QString &tip, const QIcon &icon,
                             const std::function<void()> &action, int row);
     void focusField(const QString &name);
+    // The buttons beside the fields that fill them, on either page.
+    void connectFieldButtons();
     // F2 in an account field: the replacement window, told the kind, the
     // field and the account; the new account comes back into the record.
     void replaceAccount(const FieldSpec &field, const QString &account);

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -45,7 +46,8 @@ public:
 
     // Binds the option buttons and check boxes of the form that name a
     // record field: clicking one takes the fields and sets its field at once
-    // (an option also clears the other fields of its group).
+    // (an option also clears the other fields of its group). The labels of
+    // an amount in words follow their amount, as it is typed too.
     void bindOptions(QWidget *form, const QList<FormItem> &items);
 
     // Run after a field was left and the record shown (the editor refreshes
@@ -71,6 +73,12 @@ private:
         bool radio;
     };
     QList<Option> m_options;
+    struct Words {
+        QLabel *label;
+        QString field;
+    };
+    QList<Words> m_words;
+    void showWords(const Words &words, Money amount);
     void optionClicked(const Option &option);
     void showOptions();
     int m_fieldNumber = -1;

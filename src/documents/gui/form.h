@@ -17,6 +17,7 @@ struct FormItem {
         Button,   // a push button (date pickers, contractor search, second page)
         Check,    // a check box
         Radio,    // an option button; options inside one Frame form a group
+        Words,    // the amount of `field` in words, in the document's currency
     };
     Kind kind;
     const char *name;

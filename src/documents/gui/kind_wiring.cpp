@@ -8,7 +8,10 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {CreditTransferWiring()};
+    return {CreditTransferWiring(),
+            BudgetOrderWiring(),
+            FourItemBudgetOrderWiring(),
+            BudgetOrganisationWiring()};
 }
 
 }  // namespace
