@@ -35,8 +35,8 @@ QList<PageElement> accountRow(int top, const QString &iban, const QString &ibanC
       << boxedValue(iban, 1150, boxes, 22, kSpread, ValueFormat::Iban, 170) << vline(6100, top, BoxRow)
       << caption(bicCaption, 6160, top) << boxedValue(bic, 6250, boxes, 8, kSpread, ValueFormat::Spread, 170);
     if (!payType.isEmpty())
-        e << vline(7800, top, BoxRow) << caption(u"Вид плащане"_s, 7860, top)
-          << boxedValue(payType, 7950, boxes, 6, kSpread, ValueFormat::Spread, 170);
+        e << vline(8000, top, BoxRow) << caption(u"Вид плащане"_s, 8060, top)
+          << boxedValue(payType, 8150, boxes, 6, kSpread, ValueFormat::Spread, 170);
     return e;
 }
 
@@ -92,11 +92,11 @@ QList<PageElement> amount(int top, const QString &amountCaption, const QString &
           << boxedValue(payType, amountRight + 150, top + 200, 6, kSpread, ValueFormat::Spread, 170);
     e << line(top) << layout::caption(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА"_s, kCaptionLeft, top + 50, kTitle)
       << layout::caption(u"за плащанне от / към бюджета"_s, kCaptionLeft, top + 270, kSubtitle)
-      << vline(5200, top, 450) << caption(u"Вид валута"_s, 5260, top)
-      << boxedValue(u"valuta"_s, 5400, top + 200, 3, kSpread, ValueFormat::SpreadUpper, 170)
-      << vline(6050, top, 450) << caption(amountCaption, 6110, top)
-      << box(6110, top + 160, amountRight - 6170, 250, FormBoxColour)
-      << value(u"suma"_s, 6140, top + 175, amountRight - 6230, 220, kAmount).as(ValueFormat::Amount);
+      << vline(5800, top, 450) << caption(u"Вид валута"_s, 5860, top)
+      << boxedValue(u"valuta"_s, 6000, top + 200, 3, kSpread, ValueFormat::SpreadUpper, 170)
+      << vline(6600, top, 450) << caption(amountCaption, 6660, top)
+      << box(6660, top + 160, amountRight - 6720, 250, FormBoxColour)
+      << value(u"suma"_s, 6690, top + 175, amountRight - 6780, 220, kAmount).as(ValueFormat::Amount);
     const int words = top + 450;
     e << line(words) << caption(u"Сума с думи"_s, kCaptionLeft, words)
       << textValue(u"slovom"_s, kCaptionLeft, words, kWidth - 120).as(ValueFormat::WordsBG, u"suma"_s);

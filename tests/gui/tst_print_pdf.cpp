@@ -1,10 +1,13 @@
 #include "print/gui/page_renderer.h"
+#include "support/samples.h"
 #include "support/tools.h"
+#include "documents/gui/kind_wiring.h"
 #include "documents/kinds.h"
 #include "print/form_style.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -157,6 +160,8 @@ private Q_SLOTS:
     void noAmountCrossesTheBoxesOut();
     void calibrationShiftsTheWholePage();
     void printerGetsOnePageOneCopy();
+    void everyPageHoldsItsValuesInBothCopies_data();
+    void everyPageHoldsItsValuesInBothCopies();
 
 private:
     QString render(const PrintJob &j, const QString &name);
@@ -365,6 +370,70 @@ void TestPrintPdf::printerGetsOnePageOneCopy()
     // A file has no unprintable margin: the page starts at the corner.
     QVERIFY(std::abs(payee[0].left - 2160) <= 10);
     QVERIFY(std::abs(payee[0].top - 1575) <= 10);
+}
+
+// Every page of every wired kind, filled as a user fills it: in two copies
+// each value stands where its page puts it and again exactly 8220 twips
+// lower; in one copy nothing lies below 8200 twips. With REMITOR_SHOTS the
+// PDFs are kept there, to be looked at.
+void TestPrintPdf::everyPageHoldsItsValuesInBothCopies_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("secondPage");
+    for (const KindWiring &w : kindWirings())
+        for (bool second : {false, true})
+            if (!second || w.print().pageWithSecond)
+                QTest::newRow(qPrintable(w.print().layout(second).name)) << w.kind << second;
+}
+
+void TestPrintPdf::everyPageHoldsItsValuesInBothCopies()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, secondPage);
+    const KindPrint &print = wiringOf(kind)->print();
+    const KindDescriptor &k = kindById(kind);
+    PrintJob j;
+    j.layout = &print.layout(secondPage);
+    // The upper copy ends above the height of one copy, which loses nothing of it.
+    for (const PageElement &e : j.layout->elements) {
+        const int text = e.kind == PageElement::Kind::Caption ? e.style.sizeTwips * 115 / 100 : 0;
+        QVERIFY2(e.top + std::max(e.height, text) <= OneCopyHeightTwips, qPrintable(e.name + e.text));
+    }
+    j.fill = FillPage(*j.layout, test::sampleDocument(k.tableDef()), k.printSubject(), true, print.fill);
+    for (const Copies copies : {Copies::Two, Copies::One}) {
+        j.heightTwips = PageHeightTwips(copies);
+        const QString pdf = render(j, u"sample_"_s + j.layout->name + u'_' + QString::number(j.copies()));
+        if (const QString shots = qEnvironmentVariable("REMITOR_SHOTS"); !shots.isEmpty())
+            QFile::copy(pdf, shots + u'/' + QFileInfo(pdf).fileName());
+        QCOMPARE(pagesOf(pdf), 1);
+        const QList<Word> words = wordsOf(pdf);
+        QVERIFY(!words.isEmpty());
+        for (const Word &w : words)
+            QVERIFY2(copies == Copies::Two || w.bottom <= OneCopyHeightTwips, qPrintable(w.text));
+        if (copies == Copies::One)
+            continue;
+        int checked = 0;
+        for (const PageElement &e : j.layout->elements) {
+            using K = PageElement::Kind;
+            const QString text = j.fill.text(e.name).trimmed();
+            if (e.name.isEmpty() || text.isEmpty() || (e.kind != K::Value && e.kind != K::DigitBoxes))
+                continue;
+            const QString start = e.kind == K::DigitBoxes ? text.left(1) : text.section(u' ', 0, 0).left(4);
+            const int right = e.kind == K::DigitBoxes ? e.cellsRight() : e.width > 0 ? e.right() : e.left + 6000;
+            const auto upper = std::find_if(words.begin(), words.end(), [&](const Word &w) {
+                return w.text.startsWith(start) && w.left >= e.left - 40 && w.left < right &&
+                       std::abs(w.top - e.top) <= 60;
+            });
+            QVERIFY2(upper != words.end(), qPrintable(e.name + u": "_s + text));
+            const bool lower = std::any_of(words.begin(), words.end(), [&](const Word &w) {
+                return w.text == upper->text && std::abs(w.left - upper->left) < 1 &&
+                       std::abs(w.top - upper->top - CopyOffsetTwips) < 1;
+            });
+            QVERIFY2(lower, qPrintable(e.name + u" is not in the lower copy"_s));
+            ++checked;
+        }
+        QVERIFY2(checked >= 10, qPrintable(QString::number(checked)));
+    }
 }
 
 QTEST_MAIN(TestPrintPdf)

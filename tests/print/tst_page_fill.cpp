@@ -1,6 +1,10 @@
 #include "documents/kinds.h"
+#include "print/bpln_pages.h"
+#include "print/plnb4_pages.h"
+#include "print/plnb_pages.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
+#include "support/samples.h"
 
 #include <QFile>
 #include <QSet>
@@ -139,16 +143,30 @@ void TestFill::colourOffMakesEveryBoxWhite()
 // changed anywhere on the page fails. REMITOR_BLESS=1 writes the files anew.
 void TestFill::goldenPages_data()
 {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("secondPage");
-    QTest::newRow("PrintPln") << true;
-    QTest::newRow("PrintPln2") << false;
+    QTest::newRow("PrintPln") << u"Pln"_s << true;
+    QTest::newRow("PrintPln2") << u"Pln"_s << false;
+    // The other kinds as a user fills them.
+    QTest::newRow("PrintPlnB") << u"PlnB"_s << false;
+    QTest::newRow("PrintPlnB4") << u"PlnB4"_s << false;
+    QTest::newRow("PrintBpln") << u"BPln"_s << false;
 }
 
 void TestFill::goldenPages()
 {
+    QFETCH(QString, kind);
     QFETCH(bool, secondPage);
-    const PageLayout &page = plnPage(secondPage);
-    const PageFill f = fillPln(order(), secondPage, true);
+    static const QHash<QString, const KindPrint &(*)()> prints = {{u"Pln"_s, &CreditTransferPrint},
+                                                                  {u"PlnB"_s, &BudgetOrderPrint},
+                                                                  {u"PlnB4"_s, &FourItemBudgetOrderPrint},
+                                                                  {u"BPln"_s, &BudgetOrganisationPrint}};
+    const KindPrint &print = prints.value(kind)();
+    const PageLayout &page = print.layout(secondPage);
+    const KindDescriptor &k = kindById(kind);
+    const Record r = kind == u"Pln"_s ? order() : test::sampleDocument(k.tableDef());
+    const PageFill f = FillPage(page, r, k.printSubject(), true, print.fill);
+    QCOMPARE(page.name, QString::fromLatin1(QTest::currentDataTag()));
     QStringList lines;
     for (const PageElement &e : page.elements) {
         if (e.name.isEmpty())
