@@ -244,7 +244,10 @@ bool ParagraphsWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         // The row leaves its colour as its code says, and is written.
         commitRow();
-        QMetaObject::invokeMethod(this, [this, row] { colourRow(row); }, Qt::QueuedConnection);
+        if (ParagraphList::isHeading(m_codes[row]->text()))
+            colourField(edit, headingBlue, headingYellow);
+        else
+            colourField(edit, Qt::white, Qt::black);
         break;
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
