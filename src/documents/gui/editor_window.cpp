@@ -61,14 +61,22 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     };
     connectButton("cmdFindP", [this] { m_flow.pickPayee(); });
     connectButton("cmdFindN", [this] { m_flow.pickPayer(); });
-    connectButton("cmdDat", [this] {
-        if (m_flow.pickSubmissionDate())
-            focusField(m_flow.kind().dateField);
-    });
-    connectButton("cmdM", [this] {
-        if (m_flow.pickExecutionDate())
-            focusField(m_flow.kind().workDateField);
-    });
+    // The field gets the focus once it shows the date: focused before, the
+    // field that lost the focus would take the old texts back.
+    if (auto *b = findChild<QPushButton *>(u"cmdDat"_s))
+        connect(b, &QPushButton::clicked, this, [this] {
+            bool picked = false;
+            run([this, &picked] { picked = m_flow.pickSubmissionDate(); });
+            if (picked)
+                focusField(m_flow.kind().dateField);
+        });
+    if (auto *b = findChild<QPushButton *>(u"cmdM"_s))
+        connect(b, &QPushButton::clicked, this, [this] {
+            bool picked = false;
+            run([this, &picked] { picked = m_flow.pickExecutionDate(); });
+            if (picked)
+                focusField(m_flow.kind().workDateField);
+        });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
         connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
     connectFieldButtons();
@@ -206,12 +214,13 @@ void EditorWindow::connectFieldButtons()
             continue;
         }
         connect(b, &QPushButton::clicked, this, [this, fb] {
-            run([this, fb] {
-                const bool picked = fb.kind == FieldButton::Date ? m_flow.pickDate(fb.field, fb.offsetTwips)
-                                                                 : m_flow.pickParagraph(fb.field);
-                if (picked)
-                    focusField(fb.field);
+            bool picked = false;
+            run([this, fb, &picked] {
+                picked = fb.kind == FieldButton::Date ? m_flow.pickDate(fb.field, fb.offsetTwips)
+                                                      : m_flow.pickParagraph(fb.field);
             });
+            if (picked)
+                focusField(fb.field);
         });
     }
 }

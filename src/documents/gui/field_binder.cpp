@@ -204,6 +204,8 @@ bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
             // Shown at once: a total that followed its item must not be
             // taken back from its old text when the field is left.
             showAll();
+            if (onShown)
+                onShown();
             m_edits[(place + 1) % m_edits.size()]->setFocus(Qt::TabFocusReason);
             return true;
         }
