@@ -67,6 +67,7 @@ void TestBudgetEditors::fourItemsMakeTheTotal()
     enter(app, u"suma4"_s, u"5.5"_s);
     QCOMPARE(field(app, u"suma3"_s)->text(), QString());
     QCOMPARE(app.field(u"suma"_s)->text(), u"35.50"_s);
+    shoot(app.editor->secondPage(), u"frmPlnb234"_s);
     const QString words = app.editor->findChild<QLabel *>(u"lblSlovom"_s)->text();
     QVERIFY2(words.startsWith(u"Тридесет и "_s) && words.endsWith(u"50 цента"_s), qPrintable(words));
 
@@ -127,6 +128,7 @@ void TestBudgetEditors::periodEndsWithItsMonth()
     field(app, from)->setText(u"01.06.2024"_s);
     QTest::mouseClick(app.editor->command(u"cmdSave"_s), Qt::LeftButton);
     QCOMPARE(field(app, to)->text(), u"01.01.2000"_s);
+    shoot(app.editor, kind);
 }
 
 void TestBudgetEditors::paragraphCodeIntoItsField_data()

@@ -59,6 +59,7 @@ void TestParagraphsWindow::rowsTypedWithEnterAreKept()
     QCOMPARE(w->textField(0)->palette().color(QPalette::Base), QColor(85, 85, 255));
     QCOMPARE(w->textField(0)->palette().color(QPalette::Text), QColor(255, 255, 0));
     QCOMPARE(w->textField(1)->palette().color(QPalette::Base), QColor(Qt::white));
+    shoot(w, u"frmParagraf"_s);
 
     // The field being typed is written when the window closes.
     typeText(w->codeField(2), u"120000"_s);

@@ -35,7 +35,7 @@ constexpr Item items[] = {
       "cmdPeriod24"}},
 };
 
-constexpr int ItemHeight = 2060;
+constexpr int ItemHeight = 1300 + budgetform::DocumentHeight + 60;
 
 QList<FormItem> itemBlock(const Item &it, int top)
 {
@@ -58,7 +58,7 @@ const QList<FormItem> &form()
 {
     static const QList<FormItem> all = [] {
         QList<FormItem> f =
-            budgetform::headItems(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА ЗА ПЛАЩАНЕ ОТ/КЪМ БЮДЖЕТА (ПНБ-4)");
+            budgetform::headItems(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА ЗА БЮДЖЕТА (ПНБ-4)");
         f << FormItem{K::Frame, "fraSuma", u"", 120, 3960, 9960, 900}
           << FormItem{K::Caption, nullptr, u"Вид валута", 240, 4020, 1100, 260}
           << FormItem{K::Field, "valuta", nullptr, 240, 4280, 900, 300}
@@ -73,10 +73,10 @@ const QList<FormItem> &form()
         f << FormItem{K::Small, nullptr,
                       u"*Вид документ: 1-декларация; 2-ревизионен акт; 3-наказателно постановление; 4-авансова "
                       u"вноска; 5-партиден номер на имот; 6-постановление за принудително събиране; 9-други.",
-                      240, 6980, 9720, 420};
-        f << budgetform::partiesItems(7440);
-        f << FormItem{K::Button, "cmdHelp", u"Помощ", 240, 10740, 1500, 380}
-          << FormItem{K::Button, "Command1", u"Суми 2, 3 и 4 -->>>", 7500, 10740, 2580, 380};
+                      240, 7600, 9720, 420};
+        f << budgetform::partiesItems(8080);
+        f << FormItem{K::Button, "cmdHelp", u"Помощ", 240, 11380, 1500, 380}
+          << FormItem{K::Button, "Command1", u"Суми 2, 3 и 4 -->>>", 7500, 11380, 2580, 380};
         return f;
     }();
     return all;
@@ -99,7 +99,7 @@ KindWiring FourItemBudgetOrderWiring()
 {
     KindWiring w;
     w.kind = u"PlnB4"_s;
-    w.form = {&form, 10800, 11240, {}, {}};
+    w.form = {&form, 10800, 11880, {}, {}};
     w.secondPage = {&secondForm, 10200, 120 + 3 * ItemHeight, u"frmPlnb234"_s,
                     u"Платежно нареждане4 - суми 2, 3 и 4"_s};
     w.print = &FourItemBudgetOrderPrint;

@@ -29,7 +29,7 @@ QList<FormItem> headItems(const char16_t *title)
         {K::Field, "pDate", nullptr, 6420, 1120, 3100, 300},
         {K::Button, "cmdPDate", u"...", 9570, 1120, 400, 300},
 
-        {K::Title, "lblTitle", title, 120, 1740, 9960, 380},
+        {K::Title, "lblTitle", title, 120, 1760, 9960, 320},
 
         {K::Frame, "fraPoluchatel", u"", 120, 2200, 9960, 1700},
         {K::Caption, nullptr, u"Платете на - име на получателя", 240, 2260, 4000, 260},
@@ -46,23 +46,23 @@ QList<FormItem> headItems(const char16_t *title)
 
 QList<FormItem> documentItems(const ItemNames &n, int top)
 {
-    const int caption = top + 60, field = top + 320;
+    const int caption = top + 60, field = top + 320, caption2 = top + 700, field2 = top + 960;
     return {
-        {K::Frame, nullptr, u"", 120, top, 9960, 700},
+        {K::Frame, nullptr, u"", 120, top, 9960, DocumentHeight},
         {K::Caption, nullptr, u"Вид*", 240, caption, 600, 260},
         {K::Field, n.vidDoc, nullptr, 240, field, 500, 300},
-        {K::Caption, nullptr, u"и номер на документа,  по който се плаща", 860, caption, 3300, 260},
-        {K::Field, n.docNum, nullptr, 860, field, 2800, 300},
-        {K::Button, n.kindButton, u"▼", 3680, field, 360, 300},
-        {K::Caption, nullptr, u"Дата  на документа", 4200, caption, 1800, 260},
-        {K::Field, n.docDate, nullptr, 4200, field, 1300, 300},
-        {K::Button, n.docDateButton, u"...", 5520, field, 360, 300},
-        {K::Caption, nullptr, u"Период: от дата", 6060, caption, 1900, 260},
-        {K::Field, n.period1, nullptr, 6060, field, 1300, 300},
-        {K::Button, n.period1Button, u"...", 7380, field, 360, 300},
-        {K::Caption, nullptr, u"до дата", 7900, caption, 1600, 260},
-        {K::Field, n.period2, nullptr, 7900, field, 1300, 300},
-        {K::Button, n.period2Button, u"...", 9220, field, 360, 300},
+        {K::Caption, nullptr, u"и номер на документа,  по който се плаща", 860, caption, 5000, 260},
+        {K::Field, n.docNum, nullptr, 860, field, 4200, 300},
+        {K::Button, n.kindButton, u"▼", 5080, field, 360, 300},
+        {K::Caption, nullptr, u"Дата  на документа", 240, caption2, 1900, 260},
+        {K::Field, n.docDate, nullptr, 240, field2, 1300, 300},
+        {K::Button, n.docDateButton, u"...", 1560, field2, 360, 300},
+        {K::Caption, nullptr, u"Период: от дата", 2200, caption2, 1900, 260},
+        {K::Field, n.period1, nullptr, 2200, field2, 1300, 300},
+        {K::Button, n.period1Button, u"...", 3520, field2, 360, 300},
+        {K::Caption, nullptr, u"до дата", 4160, caption2, 1600, 260},
+        {K::Field, n.period2, nullptr, 4160, field2, 1300, 300},
+        {K::Button, n.period2Button, u"...", 5480, field2, 360, 300},
     };
 }
 
@@ -92,9 +92,9 @@ QList<FormItem> partiesItems(int top)
         {K::Field, "IBANn", nullptr, 240, payer + 880, 3500, 280},
         {K::Caption, nullptr, u"BIC на банката на наредителя", 3900, payer + 660, 2900, 260},
         {K::Field, "BICn", nullptr, 3900, payer + 880, 1800, 280},
-        {K::Caption, nullptr, u"Вид плащане", 6000, payer + 660, 1500, 260},
-        {K::Field, "PayTypen", nullptr, 6000, payer + 880, 1400, 280},
-        {K::Button, "cmdParN", u"§", 7420, payer + 880, 360, 280},
+        {K::Caption, nullptr, u"Вид плащане", 6700, payer + 660, 1500, 260},
+        {K::Field, "PayTypen", nullptr, 6700, payer + 880, 1400, 280},
+        {K::Button, "cmdParN", u"§", 8120, payer + 880, 360, 280},
 
         {K::Frame, "fraSystem", u"", 120, system, 9960, 700},
         {K::Caption, nullptr, u"Платежна система", 240, system + 60, 2400, 260},
@@ -140,11 +140,11 @@ constexpr budgetform::ItemNames plnbItem = {"VidDoc",  "DocNum",     "DocDate", 
 const QList<FormItem> &form()
 {
     static const QList<FormItem> items = [] {
-        QList<FormItem> f = budgetform::headItems(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА ЗА ПЛАЩАНЕ ОТ/КЪМ БЮДЖЕТА");
+        QList<FormItem> f = budgetform::headItems(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА ОТ/КЪМ БЮДЖЕТА");
         // The payment type stands beside the payee's account.
-        f << FormItem{K::Caption, nullptr, u"Вид плащане", 6000, 2880, 1500, 260}
-          << FormItem{K::Field, "PayTypep", nullptr, 6000, 3140, 1400, 300}
-          << FormItem{K::Button, "cmdParP", u"§", 7420, 3140, 360, 300};
+        f << FormItem{K::Caption, nullptr, u"Вид плащане", 6700, 2880, 1500, 260}
+          << FormItem{K::Field, "PayTypep", nullptr, 6700, 3140, 1400, 300}
+          << FormItem{K::Button, "cmdParP", u"§", 8120, 3140, 360, 300};
         f << FormItem{K::Frame, "fraSuma", u"", 120, 3960, 9960, 1960}
           << FormItem{K::Caption, nullptr, u"Вид валута", 240, 4020, 1100, 260}
           << FormItem{K::Field, "valuta", nullptr, 240, 4280, 900, 300}
@@ -160,8 +160,8 @@ const QList<FormItem> &form()
         f << FormItem{K::Small, nullptr,
                       u"*Вид документ: 1-декларация; 2-ревизионен акт; 3-наказателно постановление; 4-авансова "
                       u"вноска; 5-партиден номер на имот; 6-постановление за принудително събиране; 9-други.",
-                      240, 6720, 9720, 420};
-        f << budgetform::partiesItems(7200);
+                      240, 7360, 9720, 420};
+        f << budgetform::partiesItems(7840);
         return f;
     }();
     return items;
@@ -173,7 +173,7 @@ KindWiring BudgetOrderWiring()
 {
     KindWiring w;
     w.kind = u"PlnB"_s;
-    w.form = {&form, 10800, 10500, {}, {}};
+    w.form = {&form, 10800, 11140, {}, {}};
     w.print = &BudgetOrderPrint;
     w.menuItem = u"mnuPlnB"_s;
     w.toolButton = u"cmdPlnB"_s;

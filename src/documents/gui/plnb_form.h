@@ -14,7 +14,8 @@ struct ItemNames {
 };
 
 QList<FormItem> headItems(const char16_t *title);
-// The document the payment is made on and the period, in one framed row at `top`.
+// The document the payment is made on and the period, framed, from `top` down.
+inline constexpr int DocumentHeight = 1340;
 QList<FormItem> documentItems(const ItemNames &n, int top);
 // The liable person, the payer and the charges, from `top` down.
 QList<FormItem> partiesItems(int top);
