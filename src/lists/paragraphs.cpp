@@ -16,18 +16,6 @@ const TableDef &paragrafDef()
     return tableDef(DbKind::Main, u"ParagrafTable"_s);
 }
 
-// The first position that a query over the position column gives.
-std::optional<qint64> firstRow(Table &table, const QString &tail, std::optional<qint64> bound = {})
-{
-    Statement st = table.db().prepare(u"SELECT "_s + quoted(table.def().keyField) + u" FROM "_s +
-                                      quoted(table.def().name) + u' ' + tail);
-    if (bound)
-        st.bind(1, *bound);
-    if (st.next())
-        return st.integer(0);
-    return std::nullopt;
-}
-
 }  // namespace
 
 ParagraphList::ParagraphList(Session &session) : m_session(session), m_page(PageEntries) {}
@@ -86,35 +74,24 @@ bool ParagraphList::move(Move mode)
     if (!table)
         return false;
     m_count = table->count();
-    const QString key = quoted(paragrafDef().keyField);
-    const auto first = firstRow(*table, u"ORDER BY "_s + key);
-    if (!first) {
-        readFrom(*table, 0);
-        return true;
-    }
-    const auto last = firstRow(*table, u"ORDER BY "_s + key + u" DESC"_s);
-    const qint64 top = m_page[0].row > 0 ? m_page[0].row : *first;
+    // From the entry at the top of the page; a page without one starts at the first.
+    std::optional<Record> at = m_page[0].row > 0 ? table->find(m_page[0].row) : std::nullopt;
+    if (!at)
+        at = table->first();
+    if (at && (mode == Move::First || mode == Move::Last))
+        at = mode == Move::First ? table->first() : table->last();
+    const bool forward = mode == Move::Forward || mode == Move::PageForward;
+    const int steps = mode == Move::Back || mode == Move::Forward ? 1
+                      : mode == Move::First || mode == Move::Last ? 0
+                                                                  : PageStep;
     // Past either end the page stops at the first or the last entry.
-    const auto stepped = [&](bool forward, int steps) {
-        const auto to = firstRow(*table,
-                                 u"WHERE "_s + key + (forward ? u" > ?1 ORDER BY "_s : u" < ?1 ORDER BY "_s) +
-                                     key + (forward ? u""_s : u" DESC"_s) + u" LIMIT 1 OFFSET "_s +
-                                     QString::number(steps - 1),
-                                 top);
-        if (to)
-            return *to;
-        return forward ? *last : *first;
-    };
-    qint64 start = top;
-    switch (mode) {
-    case Move::First: start = *first; break;
-    case Move::Last: start = *last; break;
-    case Move::Back: start = stepped(false, 1); break;
-    case Move::Forward: start = stepped(true, 1); break;
-    case Move::PageBack: start = stepped(false, PageStep); break;
-    case Move::PageForward: start = stepped(true, PageStep); break;
+    for (int i = 0; at && i < steps; ++i) {
+        const auto step = forward ? table->next(at->key()) : table->previous(at->key());
+        if (!step || step->key() == at->key())
+            break;
+        at = step;
     }
-    readFrom(*table, start);
+    readFrom(*table, at ? at->key() : 0);
     return true;
 }
 
