@@ -43,9 +43,9 @@ void ParagraphList::open()
 void ParagraphList::readFrom(Table &table, qint64 row)
 {
     const QString key = quoted(table.def().keyField);
-    Statement st = table.db().prepare(u"SELECT "_s + table.selectList() + u" FROM "_s +
-                                      quoted(table.def().name) + u" WHERE "_s + key + u" >= ?1 ORDER BY "_s +
-                                      key + u" LIMIT "_s + QString::number(PageEntries));
+    Statement st = table.db().prepare(
+        u"SELECT "_s + table.selectList() + u" FROM "_s + quoted(table.def().name) + u" WHERE "_s +
+        key + u" >= ?1 ORDER BY "_s + key + u" LIMIT "_s + QString::number(PageEntries));
     st.bind(1, row);
     QVector<Entry> page;
     while (st.next()) {
@@ -100,8 +100,7 @@ bool ParagraphList::commit(int index, const QString &code, const QString &text)
     Entry &e = m_page[index];
     const QString newCode = code.trimmed();
     qsizetype lead = 0;
-    while (lead < text.size() && text[lead].isSpace())
-        ++lead;
+    while (lead < text.size() && text[lead].isSpace()) ++lead;
     const QString newText = RightTrimmed(text.mid(lead));
     // Moving through the empty rows below the list writes nothing.
     if (e.row == 0 && newCode.isEmpty() && newText.isEmpty())
@@ -132,7 +131,8 @@ bool ParagraphList::remove(int index)
     const Entry victim = m_page[index];
     if (victim.row == 0)
         return false;
-    if (!m_session.ui().askOkCancel(u"Изтрива: "_s + victim.code.trimmed() + u'-' + victim.text.trimmed()))
+    if (!m_session.ui().askOkCancel(u"Изтрива: "_s + victim.code.trimmed() + u'-' +
+                                    victim.text.trimmed()))
         return false;
     auto table = m_session.store().table(paragrafDef());
     if (!table)
@@ -146,13 +146,14 @@ bool ParagraphList::remove(int index)
 bool ParagraphList::search()
 {
     Session &s = m_session;
-    const auto answer = s.ui().inputLine(u"Посочете текст за търсене."_s, u"Търси Параграф по име"_s, {});
+    const auto answer =
+        s.ui().inputLine(u"Посочете текст за търсене."_s, u"Търси Параграф по име"_s, {});
     if (!answer || answer->trimmed().isEmpty())
         return false;
     s.searchKind = SearchKind;
     s.currentSearchText = answer->toUpper();
-    const QString line =
-        RunFind(s.store(), s.ui(), {SearchKind, s.currentSearchText, 0, m_page[0].row}, u"Параграфи"_s);
+    const QString line = RunFind(
+        s.store(), s.ui(), {SearchKind, s.currentSearchText, 0, m_page[0].row}, u"Параграфи"_s);
     s.currentSearchText.clear();
     const qint64 row = NumberOfLine(line);
     if (row == 0)

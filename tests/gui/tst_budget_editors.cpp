@@ -69,7 +69,8 @@ void TestBudgetEditors::fourItemsMakeTheTotal()
     QCOMPARE(app.field(u"suma"_s)->text(), u"35.50"_s);
     shoot(app.editor->secondPage(), u"frmPlnb234"_s);
     const QString words = app.editor->findChild<QLabel *>(u"lblSlovom"_s)->text();
-    QVERIFY2(words.startsWith(u"Тридесет и "_s) && words.endsWith(u"50 цента"_s), qPrintable(words));
+    QVERIFY2(words.startsWith(u"Тридесет и "_s) && words.endsWith(u"50 цента"_s),
+             qPrintable(words));
 
     QVERIFY(activate(app.editor));
     enter(app, u"suma"_s, u"40"_s);
@@ -86,7 +87,9 @@ void TestBudgetEditors::fourItemsMakeTheTotal()
     app.ui.clear();
     QTest::mouseClick(button(app, u"cmdHelp"_s), Qt::LeftButton);
     QCOMPARE(app.ui.shown().value(0).title, u"ПНБ-4"_s);
-    QCOMPARE(app.ui.texts(), QStringList{u"Общата сума се получава автоматично\nслед попълване на всяка от сумите."_s});
+    QCOMPARE(
+        app.ui.texts(),
+        QStringList{u"Общата сума се получава автоматично\nслед попълване на всяка от сумите."_s});
 }
 
 void TestBudgetEditors::periodEndsWithItsMonth_data()
@@ -96,13 +99,14 @@ void TestBudgetEditors::periodEndsWithItsMonth_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("typed");  // empty: the period button picks 10.11.2024
     QTest::addColumn<QString>("end");
-    QTest::newRow("leap February") << u"PlnB"_s << u"period1"_s << u"period2"_s << u"15.02.2024"_s
-                                   << u"29.02.2024"_s;
-    QTest::newRow("no date empties both") << u"PlnB"_s << u"period1"_s << u"period2"_s << u"утре"_s << QString();
-    QTest::newRow("organisation by its button") << u"BPln"_s << u"period1"_s << u"period2"_s << QString()
-                                                << u"30.11.2024"_s;
-    QTest::newRow("item 3 by its button") << u"PlnB4"_s << u"period13"_s << u"period23"_s << QString()
-                                          << u"30.11.2024"_s;
+    QTest::newRow("leap February")
+        << u"PlnB"_s << u"period1"_s << u"period2"_s << u"15.02.2024"_s << u"29.02.2024"_s;
+    QTest::newRow("no date empties both")
+        << u"PlnB"_s << u"period1"_s << u"period2"_s << u"утре"_s << QString();
+    QTest::newRow("organisation by its button")
+        << u"BPln"_s << u"period1"_s << u"period2"_s << QString() << u"30.11.2024"_s;
+    QTest::newRow("item 3 by its button")
+        << u"PlnB4"_s << u"period13"_s << u"period23"_s << QString() << u"30.11.2024"_s;
 }
 
 void TestBudgetEditors::periodEndsWithItsMonth()
@@ -118,7 +122,8 @@ void TestBudgetEditors::periodEndsWithItsMonth()
     enter(app, to, u"01.01.2000"_s);
     if (typed.isEmpty()) {
         app.ui.answerDate(QDate(2024, 11, 10));
-        QTest::mouseClick(button(app, u"cmd"_s + from.left(1).toUpper() + from.mid(1)), Qt::LeftButton);
+        QTest::mouseClick(button(app, u"cmd"_s + from.left(1).toUpper() + from.mid(1)),
+                          Qt::LeftButton);
     } else {
         enter(app, from, typed);
     }
@@ -138,11 +143,13 @@ void TestBudgetEditors::paragraphCodeIntoItsField_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("code");
-    QTest::newRow("payee's payment type") << u"PlnB"_s << u"cmdParP"_s << u"PayTypep"_s << 1 << u"110000"_s;
-    QTest::newRow("payer's, cut to its width") << u"PlnB"_s << u"cmdParN"_s << u"PayTypen"_s << 2
-                                              << u"1234567890"_s;
+    QTest::newRow("payee's payment type")
+        << u"PlnB"_s << u"cmdParP"_s << u"PayTypep"_s << 1 << u"110000"_s;
+    QTest::newRow("payer's, cut to its width")
+        << u"PlnB"_s << u"cmdParN"_s << u"PayTypen"_s << 2 << u"1234567890"_s;
     QTest::newRow("item 3") << u"PlnB4"_s << u"cmdPar3"_s << u"PayTypep3"_s << 1 << u"110000"_s;
-    QTest::newRow("paragraph") << u"BPln"_s << u"cmdParagraf"_s << u"paragraf"_s << 2 << u"123456789012"_s;
+    QTest::newRow("paragraph") << u"BPln"_s << u"cmdParagraf"_s << u"paragraf"_s << 2
+                               << u"123456789012"_s;
 }
 
 void TestBudgetEditors::paragraphCodeIntoItsField()
@@ -197,11 +204,13 @@ void TestBudgetEditors::f2OnTheBudgetFields_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("codes");  // kind code and field code
     QTest::addColumn<QString>("caption");
-    QTest::newRow("submission date to every order") << u"PlnB"_s << u"pDate"_s << u"1 6"_s
-                                                    << u"Копира текста във всички документи."_s;
+    QTest::newRow("submission date to every order")
+        << u"PlnB"_s << u"pDate"_s << u"1 6"_s << u"Копира текста във всички документи."_s;
     QTest::newRow("payee's account") << u"PlnB"_s << u"IBANp"_s << u"1 1"_s << u"Заменя Сметка:"_s;
-    QTest::newRow("four items' payer account") << u"PlnB4"_s << u"IBANn"_s << u"2 2"_s << u"Заменя Сметка:"_s;
-    QTest::newRow("budget holder's code") << u"BPln"_s << u"budjetKod"_s << u"3 2"_s << u"Заменя текст:"_s;
+    QTest::newRow("four items' payer account")
+        << u"PlnB4"_s << u"IBANn"_s << u"2 2"_s << u"Заменя Сметка:"_s;
+    QTest::newRow("budget holder's code")
+        << u"BPln"_s << u"budjetKod"_s << u"3 2"_s << u"Заменя текст:"_s;
 }
 
 void TestBudgetEditors::f2OnTheBudgetFields()
@@ -217,7 +226,8 @@ void TestBudgetEditors::f2OnTheBudgetFields()
     QTest::keyClick(app.field(field), Qt::Key_F2);
     auto *copy = app.editor->findChild<QWidget *>(u"frmCopy"_s);
     QVERIFY(copy && copy->isVisible());
-    QCOMPARE(copy->findChild<QLabel *>(u"lblMode"_s)->text() + u' ' + copy->findChild<QLabel *>(u"lblIBAN"_s)->text(),
+    QCOMPARE(copy->findChild<QLabel *>(u"lblMode"_s)->text() + u' ' +
+                 copy->findChild<QLabel *>(u"lblIBAN"_s)->text(),
              codes);
     QCOMPARE(copy->findChild<QLabel *>(u"Label1"_s)->text(), caption);
     QCOMPARE(copy->findChild<QLineEdit *>(u"Text1"_s)->text(), u"1234"_s);

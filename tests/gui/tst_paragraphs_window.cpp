@@ -21,7 +21,8 @@ struct ListApp : EditorApp {
     }
     QStringList stored()
     {
-        return rowsOn(dir.filePath(u"Remitor.MDB"_s), u"SELECT row, kod, ime FROM ParagrafTable ORDER BY row"_s);
+        return rowsOn(dir.filePath(u"Remitor.MDB"_s),
+                      u"SELECT row, kod, ime FROM ParagrafTable ORDER BY row"_s);
     }
 };
 
@@ -54,7 +55,8 @@ void TestParagraphsWindow::rowsTypedWithEnterAreKept()
     typeRow(w, 0, u"000000"_s, u"ДАНЪЦИ"_s);
     typeRow(w, 1, u"110000"_s, u"Данъци върху доходите"_s);
     QCOMPARE(QApplication::focusWidget(), w->codeField(2));
-    QCOMPARE(app.stored(), (QStringList{u"1|000000|ДАНЪЦИ"_s, u"2|110000|Данъци върху доходите"_s}));
+    QCOMPARE(app.stored(),
+             (QStringList{u"1|000000|ДАНЪЦИ"_s, u"2|110000|Данъци върху доходите"_s}));
     QCOMPARE(w->findChild<QLabel *>(u"lblCount"_s)->text(), u"2"_s);
     QCOMPARE(w->textField(0)->palette().color(QPalette::Base), QColor(85, 85, 255));
     QCOMPARE(w->textField(0)->palette().color(QPalette::Text), QColor(255, 255, 0));

@@ -39,21 +39,20 @@ struct Fixture {
     QList<qint64> shown() const
     {
         QList<qint64> rows;
-        for (int i = 0; i < ParagraphList::ShownRows; ++i)
-            rows << list.entry(i).row;
+        for (int i = 0; i < ParagraphList::ShownRows; ++i) rows << list.entry(i).row;
         return rows;
     }
     QStringList stored() const
     {
-        return rowsOn(dir.filePath(u"Remitor.MDB"_s), u"SELECT row, kod, ime FROM ParagrafTable ORDER BY row"_s);
+        return rowsOn(dir.filePath(u"Remitor.MDB"_s),
+                      u"SELECT row, kod, ime FROM ParagrafTable ORDER BY row"_s);
     }
 };
 
 QList<qint64> from(qint64 first, int count)
 {
     QList<qint64> rows;
-    for (int i = 0; i < ParagraphList::ShownRows; ++i)
-        rows << (i < count ? first + i : 0);
+    for (int i = 0; i < ParagraphList::ShownRows; ++i) rows << (i < count ? first + i : 0);
     return rows;
 }
 
@@ -81,9 +80,12 @@ void TestParagraphs::moves_data()
     QTest::newRow("opening") << 20 << QList<M>{} << from(1, 15);
     // A page keeps one row of the last in sight.
     QTest::newRow("page down on 20") << 20 << QList<M>{M::PageForward} << from(15, 6);
-    QTest::newRow("page down past the end") << 20 << QList<M>{M::PageForward, M::PageForward} << from(20, 1);
-    QTest::newRow("page up stops at the first") << 20 << QList<M>{M::Forward, M::PageBack} << from(1, 15);
-    QTest::newRow("one forward, one back") << 20 << QList<M>{M::Forward, M::Forward, M::Back} << from(2, 15);
+    QTest::newRow("page down past the end")
+        << 20 << QList<M>{M::PageForward, M::PageForward} << from(20, 1);
+    QTest::newRow("page up stops at the first")
+        << 20 << QList<M>{M::Forward, M::PageBack} << from(1, 15);
+    QTest::newRow("one forward, one back")
+        << 20 << QList<M>{M::Forward, M::Forward, M::Back} << from(2, 15);
     QTest::newRow("last") << 40 << QList<M>{M::Last} << from(40, 1);
     QTest::newRow("empty list") << 0 << QList<M>{M::PageForward} << from(0, 0);
 }
@@ -94,8 +96,7 @@ void TestParagraphs::moves()
     QFETCH(QList<ParagraphList::Move>, moves);
     QFETCH(QList<qint64>, rows);
     Fixture f(entries);
-    for (const ParagraphList::Move m : moves)
-        QVERIFY(f.list.move(m));
+    for (const ParagraphList::Move m : moves) QVERIFY(f.list.move(m));
     QCOMPARE(f.shown(), rows);
     QCOMPARE(f.list.count(), entries);
 }
@@ -167,15 +168,19 @@ void TestParagraphs::searchPutsTheChosenEntryOnTop()
 void TestParagraphs::printedList()
 {
     Fixture f(2);
-    QCOMPARE(f.list.printText(), u"        СПИСЪК параграфи\n\n"
-                                 "          100          Текст 1\n"
-                                 "          200          Текст 2\n"_s);
+    QCOMPARE(f.list.printText(),
+             u"        СПИСЪК параграфи\n\n"
+             "          100          Текст 1\n"
+             "          200          Текст 2\n"_s);
 }
 
 void TestParagraphs::headings()
 {
-    for (const auto &[code, heading] : {std::pair{u"000000"_s, true}, {u"00 00 00"_s, true}, {u"110000"_s, false},
-                                        {u""_s, false}, {u"0001"_s, false}})
+    for (const auto &[code, heading] : {std::pair{u"000000"_s, true},
+                                        {u"00 00 00"_s, true},
+                                        {u"110000"_s, false},
+                                        {u""_s, false},
+                                        {u"0001"_s, false}})
         QVERIFY2(ParagraphList::isHeading(code) == heading, qPrintable(code));
 }
 

@@ -22,17 +22,38 @@ struct Item {
 };
 
 constexpr Item items[] = {
-    {u"Сума 1", "PayTypep1", "cmdPar1", "suma1", "Osnovanie", "poiasnenia",
-     {"VidDoc", "DocNum", "DocDate", "period1", "period2", "cmdVidDoc", "cmdDocDate", "cmdPeriod1", "cmdPeriod2"}},
-    {u"Сума 2", "PayTypep2", "cmdPar2", "suma2", "osnovanie2", "poiasnenia2",
-     {"VidDoc2", "DocNum2", "DocDate2", "period12", "period22", "cmdVidDoc2", "cmdDocDate2", "cmdPeriod12",
-      "cmdPeriod22"}},
-    {u"Сума 3", "PayTypep3", "cmdPar3", "suma3", "osnovanie3", "poiasnenia3",
-     {"VidDoc3", "DocNum3", "DocDate3", "period13", "period23", "cmdVidDoc3", "cmdDocDate3", "cmdPeriod13",
-      "cmdPeriod23"}},
-    {u"Сума 4", "PayTypep4", "cmdPar4", "suma4", "osnovanie4", "poiasnenia4",
-     {"VidDoc4", "DocNum4", "DocDate4", "period14", "period24", "cmdVidDoc4", "cmdDocDate4", "cmdPeriod14",
-      "cmdPeriod24"}},
+    {u"Сума 1",
+     "PayTypep1",
+     "cmdPar1",
+     "suma1",
+     "Osnovanie",
+     "poiasnenia",
+     {"VidDoc", "DocNum", "DocDate", "period1", "period2", "cmdVidDoc", "cmdDocDate", "cmdPeriod1",
+      "cmdPeriod2"}},
+    {u"Сума 2",
+     "PayTypep2",
+     "cmdPar2",
+     "suma2",
+     "osnovanie2",
+     "poiasnenia2",
+     {"VidDoc2", "DocNum2", "DocDate2", "period12", "period22", "cmdVidDoc2", "cmdDocDate2",
+      "cmdPeriod12", "cmdPeriod22"}},
+    {u"Сума 3",
+     "PayTypep3",
+     "cmdPar3",
+     "suma3",
+     "osnovanie3",
+     "poiasnenia3",
+     {"VidDoc3", "DocNum3", "DocDate3", "period13", "period23", "cmdVidDoc3", "cmdDocDate3",
+      "cmdPeriod13", "cmdPeriod23"}},
+    {u"Сума 4",
+     "PayTypep4",
+     "cmdPar4",
+     "suma4",
+     "osnovanie4",
+     "poiasnenia4",
+     {"VidDoc4", "DocNum4", "DocDate4", "period14", "period24", "cmdVidDoc4", "cmdDocDate4",
+      "cmdPeriod14", "cmdPeriod24"}},
 };
 
 constexpr int ItemHeight = 1300 + budgetform::DocumentHeight + 60;
@@ -70,10 +91,16 @@ const QList<FormItem> &form()
           << FormItem{K::Caption, nullptr, u"Сума с думи", 5900, 4020, 2000, 260}
           << FormItem{K::Words, "lblSlovom", nullptr, 5900, 4280, 4060, 520, "suma"};
         f << itemBlock(items[0], 4920);
-        f << FormItem{K::Small, nullptr,
-                      u"*Вид документ: 1-декларация; 2-ревизионен акт; 3-наказателно постановление; 4-авансова "
-                      u"вноска; 5-партиден номер на имот; 6-постановление за принудително събиране; 9-други.",
-                      240, 7600, 9720, 420};
+        f << FormItem{
+            K::Small,
+            nullptr,
+            u"*Вид документ: 1-декларация; 2-ревизионен акт; 3-наказателно постановление; "
+            u"4-авансова "
+            u"вноска; 5-партиден номер на имот; 6-постановление за принудително събиране; 9-други.",
+            240,
+            7600,
+            9720,
+            420};
         f << budgetform::partiesItems(8080);
         f << FormItem{K::Button, "cmdHelp", u"Помощ", 240, 11380, 1500, 380}
           << FormItem{K::Button, "Command1", u"Суми 2, 3 и 4 -->>>", 7500, 11380, 2580, 380};
@@ -86,8 +113,7 @@ const QList<FormItem> &secondForm()
 {
     static const QList<FormItem> all = [] {
         QList<FormItem> f;
-        for (int i = 1; i <= 3; ++i)
-            f << itemBlock(items[i], 120 + (i - 1) * ItemHeight);
+        for (int i = 1; i <= 3; ++i) f << itemBlock(items[i], 120 + (i - 1) * ItemHeight);
         return f;
     }();
     return all;
@@ -107,24 +133,30 @@ KindWiring FourItemBudgetOrderWiring()
     w.toolButton = u"cmdPlnB4"_s;
     w.fieldButtons = budgetform::headButtons({5200, 1100}, {2820, 5130});
     w.fieldButtons << FieldButton::paragraph(u"cmdParP"_s, u"PayTypep"_s);
-    const QStringList kinds = {u"1 декларация"_s,      u"2 ревизионен акт"_s,
-                               u"3 наказателно постановление"_s, u"4 авансова вноска"_s,
-                               u"5 партиден номер на имот"_s,    u"6 пост.за принудит. събиране"_s,
+    const QStringList kinds = {u"1 декларация"_s,
+                               u"2 ревизионен акт"_s,
+                               u"3 наказателно постановление"_s,
+                               u"4 авансова вноска"_s,
+                               u"5 партиден номер на имот"_s,
+                               u"6 пост.за принудит. събиране"_s,
                                u"9 други"_s};
     for (int i = 0; i < 4; ++i) {
         const Item &it = items[i];
-        w.fieldButtons << FieldButton::paragraph(QLatin1StringView(it.payTypeButton), QLatin1StringView(it.payType));
+        w.fieldButtons << FieldButton::paragraph(QLatin1StringView(it.payTypeButton),
+                                                 QLatin1StringView(it.payType));
         // The first item's pickers stand where its buttons are in the main
         // window; the others' beside their rows.
         const int y = i == 0 ? 2950 : 1400 + (i - 1) * ItemHeight;
         w.fieldButtons << budgetform::itemButtons(it.doc, kinds, {i == 0 ? 2550 : 5150, y},
-                                                  {i == 0 ? 3950 : 6700, y}, {i == 0 ? 5380 : 8500, y});
+                                                  {i == 0 ? 3950 : 6700, y},
+                                                  {i == 0 ? 5380 : 8500, y});
     }
     w.extend = [](EditorWindow &editor) {
         auto *help = editor.findChild<QPushButton *>(u"cmdHelp"_s);
         QObject::connect(help, &QPushButton::clicked, &editor, [&editor] {
-            editor.session().ui().tell(u"Общата сума се получава автоматично\nслед попълване на всяка от сумите."_s,
-                                       Interaction::Icon::None, u"ПНБ-4"_s);
+            editor.session().ui().tell(
+                u"Общата сума се получава автоматично\nслед попълване на всяка от сумите."_s,
+                Interaction::Icon::None, u"ПНБ-4"_s);
         });
     };
     return w;

@@ -72,8 +72,8 @@ QList<FormItem> partiesItems(int top)
     return {
         {K::Frame, "fraUridic", u"", 120, top, 9960, 1180},
         {K::Caption, nullptr,
-         u"Задължено лице - наименование на юридическото лице или трите имена на физическото лице", 240,
-         top + 60, 9000, 260},
+         u"Задължено лице - наименование на юридическото лице или трите имена на физическото лице",
+         240, top + 60, 9000, 260},
         {K::Field, "uridic", nullptr, 240, top + 320, 9720, 300},
         {K::Caption, nullptr, u"БУЛСТАТ на задълженото лице", 240, top + 660, 3000, 260},
         {K::Field, "Bulstat", nullptr, 240, top + 880, 2400, 260},
@@ -105,7 +105,8 @@ QList<FormItem> partiesItems(int top)
         {K::Field, "workDate", nullptr, 4300, system + 320, 1300, 300},
         {K::Button, "cmdWorkDate", u"...", 5620, system + 320, 360, 300},
         {K::Small, nullptr,
-         u"**Такси: 1 - за сметка на наредителя; 2 - споделени (стандарт за местни преводи); 3 - за сметка на "
+         u"**Такси: 1 - за сметка на наредителя; 2 - споделени (стандарт за местни преводи); 3 - "
+         u"за сметка на "
          u"получателя",
          6160, system + 60, 3860, 560},
     };
@@ -134,13 +135,15 @@ namespace {
 
 using K = FormItem;
 
-constexpr budgetform::ItemNames plnbItem = {"VidDoc",  "DocNum",     "DocDate",     "period1",    "period2",
-                                           "cmdVidDoc", "cmdDocDate", "cmdPeriod1", "cmdPeriod2"};
+constexpr budgetform::ItemNames plnbItem = {"VidDoc",     "DocNum",     "DocDate",
+                                            "period1",    "period2",    "cmdVidDoc",
+                                            "cmdDocDate", "cmdPeriod1", "cmdPeriod2"};
 
 const QList<FormItem> &form()
 {
     static const QList<FormItem> items = [] {
-        QList<FormItem> f = budgetform::headItems(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА ОТ/КЪМ БЮДЖЕТА");
+        QList<FormItem> f =
+            budgetform::headItems(u"ПЛАТЕЖНО НАРЕЖДАНЕ / ВНОСНА БЕЛЕЖКА ОТ/КЪМ БЮДЖЕТА");
         // The payment type stands beside the payee's account.
         f << FormItem{K::Caption, nullptr, u"Вид плащане", 6700, 2880, 1500, 260}
           << FormItem{K::Field, "PayTypep", nullptr, 6700, 3140, 1400, 300}
@@ -157,10 +160,16 @@ const QList<FormItem> &form()
           << FormItem{K::Caption, nullptr, u"Още пояснения", 240, 5500, 1600, 260}
           << FormItem{K::Field, "poiasnenia", nullptr, 1900, 5480, 8060, 300};
         f << budgetform::documentItems(plnbItem, 5980);
-        f << FormItem{K::Small, nullptr,
-                      u"*Вид документ: 1-декларация; 2-ревизионен акт; 3-наказателно постановление; 4-авансова "
-                      u"вноска; 5-партиден номер на имот; 6-постановление за принудително събиране; 9-други.",
-                      240, 7360, 9720, 420};
+        f << FormItem{
+            K::Small,
+            nullptr,
+            u"*Вид документ: 1-декларация; 2-ревизионен акт; 3-наказателно постановление; "
+            u"4-авансова "
+            u"вноска; 5-партиден номер на имот; 6-постановление за принудително събиране; 9-други.",
+            240,
+            7360,
+            9720,
+            420};
         f << budgetform::partiesItems(7840);
         return f;
     }();
@@ -181,8 +190,9 @@ KindWiring BudgetOrderWiring()
     w.fieldButtons << FieldButton::paragraph(u"cmdParP"_s, u"PayTypep"_s);
     w.fieldButtons << budgetform::itemButtons(
         plnbItem,
-        {u"1 декларация"_s, u"2 ревизионен акт"_s, u"3 наказателно постановление"_s, u"4 авансова вноска"_s,
-         u"5 партиден номер на имот"_s, u"6 постановление за принудително събиране"_s, u"9 други"_s},
+        {u"1 декларация"_s, u"2 ревизионен акт"_s, u"3 наказателно постановление"_s,
+         u"4 авансова вноска"_s, u"5 партиден номер на имот"_s,
+         u"6 постановление за принудително събиране"_s, u"9 други"_s},
         {5150, 2400}, {950, 2820}, {5150, 2820});
     return w;
 }

@@ -92,8 +92,9 @@ ParagraphsWindow::ParagraphsWindow(Session &session, QWidget *parent)
     }
 
     // The buttons take no focus: the cursor stays in its row.
-    const auto addButton = [this](QLayout *to, const char *name, const QString &caption, const QString &tip,
-                                  const QIcon &icon, const std::function<void()> &run) {
+    const auto addButton = [this](QLayout *to, const char *name, const QString &caption,
+                                  const QString &tip, const QIcon &icon,
+                                  const std::function<void()> &run) {
         auto *b = new QPushButton(icon, caption, this);
         b->setObjectName(QLatin1StringView(name));
         b->setToolTip(tip);
@@ -116,28 +117,30 @@ ParagraphsWindow::ParagraphsWindow(Session &session, QWidget *parent)
     QStyle *st = style();
     auto *moves = new QHBoxLayout;
     moves->setSpacing(2);
-    addButton(moves, "cmdFirst", {}, u"В началото на списъка"_s, st->standardIcon(QStyle::SP_MediaSkipBackward),
-              moveBy(M::First, true));
-    addButton(moves, "cmdFPrevious", {}, u"Страница назад"_s, st->standardIcon(QStyle::SP_MediaSeekBackward),
-              moveBy(M::PageBack, false));
-    addButton(moves, "cmdPrevious", {}, u"Една позиция назад"_s, st->standardIcon(QStyle::SP_ArrowUp),
-              moveBy(M::Back, false));
-    addButton(moves, "cmdNext", {}, u"Една позиция напред"_s, st->standardIcon(QStyle::SP_ArrowDown),
-              moveBy(M::Forward, false));
-    addButton(moves, "cmdFNext", {}, u"Страница напред"_s, st->standardIcon(QStyle::SP_MediaSeekForward),
-              moveBy(M::PageForward, false));
-    addButton(moves, "cmdLast", {}, u"В края на списъка"_s, st->standardIcon(QStyle::SP_MediaSkipForward),
-              moveBy(M::Last, true));
+    addButton(moves, "cmdFirst", {}, u"В началото на списъка"_s,
+              st->standardIcon(QStyle::SP_MediaSkipBackward), moveBy(M::First, true));
+    addButton(moves, "cmdFPrevious", {}, u"Страница назад"_s,
+              st->standardIcon(QStyle::SP_MediaSeekBackward), moveBy(M::PageBack, false));
+    addButton(moves, "cmdPrevious", {}, u"Една позиция назад"_s,
+              st->standardIcon(QStyle::SP_ArrowUp), moveBy(M::Back, false));
+    addButton(moves, "cmdNext", {}, u"Една позиция напред"_s,
+              st->standardIcon(QStyle::SP_ArrowDown), moveBy(M::Forward, false));
+    addButton(moves, "cmdFNext", {}, u"Страница напред"_s,
+              st->standardIcon(QStyle::SP_MediaSeekForward), moveBy(M::PageForward, false));
+    addButton(moves, "cmdLast", {}, u"В края на списъка"_s,
+              st->standardIcon(QStyle::SP_MediaSkipForward), moveBy(M::Last, true));
     moves->addSpacing(12);
     m_count = new QLabel(this);
     m_count->setObjectName(u"lblCount"_s);
     moves->addWidget(m_count);
     moves->addWidget(new QLabel(u"записа"_s, this));
     moves->addStretch();
-    addButton(moves, "cmdFind", u"Търси"_s, u"Търси по текст"_s, {}, [this] { command([this] {
-                  if (m_list.search())
-                      m_row = 0;
-              }); });
+    addButton(moves, "cmdFind", u"Търси"_s, u"Търси по текст"_s, {}, [this] {
+        command([this] {
+            if (m_list.search())
+                m_row = 0;
+        });
+    });
     addButton(moves, "cmdDel", u"Трие"_s, u"Изтрива ред"_s, {},
               [this] { command([this] { m_list.remove(m_row); }); });
     addButton(moves, "cmdPrint", u"Печат"_s, u"Печата списък"_s, {}, [this] { print(); });
