@@ -171,7 +171,8 @@ QString fourItemsAddUp(const Record &r)
     Money sum;
     for (const char *item : {"suma1", "suma2", "suma3", "suma4"})
         sum += r.money(QLatin1StringView(item));
-    return r.money(u"suma"_s) == sum ? QString() : u"Общата сума не е равна на сбора от останалите суми."_s;
+    return r.money(u"suma"_s) == sum ? QString()
+                                     : u"Общата сума не е равна на сбора от останалите суми."_s;
 }
 
 // The payment order to or from the budget. Its bank, payer and liable

@@ -56,7 +56,7 @@ QString FormatValue(const PageElement &e, const Record &r, const PrintSubject &s
         const QChar boxes[] = {date[0], date[1], date[3], date[4], date[8], date[9]};
         return QString(boxes, 6);
     }
-    case ValueFormat::FullDateBoxes: return DateToText(r.date(field)).remove(u'.').left(8);
+    case ValueFormat::DateBoxes8: return DateToText(r.date(field)).remove(u'.').left(8);
     case ValueFormat::MonthBoxes: {
         const QString date = DateToText(r.date(field));
         const QChar boxes[] = {date[3], date[4], date[8], date[9]};

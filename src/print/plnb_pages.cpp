@@ -120,7 +120,7 @@ QList<PageElement> fullDate(const QString &name, const QString &text, int left, 
 {
     return {caption(text, left - 45, top),
             digitBoxes(name, left, top + 160, 8, kDateCell, 180, kDate, FormBoxColour)
-                .as(ValueFormat::FullDateBoxes)};
+                .as(ValueFormat::DateBoxes8)};
 }
 
 QList<PageElement> parties(int top)

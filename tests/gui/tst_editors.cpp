@@ -42,8 +42,10 @@ void TestEditors::opensOnTheKeptRecord_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("currency");
     QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"EUR"_s;
-    QTest::newRow("PlnB") << u"PlnB"_s << u"Платежно нареждане за плащане от/към бюджета No:0"_s << u"EUR"_s;
-    QTest::newRow("PlnB4") << u"PlnB4"_s << u"Платежно нареждане4/вн.бележка за плащане от/към бюджета No:0"_s
+    QTest::newRow("PlnB") << u"PlnB"_s << u"Платежно нареждане за плащане от/към бюджета No:0"_s
+                          << u"EUR"_s;
+    QTest::newRow("PlnB4") << u"PlnB4"_s
+                           << u"Платежно нареждане4/вн.бележка за плащане от/към бюджета No:0"_s
                            << u"EUR"_s;
     QTest::newRow("BPln") << u"BPln"_s << u"Бюджетно Платежно Нареждане No:0"_s << u"EUR"_s;
 }
@@ -92,24 +94,30 @@ void TestEditors::enterWalksTheEntryOrder_data()
                                         u"TAXsuma"_s};
     // The budget orders: the bank, the payee, the amount, the document and
     // period, the liable person, the payer and the charges.
-    const QStringList budgetHead = {u"DoBanka"_s, u"Clon"_s,       u"Adress"_s, u"RegNo"_s,  u"pDate"_s,
-                                    u"Poluchatel"_s, u"IBANp"_s,   u"BICp"_s,   u"Bankap"_s, u"PayTypep"_s,
-                                    u"valuta"_s,  u"suma"_s};
-    const QStringList document = {u"VidDoc"_s, u"DocNum"_s, u"DocDate"_s, u"period1"_s, u"period2"_s};
-    const QStringList parties = {u"uridic"_s,    u"Bulstat"_s, u"EGN"_s,       u"LNC"_s,
-                                 u"Nareditel"_s, u"IBANn"_s,   u"BICn"_s,      u"PaySystem"_s,
+    const QStringList budgetHead = {u"DoBanka"_s, u"Clon"_s,       u"Adress"_s, u"RegNo"_s,
+                                    u"pDate"_s,   u"Poluchatel"_s, u"IBANp"_s,  u"BICp"_s,
+                                    u"Bankap"_s,  u"PayTypep"_s,   u"valuta"_s, u"suma"_s};
+    const QStringList document = {u"VidDoc"_s, u"DocNum"_s, u"DocDate"_s, u"period1"_s,
+                                  u"period2"_s};
+    const QStringList parties = {u"uridic"_s,    u"Bulstat"_s,  u"EGN"_s,     u"LNC"_s,
+                                 u"Nareditel"_s, u"IBANn"_s,    u"BICn"_s,    u"PaySystem"_s,
                                  u"tax"_s,       u"workDate"_s, u"PayTypen"_s};
     QTest::newRow("PlnB") << u"PlnB"_s
-                          << budgetHead + QStringList{u"Osnovanie"_s, u"poiasnenia"_s} + document + parties;
+                          << budgetHead + QStringList{u"Osnovanie"_s, u"poiasnenia"_s} + document +
+                                 parties;
     QTest::newRow("PlnB4") << u"PlnB4"_s
-                           << budgetHead + QStringList{u"PayTypep1"_s, u"suma1"_s, u"Osnovanie"_s, u"poiasnenia"_s} +
+                           << budgetHead +
+                                  QStringList{u"PayTypep1"_s, u"suma1"_s, u"Osnovanie"_s,
+                                              u"poiasnenia"_s} +
                                   document + parties;
-    QTest::newRow("BPln") << u"BPln"_s
-                          << QStringList{u"DoBanka"_s,  u"Clon"_s,      u"Adress"_s,   u"Grad"_s,     u"pDate"_s,
-                                         u"Poluchatel"_s, u"IBANp"_s,   u"Bankap"_s,   u"PayType"_s,  u"valuta"_s,
-                                         u"suma"_s,     u"Osnovanie"_s, u"paragraf"_s, u"period1"_s,  u"period2"_s,
-                                         u"VidDoc"_s,   u"DocNum"_s,    u"DocDate"_s,  u"Nareditel"_s, u"WorkKod"_s,
-                                         u"workDate"_s, u"budjetKod"_s, u"SEBRA"_s};
+    QTest::newRow("BPln") << u"BPln"_s << QStringList{u"DoBanka"_s,   u"Clon"_s,    u"Adress"_s,
+                                                      u"Grad"_s,      u"pDate"_s,   u"Poluchatel"_s,
+                                                      u"IBANp"_s,     u"Bankap"_s,  u"PayType"_s,
+                                                      u"valuta"_s,    u"suma"_s,    u"Osnovanie"_s,
+                                                      u"paragraf"_s,  u"period1"_s, u"period2"_s,
+                                                      u"VidDoc"_s,    u"DocNum"_s,  u"DocDate"_s,
+                                                      u"Nareditel"_s, u"WorkKod"_s, u"workDate"_s,
+                                                      u"budjetKod"_s, u"SEBRA"_s};
 }
 
 void TestEditors::enterWalksTheEntryOrder()
@@ -204,7 +212,8 @@ void TestEditors::leavingAnAccountUpperCasesAndWarns()
         app.field(app.kind().entryOrder.first().objectName())->setFocus();
         QCOMPARE(iban->text(), u"BG80BNBG96611020345679"_s);
         QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: BG80BNBG96611020345679"_s});
-        QCOMPARE(iban->palette().color(QPalette::Base), QColor::fromRgb(QRgb(app.kind().accountColour)));
+        QCOMPARE(iban->palette().color(QPalette::Base),
+                 QColor::fromRgb(QRgb(app.kind().accountColour)));
         QCOMPARE(app.rec().text(f.name), u"BG80BNBG96611020345679"_s);
         // A valid account, and an empty one, say nothing; the valid one
         // brings its bank's BIC into the empty field beside it.

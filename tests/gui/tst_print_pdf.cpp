@@ -1,11 +1,11 @@
-#include "print/gui/page_renderer.h"
-#include "support/samples.h"
-#include "support/tools.h"
 #include "documents/gui/kind_wiring.h"
 #include "documents/kinds.h"
 #include "print/form_style.h"
+#include "print/gui/page_renderer.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
+#include "support/samples.h"
+#include "support/tools.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -397,12 +397,15 @@ void TestPrintPdf::everyPageHoldsItsValuesInBothCopies()
     // The upper copy ends above the height of one copy, which loses nothing of it.
     for (const PageElement &e : j.layout->elements) {
         const int text = e.kind == PageElement::Kind::Caption ? e.style.sizeTwips * 115 / 100 : 0;
-        QVERIFY2(e.top + std::max(e.height, text) <= OneCopyHeightTwips, qPrintable(e.name + e.text));
+        QVERIFY2(e.top + std::max(e.height, text) <= OneCopyHeightTwips,
+                 qPrintable(e.name + e.text));
     }
-    j.fill = FillPage(*j.layout, test::sampleDocument(k.tableDef()), k.printSubject(), true, print.fill);
+    j.fill =
+        FillPage(*j.layout, test::sampleDocument(k.tableDef()), k.printSubject(), true, print.fill);
     for (const Copies copies : {Copies::Two, Copies::One}) {
         j.heightTwips = PageHeightTwips(copies);
-        const QString pdf = render(j, u"sample_"_s + j.layout->name + u'_' + QString::number(j.copies()));
+        const QString pdf =
+            render(j, u"sample_"_s + j.layout->name + u'_' + QString::number(j.copies()));
         if (const QString shots = qEnvironmentVariable("REMITOR_SHOTS"); !shots.isEmpty())
             QFile::copy(pdf, shots + u'/' + QFileInfo(pdf).fileName());
         QCOMPARE(pagesOf(pdf), 1);
@@ -416,10 +419,14 @@ void TestPrintPdf::everyPageHoldsItsValuesInBothCopies()
         for (const PageElement &e : j.layout->elements) {
             using K = PageElement::Kind;
             const QString text = j.fill.text(e.name).trimmed();
-            if (e.name.isEmpty() || text.isEmpty() || (e.kind != K::Value && e.kind != K::DigitBoxes))
+            if (e.name.isEmpty() || text.isEmpty() ||
+                (e.kind != K::Value && e.kind != K::DigitBoxes))
                 continue;
-            const QString start = e.kind == K::DigitBoxes ? text.left(1) : text.section(u' ', 0, 0).left(4);
-            const int right = e.kind == K::DigitBoxes ? e.cellsRight() : e.width > 0 ? e.right() : e.left + 6000;
+            const QString start =
+                e.kind == K::DigitBoxes ? text.left(1) : text.section(u' ', 0, 0).left(4);
+            const int right = e.kind == K::DigitBoxes ? e.cellsRight()
+                              : e.width > 0           ? e.right()
+                                                      : e.left + 6000;
             const auto upper = std::find_if(words.begin(), words.end(), [&](const Word &w) {
                 return w.text.startsWith(start) && w.left >= e.left - 40 && w.left < right &&
                        std::abs(w.top - e.top) <= 60;

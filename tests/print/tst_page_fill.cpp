@@ -1,8 +1,8 @@
 #include "documents/kinds.h"
 #include "print/bpln_pages.h"
+#include "print/pln_pages.h"
 #include "print/plnb4_pages.h"
 #include "print/plnb_pages.h"
-#include "print/pln_pages.h"
 #include "store/record.h"
 #include "support/samples.h"
 
@@ -157,10 +157,11 @@ void TestFill::goldenPages()
 {
     QFETCH(QString, kind);
     QFETCH(bool, secondPage);
-    static const QHash<QString, const KindPrint &(*)()> prints = {{u"Pln"_s, &CreditTransferPrint},
-                                                                  {u"PlnB"_s, &BudgetOrderPrint},
-                                                                  {u"PlnB4"_s, &FourItemBudgetOrderPrint},
-                                                                  {u"BPln"_s, &BudgetOrganisationPrint}};
+    static const QHash<QString, const KindPrint &(*)()> prints = {
+        {u"Pln"_s, &CreditTransferPrint},
+        {u"PlnB"_s, &BudgetOrderPrint},
+        {u"PlnB4"_s, &FourItemBudgetOrderPrint},
+        {u"BPln"_s, &BudgetOrganisationPrint}};
     const KindPrint &print = prints.value(kind)();
     const PageLayout &page = print.layout(secondPage);
     const KindDescriptor &k = kindById(kind);

@@ -208,8 +208,9 @@ void EditorWindow::connectFieldButtons()
         if (fb.kind == FieldButton::Choice) {
             auto *menu = new QMenu(b);
             for (const QString &entry : fb.entries)
-                connect(menu->addAction(entry), &QAction::triggered, this,
-                        [this, fb, entry] { run([this, fb, entry] { m_flow.takeChoice(fb.field, entry); }); });
+                connect(menu->addAction(entry), &QAction::triggered, this, [this, fb, entry] {
+                    run([this, fb, entry] { m_flow.takeChoice(fb.field, entry); });
+                });
             b->setMenu(menu);
             continue;
         }

@@ -3,8 +3,8 @@
 #include "base/gui/field_focus.h"
 #include "documents/workflow.h"
 #include "print/page_fill.h"
-#include "rules/words.h"
 #include "rules/identifiers.h"
+#include "rules/words.h"
 #include "session/session.h"
 
 #include <QAbstractButton>
@@ -64,8 +64,7 @@ void FieldBinder::showAll()
         }
     }
     showOptions();
-    for (const Words &w : std::as_const(m_words))
-        showWords(w, m_flow.record().money(w.field));
+    for (const Words &w : std::as_const(m_words)) showWords(w, m_flow.record().money(w.field));
 }
 
 void FieldBinder::bindOptions(QWidget *form, const QList<FormItem> &items)
@@ -79,8 +78,9 @@ void FieldBinder::bindOptions(QWidget *form, const QList<FormItem> &items)
             m_words.append(words);
             // The words follow the amount while it is typed.
             if (QLineEdit *amount = edit(words.field))
-                connect(amount, &QLineEdit::textEdited, this,
-                        [this, words](const QString &text) { showWords(words, ParseAmount(text)); });
+                connect(amount, &QLineEdit::textEdited, this, [this, words](const QString &text) {
+                    showWords(words, ParseAmount(text));
+                });
             continue;
         }
         if ((it.kind != FormItem::Radio && it.kind != FormItem::Check) || !it.field)
@@ -99,7 +99,8 @@ void FieldBinder::showWords(const Words &w, Money amount)
 {
     const QString &currency = m_flow.kind().currencyField;
     const QString code = currency.isEmpty() ? QString() : m_flow.record().text(currency).trimmed();
-    w.label->setText(ShownAmount(amount) > Money() ? AmountInWordsBG(ShownAmount(amount), code) : QString());
+    w.label->setText(ShownAmount(amount) > Money() ? AmountInWordsBG(ShownAmount(amount), code)
+                                                   : QString());
 }
 
 void FieldBinder::optionClicked(const Option &o)

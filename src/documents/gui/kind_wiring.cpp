@@ -8,10 +8,12 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {CreditTransferWiring(),
-            BudgetOrderWiring(),
-            FourItemBudgetOrderWiring(),
-            BudgetOrganisationWiring()};
+    return {
+        CreditTransferWiring(),
+        BudgetOrderWiring(),
+        FourItemBudgetOrderWiring(),
+        BudgetOrganisationWiring(),
+    };
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ struct FieldButton {
     {
         return {button, field, Paragraph, {}, {}};
     }
-    static FieldButton choice(const QString &button, const QString &field, const QStringList &entries)
+    static FieldButton choice(const QString &button, const QString &field,
+                              const QStringList &entries)
     {
         return {button, field, Choice, {}, entries};
     }
