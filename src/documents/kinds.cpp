@@ -164,6 +164,8 @@ KindDescriptor creditTransfer()
 
 // The accounts of the orders to and from the budget turn light green once left.
 constexpr quint32 BudgetAccountGreen = 0xE2FFE2;
+// The budget orders' New asks in their own words.
+const QString BudgetNewQuestion = u"Изчиства текущя документ?"_s;
 
 // The four-item order's total must be the sum of its items.
 QString fourItemsAddUp(const Record &r)
@@ -220,6 +222,7 @@ KindDescriptor budgetOrder()
     k.replaceKindCode = 1;
     fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
     k.accountColour = BudgetAccountGreen;
+    k.newQuestion = BudgetNewQuestion;
     return k;
 }
 
@@ -277,6 +280,8 @@ KindDescriptor fourItemBudgetOrder()
     fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
     k.accountColour = BudgetAccountGreen;
     k.check = &fourItemsAddUp;
+    k.newQuestion = BudgetNewQuestion;
+    k.deletedTitle = u"Нареждане за бюджета"_s;
     k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
                       {"BankIme", "Bankap"}});
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
@@ -320,6 +325,7 @@ KindDescriptor budgetOrganisationOrder()
     k.replaceKindCode = 3;
     fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
     k.accountColour = 0xEFD2EF;  // light violet
+    k.newQuestion = BudgetNewQuestion;
     return k;
 }
 

@@ -79,6 +79,10 @@ struct KindDescriptor {
     const TableDef *reportsTableDef() const;
     QString deleteTitle;     // the name in the delete question and message, when not the title
     QString deleteName() const { return deleteTitle.isEmpty() ? title : deleteTitle; }
+    // The name in the message after a deletion, when not the delete name.
+    QString deletedTitle;
+    // The question of New.
+    QString newQuestion = QStringLiteral("Изчиства текущия документ?");
     int placeOf(const QString &field) const;  // -1 when not in the entry order
     // The field of either page by name, without regard to case; null when none.
     const FieldSpec *fieldSpec(const QString &field) const;

@@ -122,7 +122,7 @@ bool DocumentWorkflow::convertToEuro()
 
 bool DocumentWorkflow::newDocument()
 {
-    if (!m_session.ui().askOkCancel(u"Изчиства текущия документ?"_s, {}, true))
+    if (!m_session.ui().askOkCancel(m_kind.newQuestion, {}, true))
         return false;
     clearRecord();
     return true;
@@ -198,7 +198,9 @@ bool DocumentWorkflow::remove()
         return false;
     if (!table->remove(number))
         return false;
-    s.ui().tell(name + u" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново."_s);
+    const QString deleted =
+        m_kind.deletedTitle.isEmpty() ? name : m_kind.deletedTitle + u" No:"_s + numberText(number);
+    s.ui().tell(deleted + u" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново."_s);
     return true;
 }
 

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void documentKindFromTheDropDown();
     void f2OnTheBudgetFields_data();
     void f2OnTheBudgetFields();
+    void deleteAndNewInTheirWords();
 };
 
 // Items of 10.00, 20.00, none and 5.50 make 35.50 in figures and words; a
@@ -231,6 +232,26 @@ void TestBudgetEditors::f2OnTheBudgetFields()
              codes);
     QCOMPARE(copy->findChild<QLabel *>(u"Label1"_s)->text(), caption);
     QCOMPARE(copy->findChild<QLineEdit *>(u"Text1"_s)->text(), u"1234"_s);
+}
+
+// The four-item order names itself otherwise once deleted; the budget
+// orders' New asks in their own words.
+void TestBudgetEditors::deleteAndNewInTheirWords()
+{
+    EditorApp app(u"PlnB4"_s);
+    QVERIFY(app.open());
+    app.click(u"cmdSave"_s);
+    app.ui.pickNumber(1);
+    app.ui.answer(true);
+    app.click(u"cmdDel"_s);
+    QCOMPARE(app.ui.texts().mid(1),
+             (QStringList{u"Изтрива: Платежно Нареждане4 от/към Бюджета No: 1"_s,
+                          u"Нареждане за бюджета No: 1 е изтрито.\nДанните са на екрана.\n"
+                          u"Можете да го запишете отново."_s}));
+    app.ui.clear();
+    app.ui.answer(false);
+    app.click(u"cmdNew"_s);
+    QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущя документ?"_s});
 }
 
 QTEST_MAIN(TestBudgetEditors)

@@ -185,7 +185,7 @@ void TestEditors::typedSavedClearedAndReadBack()
     app.ui.clear();
     app.ui.answer(true);
     app.click(u"cmdNew"_s);
-    QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
+    QCOMPARE(app.ui.texts(), QStringList{app.kind().newQuestion});
     QCOMPARE(app.editor->windowTitle().right(4), u"No:0"_s);
     for (const QString &text : shownNow())
         QVERIFY2(text.isEmpty() || text == u"0"_s || text == u"EUR"_s, qPrintable(text));
