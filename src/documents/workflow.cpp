@@ -85,7 +85,7 @@ void DocumentWorkflow::take(const FieldSpec &field, const QString &text)
     for (const QList<FieldSpec> *page : {&m_kind.entryOrder, &m_kind.secondPage})
         for (const FieldSpec &item : *page)
             if (item.total == field.total)
-                sum = sum + record().money(item.name);
+                sum += record().money(item.name);
     record().setMoney(field.total, sum);
 }
 
