@@ -88,11 +88,11 @@ std::optional<ReplaceTarget> ReplaceTargetFor(int kindCode, int fieldCode)
 
 ReplaceCaptions ReplaceCaptionsFor(int kindCode, int fieldCode)
 {
-    if (kindCode == 1) {
-        if (fieldCode == 1 || fieldCode == 2)
-            return {u"Заменя Сметка:"_s, u"Със Сметка:"_s};
+    if (kindCode == 1 && fieldCode > 2)
         return {u"Копира текста във всички документи."_s, {}};
-    }
+    // The budget orders name their accounts so, the four-item one too.
+    if ((kindCode == 1 || kindCode == 2) && (fieldCode == 1 || fieldCode == 2))
+        return {u"Заменя Сметка:"_s, u"Със Сметка:"_s};
     return {u"Заменя текст:"_s, u"Със следния текст:"_s};
 }
 

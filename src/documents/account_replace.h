@@ -26,9 +26,10 @@ struct ReplaceTarget {
 std::optional<ReplaceTarget> ReplaceTargetFor(int kindCode, int fieldCode);
 
 // The captions over the window's two fields for that pair: "Заменя текст:"
-// and "Със следния текст:"; the budget payment order has "Заменя Сметка:"
-// and "Със Сметка:" for its accounts and "Копира текста във всички
-// документи." (with no second field) for its texts.
+// and "Със следния текст:"; the budget payment orders (single and four-item)
+// have "Заменя Сметка:" and "Със Сметка:" for their accounts, and the
+// single one "Копира текста във всички документи." (with no second field)
+// for its texts.
 struct ReplaceCaptions {
     QString first;
     QString second;  // empty: the second field is not used

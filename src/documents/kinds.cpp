@@ -44,6 +44,7 @@ PrintSubject KindDescriptor::printSubject() const
         if (f.rule == FieldRule::Iban)
             s.ibanFields << f.name;
     s.currencyField = currencyField;
+    s.check = check;
     s.ruleOf = [this](const QString &field) {
         const FieldSpec *f = fieldSpec(field);
         return f ? f->rule : FieldRule::Text;
@@ -62,8 +63,12 @@ namespace {
 QList<FieldSpec> fields(std::initializer_list<std::pair<const char *, FieldRule>> list)
 {
     QList<FieldSpec> out;
-    for (const auto &[name, rule] : list)
-        out.append({QLatin1StringView(name), rule, {}, {}});
+    for (const auto &[name, rule] : list) {
+        FieldSpec f;
+        f.name = QLatin1StringView(name);
+        f.rule = rule;
+        out.append(f);
+    }
     return out;
 }
 
@@ -115,8 +120,6 @@ KindDescriptor base(const char *id, const char *table, int kindNumber, int searc
 using R = FieldRule;
 using Style = KindDescriptor::DateStyle;
 
-// The New question of the forms that have always asked it so.
-const QString kNewQuestionOld = u"Изчиства текущя документ?"_s;
 // The slips are feminine: "бележка", "разписка".
 const QString kDeletedFeminine =
     u" е изтрита.\nДанните са на екрана.\nМожете да я запишете отново."_s;
@@ -166,6 +169,29 @@ KindDescriptor creditTransfer()
     return k;
 }
 
+// The accounts of the orders to and from the budget, and the slips'
+// amounts, turn light green once left; the budget organisation's account
+// light violet.
+constexpr quint32 LightGreen = 0xE2FFE2;
+constexpr quint32 LightViolet = 0xEFD2EF;
+
+// The background a field takes once left.
+void leftColour(KindDescriptor &k, std::initializer_list<const char *> names, quint32 colour)
+{
+    for (const char *name : names)
+        fieldOf(k.entryOrder, name).leftColour = colour;
+}
+
+// The four-item order's total must be the sum of its items.
+QString fourItemsAddUp(const Record &r)
+{
+    Money sum;
+    for (const char *item : {"suma1", "suma2", "suma3", "suma4"})
+        sum += r.money(QLatin1StringView(item));
+    return r.money(u"suma"_s) == sum ? QString()
+                                     : u"Общата сума не е равна на сбора от останалите суми."_s;
+}
+
 // The payment order to or from the budget. Its bank, payer and liable
 // person show trimmed on both sides although they are wide; its payee code
 // keeps the blanks typed in front.
@@ -209,6 +235,8 @@ KindDescriptor budgetOrder()
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}, {"BIC", "BICn"},
                       {"Bulstat", "Bulstat"}});
     k.replaceKindCode = 1;
+    fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
+    leftColour(k, {"IBANp", "IBANn"}, LightGreen);
     return k;
 }
 
@@ -246,14 +274,27 @@ KindDescriptor fourItemBudgetOrder()
     bankOf(k, "IBANn", "BICn", "DoBanka");
     for (int n = 2; n <= 4; ++n) {
         const auto item = [n](const char *name, FieldRule rule) {
-            return FieldSpec{QLatin1StringView(name) + QString::number(n), rule, {}, {}};
+            FieldSpec f;
+            f.name = QLatin1StringView(name) + QString::number(n);
+            f.rule = rule;
+            return f;
         };
+        FieldSpec from = item("period1", R::Date);
+        from.monthEnd = u"period2"_s + QString::number(n);
         k.secondPage << item("PayTypep", R::Text) << item("suma", R::Amount)
                      << item("osnovanie", R::Trimmed) << item("poiasnenia", R::Trimmed)
                      << item("VidDoc", R::WholeNumber) << item("DocNum", R::Text)
-                     << item("DocDate", R::Date) << item("period1", R::Date)
-                     << item("period2", R::Date);
+                     << item("DocDate", R::Date) << from << item("period2", R::Date);
     }
+    // The total follows its four items.
+    fieldOf(k.entryOrder, "suma1").total = u"suma"_s;
+    for (FieldSpec &f : k.secondPage)
+        if (f.name.startsWith(u"suma"_s))
+            f.total = u"suma"_s;
+    fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
+    leftColour(k, {"IBANp", "IBANn"}, LightGreen);
+    k.check = &fourItemsAddUp;
+    k.deletedTitle = u"Нареждане за бюджета"_s;
     k.payee = copies({{"KlIme", "Poluchatel"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
                       {"BankIme", "Bankap"}});
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
@@ -295,6 +336,8 @@ KindDescriptor budgetOrganisationOrder()
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}});
     k.replaceKindCode = 3;
+    fieldOf(k.entryOrder, "period1").monthEnd = u"period2"_s;
+    leftColour(k, {"IBANp"}, LightViolet);
     return k;
 }
 
@@ -324,7 +367,6 @@ KindDescriptor directDebitOrder()
     bankOf(k, "IBANp", "BICp", "Bankap");
     bankOf(k, "IBANn", "BICn", "DoBanka");
     k.secondPage = foreignPersonsPage();
-    k.newQuestion = kNewQuestionOld;
     // "cmdFindP" fills the payer's side, "cmdFindN" the payee's.
     k.payee = copies({{"KlIme", "Platec"}, {"IBAN", "IBANp"}, {"BIC", "BICp"},
                       {"BankIme", "Bankap"}});
@@ -355,7 +397,6 @@ KindDescriptor directDebitConsent()
                       {"bstreet", "Adress"}, {"IBAN", "IBANn"}});
     k.newDefaults = {{u"Razmer"_s, u"0"_s}};
     k.newKeeps = {u"Grad"_s};  // no field of the window
-    k.newQuestion = kNewQuestionOld;
     return k;
 }
 
@@ -374,13 +415,13 @@ KindDescriptor depositSlip()
                            {"IBANp", R::Iban},    {"Bankap", R::Text},
                            {"valuta", R::Upper},  {"suma", R::Amount},
                            {"Vnositel", R::Text}, {"Osnovanie", R::Text}});
+    leftColour(k, {"suma"}, LightGreen);
     markIban(k, "IBANp", "1");
     bankOf(k, "IBANp", "", "Bankap");
     k.payer = copies({{"KlIme", "Nareditel"}, {"BankIme", "DoBanka"}, {"bgrad", "Clon"},
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANp"},
                       {"BankIme", "BankaP"}});
     k.replaceKindCode = 6;
-    k.newQuestion = kNewQuestionOld;
     k.deletedText = kDeletedFeminine;
     return k;
 }
@@ -403,6 +444,7 @@ KindDescriptor orderReceipt()
                            {"valuta", R::Upper},    {"suma", R::Amount},
                            {"Poluchatel", R::Text}, {"pasport", R::Text},
                            {"EGN", R::Text}});
+    leftColour(k, {"suma"}, LightGreen);
     // Its only account is the payer's, sent with the field code 1.
     markIban(k, "IBANn", "1");
     bankOf(k, "IBANn", "", "BankaN");
@@ -410,7 +452,6 @@ KindDescriptor orderReceipt()
                       {"bstreet", "Adress"}, {"Grad", "Grad"}, {"IBAN", "IBANn"},
                       {"BankIme", "BankaN"}});
     k.replaceKindCode = 7;
-    k.newQuestion = kNewQuestionOld;
     k.deletedText = kDeletedFeminine;
     return k;
 }
@@ -441,7 +482,6 @@ KindDescriptor massPayment()
     // them, and a fresh order is on a diskette.
     k.newKeeps = {u"vid"_s, u"nositel"_s};
     k.blankOptions = {{u"nositel"_s, 1}};
-    k.newQuestion = kNewQuestionOld;
     k.readTitle = u"Платежно нареждане за за масово плащане"_s;  // as its list was always captioned
     return k;
 }

@@ -25,6 +25,15 @@ struct FieldSpec {
     // they are empty (filled from the bank directory by the account's code).
     QString bicField;
     QString bankField;
+    // The field's background once left (0xRRGGBB), where the form has one
+    // of its own; 0: white, or light cyan for an account.
+    quint32 leftColour = 0;
+    // A period's start: committed from its own field, the field named here
+    // becomes the last day of its month (both empty when it is no date).
+    QString monthEnd;
+    // One of the items of a total: when its amount changes, the total field
+    // named here becomes the sum of all its items.
+    QString total;
     const QString &objectName() const { return widget.isEmpty() ? name : widget; }
 };
 
@@ -85,17 +94,22 @@ struct KindDescriptor {
     QStringList newKeeps;                            // fields that New leaves as they were
     // Option values of a record never touched, set when the editor opens on it.
     QList<std::pair<QString, qint64>> blankOptions;
-    QString newQuestion = QStringLiteral("Изчиства текущия документ?");
     // What the message after a deletion says after the number: the slips
     // are feminine ("е изтрита", "я").
     QString deletedText =
         QStringLiteral(" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново.");
     QString readTitle;  // Read's list caption, where it is not the title
+    // A check of the whole document (a total against its items): the
+    // message when it fails, empty when it holds. Save tells it and goes
+    // on; printing tells it and prints nothing.
+    QString (*check)(const Record &record) = nullptr;
 
     const TableDef &tableDef() const;
     const TableDef *reportsTableDef() const;
     QString deleteTitle;     // the name in the delete question and message, when not the title
     QString deleteName() const { return deleteTitle.isEmpty() ? title : deleteTitle; }
+    // The name in the message after a deletion, when not the delete name.
+    QString deletedTitle;
     int placeOf(const QString &field) const;  // -1 when not in the entry order
     // The field of either page by name, without regard to case; null when none.
     const FieldSpec *fieldSpec(const QString &field) const;

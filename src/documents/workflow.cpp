@@ -79,8 +79,10 @@ QString DocumentWorkflow::display(const FieldSpec &field) const
 void DocumentWorkflow::take(const FieldSpec &field, const QString &text)
 {
     Record &r = record();
-    const Record before = m_kind.words.isEmpty() ? Record() : r;
+    const Record before = m_kind.words.isEmpty() && field.total.isEmpty() ? Record() : r;
     TakeText(r, field.name, field.rule, text);
+    if (!field.total.isEmpty())
+        followTotal(field, before.isValid() ? before.money(field.name) : Money());
     for (const WordsSpec &w : m_kind.words) {
         const bool amount = field.name.compare(w.amount, Qt::CaseInsensitive) == 0;
         const bool currency = field.name.compare(w.currency, Qt::CaseInsensitive) == 0;
@@ -111,6 +113,35 @@ bool DocumentWorkflow::refused()
     return !why.isEmpty();
 }
 
+// The total follows its items; typed over, it stays until an item changes.
+void DocumentWorkflow::followTotal(const FieldSpec &field, Money before)
+{
+    if (record().money(field.name) == before)
+        return;
+    Money sum;
+    for (const QList<FieldSpec> *page : {&m_kind.entryOrder, &m_kind.secondPage})
+        for (const FieldSpec &item : *page)
+            if (item.total == field.total)
+                sum += record().money(item.name);
+    record().setMoney(field.total, sum);
+}
+
+void DocumentWorkflow::committedFrom(const FieldSpec &field)
+{
+    if (!field.monthEnd.isEmpty())
+        setPeriodEnd(field);
+}
+
+void DocumentWorkflow::setPeriodEnd(const FieldSpec &start)
+{
+    const QDate from = record().date(start.name);
+    if (!from.isValid()) {
+        record().setDate(start.monthEnd, QDate());
+        return;
+    }
+    record().setDate(start.monthEnd, QDate(from.year(), from.month(), from.daysInMonth()));
+}
+
 void DocumentWorkflow::clearRecord()
 {
     const Record before = record();
@@ -139,7 +170,7 @@ bool DocumentWorkflow::convertToEuro()
 
 bool DocumentWorkflow::newDocument()
 {
-    if (!m_session.ui().askOkCancel(m_kind.newQuestion, {}, true))
+    if (!m_session.ui().askOkCancel(u"Изчиства текущия документ?"_s, {}, true))
         return false;
     clearRecord();
     return true;
@@ -215,7 +246,9 @@ bool DocumentWorkflow::remove()
         return false;
     if (!table->remove(number))
         return false;
-    s.ui().tell(name + m_kind.deletedText);
+    const QString deleted =
+        m_kind.deletedTitle.isEmpty() ? name : m_kind.deletedTitle + u" No:"_s + numberText(number);
+    s.ui().tell(deleted + m_kind.deletedText);
     return true;
 }
 
@@ -230,6 +263,10 @@ bool DocumentWorkflow::save()
     }
     if (refused())
         return false;
+    // Told, but the user may keep a document that does not add up yet.
+    if (m_kind.check)
+        if (const QString failed = m_kind.check(record()); !failed.isEmpty())
+            s.ui().tell(failed);
     const qint64 free = NextFreeKod(s.store(), m_kind.kindNumber);
     if (free == 0) {
         m_status = u"Не е записан: базата не може да се отвори."_s;
@@ -433,11 +470,39 @@ bool DocumentWorkflow::pickExecutionDate(QPoint offsetTwips)
 
 bool DocumentWorkflow::pickDate(const QString &field, QPoint offsetTwips)
 {
+    if (field.compare(m_kind.dateField, Qt::CaseInsensitive) == 0)
+        return pickSubmissionDate(offsetTwips);
     Session &s = m_session;
     QDate date = s.lastPickedDate;
     if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
         return false;
     record().setDate(field, date);
+    if (const FieldSpec *spec = m_kind.fieldSpec(field); spec && !spec->monthEnd.isEmpty())
+        setPeriodEnd(*spec);
+    return true;
+}
+
+bool DocumentWorkflow::pickParagraph(const QString &field)
+{
+    Session &s = m_session;
+    s.searchKind = 8;
+    const QString line = RunFind(s.store(), s.ui(), {8, s.currentSearchText, 0, 0}, u"Параграфи"_s);
+    // The code is the twelve characters after the position and " | "; a
+    // field narrower than the code keeps what fits.
+    const qsizetype bar = line.indexOf(u" | "_s);
+    const QString code = bar < 0 ? QString() : line.mid(bar + 3, 12).trimmed();
+    if (code.isEmpty())
+        return false;
+    record().setText(field, code);
+    return true;
+}
+
+bool DocumentWorkflow::takeChoice(const QString &field, const QString &entry)
+{
+    const QString head = entry.left(5).trimmed();
+    if (head.isEmpty())
+        return false;
+    SetOptionValue(record(), field, LeadingWholeNumber(head));
     return true;
 }
 

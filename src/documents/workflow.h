@@ -34,7 +34,8 @@ public:
 
     QString display(const FieldSpec &field) const;
     // The typed text into the record; an amount or currency that changes
-    // writes its stored amount in words again.
+    // writes its stored amount in words again, and an item of a total whose
+    // amount changed makes the total the sum of its items again.
     void take(const FieldSpec &field, const QString &text);
     // "Словом / In words" of an amount in a currency; the currency becomes
     // the program-wide code of the English words, as the document on
@@ -42,6 +43,9 @@ public:
     QString amountInWords(Money amount, const QString &currency);
     // The kind's refusal of the document, told; true when refused.
     bool refused();
+    // The field the user was in was committed (left, or Enter): a period's
+    // start gives its end the last day of the month.
+    void committedFrom(const FieldSpec &field);
 
     // New: asks, then clears the record and sets the kind's defaults and the
     // national currency.
@@ -76,12 +80,22 @@ public:
     // The date buttons: submission date ("cmdDat") and execution date ("cmdM").
     bool pickSubmissionDate(QPoint offsetTwips = {5250, 1050});
     bool pickExecutionDate(QPoint offsetTwips = {5180, 2850});
-    // A date button of the kind's own: the picked date into `field`.
+    // A date button beside any date field: the submission date as the kind
+    // keeps it, any other date field gets the date (a period's start also
+    // its month's end).
     bool pickDate(const QString &field, QPoint offsetTwips);
+    // A code from the paragraph list ("Параграфи"): the code of the chosen
+    // line goes into `field`.
+    bool pickParagraph(const QString &field);
+    // An entry of a drop-down such as "9 други": its leading number goes
+    // into `field` when the entry starts with one.
+    bool takeChoice(const QString &field, const QString &entry);
 
 private:
     bool pickContractor(const QList<FieldCopy> &copies);
+    void setPeriodEnd(const FieldSpec &start);
     void step(bool forward);
+    void followTotal(const FieldSpec &item, Money before);
     void clearRecord();
     void writeWords(const WordsSpec &words);
 

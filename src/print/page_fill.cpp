@@ -56,6 +56,12 @@ QString FormatValue(const PageElement &e, const Record &r, const PrintSubject &s
         const QChar boxes[] = {date[0], date[1], date[3], date[4], date[8], date[9]};
         return QString(boxes, 6);
     }
+    case ValueFormat::DateBoxes8: return DateToText(r.date(field)).remove(u'.').left(8);
+    case ValueFormat::MonthBoxes: {
+        const QString date = DateToText(r.date(field));
+        const QChar boxes[] = {date[3], date[4], date[8], date[9]};
+        return QString(boxes, 4);
+    }
     case ValueFormat::LongDate: return LongDateText(r.date(field));
     case ValueFormat::Check:
     case ValueFormat::NoAmount:

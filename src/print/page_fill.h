@@ -17,6 +17,9 @@ struct PrintSubject {
     QStringList ibanFields;
     QString currencyField;
     std::function<FieldRule(const QString &field)> ruleOf;
+    // A check of the whole document that stops printing: the message, or
+    // empty when it holds.
+    QString (*check)(const Record &record) = nullptr;
 };
 
 // What a kind adds to the filling of its page: values that no field holds

@@ -54,6 +54,8 @@ enum class ValueFormat {
     WordsBG,       // the amount in Bulgarian words, in the currency of `currencyField`
     WordsEN,       // the amount in English words, in the currency of `currencyField`
     DateBoxes,     // a date into six boxes: two digits of the day, the month, the year
+    DateBoxes8,    // a date into eight boxes: the day, the month and the whole year
+    MonthBoxes,    // a date into four boxes: the month and two digits of the year
     LongDate,      // a date as "05 март 2010 г."
     Check,         // a check box, ticked when the field holds `checkValue`
     NoAmount,      // shown only when the field holds no amount (the crossing frame)

@@ -25,6 +25,12 @@ std::optional<PrintJob> PreparePrint(const PrintSubject &subject, const KindPrin
 {
     // A wrong account is told, but the user may still want it on paper.
     for (const QString &field : subject.ibanFields) CheckIBAN(record.text(field).trimmed(), &ui);
+    // A document that does not add up is not printed.
+    if (subject.check)
+        if (const QString failed = subject.check(record); !failed.isEmpty()) {
+            ui.tell(failed);
+            return std::nullopt;
+        }
 
     PrintJob job;
     switch (ui.chooseSave(PrintCopiesChoice(print))) {

@@ -6,6 +6,7 @@
 #include "support/typing.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -53,7 +54,7 @@ void TestCashSlips::wordsFollowTheAmount()
     EditorApp app(kind);
     QVERIFY(app.open());
     QLineEdit *sum = app.field(u"suma"_s), *currency = app.field(u"valuta"_s);
-    auto *words = app.editor->findChild<QLineEdit *>(u"dumi"_s);
+    auto *words = app.editor->findChild<QLabel *>(u"dumi"_s);
     currency->setFocus();
     currency->setText(u"BGN"_s);
     sum->setFocus();
@@ -69,12 +70,6 @@ void TestCashSlips::wordsFollowTheAmount()
     typeText(currency, u"eur"_s);
     app.field(u"Clon"_s)->setFocus();
     QCOMPARE(currency->text(), u"EUR"_s);
-    QCOMPARE(words->text(), u"Хиляда Двеста и Петдесет  евро 50 цента"_s);
-    // What is typed into the words is replaced when it is left.
-    words->setFocus();
-    QCOMPARE(words->palette().color(QPalette::Base), QColor(255, 255, 0));
-    typeText(words, u"сто"_s);
-    app.field(u"Clon"_s)->setFocus();
     QCOMPARE(words->text(), u"Хиляда Двеста и Петдесет  евро 50 цента"_s);
     QCOMPARE(printed(app).text(u"dumi"_s), words->text());
 }
@@ -153,7 +148,7 @@ void TestCashSlips::messagesOfASlip()
         (QStringList{
             u"Вносна бележка"_s, u"Изтрива: Вносна бележка No: 1"_s,
             u"Вносна бележка No: 1 е изтрита.\nДанните са на екрана.\nМожете да я запишете отново."_s,
-            u"Изчиства текущя документ?"_s}));
+            u"Изчиства текущия документ?"_s}));
 }
 
 QTEST_MAIN(TestCashSlips)

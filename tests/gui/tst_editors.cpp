@@ -43,6 +43,12 @@ void TestEditors::opensOnTheKeptRecord_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("currency");
     QTest::newRow("Pln") << u"Pln"_s << u"Платежно нареждане за кредитен превод No:0"_s << u"EUR"_s;
+    QTest::newRow("PlnB") << u"PlnB"_s << u"Платежно нареждане за плащане от/към бюджета No:0"_s
+                          << u"EUR"_s;
+    QTest::newRow("PlnB4") << u"PlnB4"_s
+                           << u"Платежно нареждане4/вн.бележка за плащане от/към бюджета No:0"_s
+                           << u"EUR"_s;
+    QTest::newRow("BPln") << u"BPln"_s << u"Бюджетно Платежно Нареждане No:0"_s << u"EUR"_s;
     QTest::newRow("Isk") << u"Isk"_s << u"Платежно Нареждане за Директен Дебит No:0"_s << u"EUR"_s;
     QTest::newRow("SDD") << u"SDD"_s << u"СЪГЛАСИЕ за директен дебит No:0"_s << QString();
     QTest::newRow("Vnos") << u"Vnos"_s << u"Вносна бележка No:0"_s << u"EUR"_s;
@@ -97,6 +103,32 @@ void TestEditors::enterWalksTheEntryOrder_data()
                                         u"poiasnenia"_s, u"Nareditel"_s, u"IBANn"_s,     u"BICn"_s,
                                         u"PaySystem"_s, u"tax"_s,       u"workDate"_s,   u"TAXvaluta"_s,
                                         u"TAXsuma"_s};
+    // The budget orders: the bank, the payee, the amount, the document and
+    // period, the liable person, the payer and the charges.
+    const QStringList budgetHead = {u"DoBanka"_s, u"Clon"_s,       u"Adress"_s, u"RegNo"_s,
+                                    u"pDate"_s,   u"Poluchatel"_s, u"IBANp"_s,  u"BICp"_s,
+                                    u"Bankap"_s,  u"PayTypep"_s,   u"valuta"_s, u"suma"_s};
+    const QStringList document = {u"VidDoc"_s, u"DocNum"_s, u"DocDate"_s, u"period1"_s,
+                                  u"period2"_s};
+    const QStringList parties = {u"uridic"_s,    u"Bulstat"_s,  u"EGN"_s,     u"LNC"_s,
+                                 u"Nareditel"_s, u"IBANn"_s,    u"BICn"_s,    u"PaySystem"_s,
+                                 u"tax"_s,       u"workDate"_s, u"PayTypen"_s};
+    QTest::newRow("PlnB") << u"PlnB"_s
+                          << budgetHead + QStringList{u"Osnovanie"_s, u"poiasnenia"_s} + document +
+                                 parties;
+    QTest::newRow("PlnB4") << u"PlnB4"_s
+                           << budgetHead +
+                                  QStringList{u"PayTypep1"_s, u"suma1"_s, u"Osnovanie"_s,
+                                              u"poiasnenia"_s} +
+                                  document + parties;
+    QTest::newRow("BPln") << u"BPln"_s << QStringList{u"DoBanka"_s,   u"Clon"_s,    u"Adress"_s,
+                                                      u"Grad"_s,      u"pDate"_s,   u"Poluchatel"_s,
+                                                      u"IBANp"_s,     u"Bankap"_s,  u"PayType"_s,
+                                                      u"valuta"_s,    u"suma"_s,    u"Osnovanie"_s,
+                                                      u"paragraf"_s,  u"period1"_s, u"period2"_s,
+                                                      u"VidDoc"_s,    u"DocNum"_s,  u"DocDate"_s,
+                                                      u"Nareditel"_s, u"WorkKod"_s, u"workDate"_s,
+                                                      u"budjetKod"_s, u"SEBRA"_s};
     // The payer above, the payee who hands the order in below.
     QTest::newRow("Isk") << u"Isk"_s
                          << QStringList{
@@ -182,6 +214,13 @@ void TestEditors::typedSavedClearedAndReadBack()
             QTest::keyClick(e, Qt::Key_Return);
         expected << shown;
     }
+    // A total typed before its items follows them.
+    Money items;
+    for (const FieldSpec &f : order)
+        if (!f.total.isEmpty()) {
+            items += app.rec().money(f.name);
+            expected[app.kind().placeOf(f.total)] = AmountDisplayText(items);
+        }
     app.ui.clear();
     app.click(u"cmdSave"_s);  // the first document: no question
     QCOMPARE(app.stored(u"kod"_s), QStringList{u"1"_s});
@@ -212,7 +251,7 @@ void TestEditors::typedSavedClearedAndReadBack()
     app.ui.clear();
     app.ui.answer(true);
     app.click(u"cmdNew"_s);
-    QCOMPARE(app.ui.texts(), QStringList{app.kind().newQuestion});
+    QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
     QCOMPARE(app.editor->windowTitle().right(4), u"No:0"_s);
     for (const QString &text : shownNow())
         QVERIFY2(text.isEmpty() || text == u"0"_s || text == u"EUR"_s, qPrintable(text));
@@ -239,7 +278,8 @@ void TestEditors::leavingAnAccountUpperCasesAndWarns()
         app.field(app.kind().entryOrder.first().objectName())->setFocus();
         QCOMPARE(iban->text(), u"BG80BNBG96611020345679"_s);
         QCOMPARE(app.ui.texts(), QStringList{u"Невалиден IBAN номер: BG80BNBG96611020345679"_s});
-        QCOMPARE(iban->palette().color(QPalette::Base), QColor(153, 255, 255));
+        QCOMPARE(iban->palette().color(QPalette::Base),
+                 f.leftColour ? QColor::fromRgb(QRgb(f.leftColour)) : QColor(153, 255, 255));
         QCOMPARE(app.rec().text(f.name), u"BG80BNBG96611020345679"_s);
         // A valid account, and an empty one, say nothing; the valid one
         // brings its bank's BIC into the empty field beside it.

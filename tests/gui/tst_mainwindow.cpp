@@ -106,7 +106,8 @@ void TestMainWindow::menusInOrder()
     QVERIFY(app.window->action(u"mnuPodpisi"_s)->isEnabled());
     QVERIFY(app.window->action(u"mnuKlients"_s)->isEnabled());
     QVERIFY(app.window->action(u"mnuPrinter"_s)->isEnabled());
-    QVERIFY(!app.window->action(u"mnuPlnB"_s)->isEnabled());
+    QVERIFY(app.window->action(u"mnuParagraf"_s)->isEnabled());
+    QVERIFY(!app.window->action(u"mnuKasa"_s)->isEnabled());
 }
 
 void TestMainWindow::buttonsInOrder()

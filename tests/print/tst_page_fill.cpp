@@ -1,8 +1,11 @@
 #include "documents/kinds.h"
+#include "print/bpln_pages.h"
 #include "print/buy_pages.h"
 #include "print/isk_pages.h"
 #include "print/mass_pages.h"
 #include "print/pln_pages.h"
+#include "print/plnb4_pages.h"
+#include "print/plnb_pages.h"
 #include "print/plnm_pages.h"
 #include "print/raz_pages.h"
 #include "print/sdd_pages.h"
@@ -78,6 +81,12 @@ const GoldenPage kGoldenPages[] = {
     {"Raz", &PrintRazLayout},
     {"Mass", &PrintMassLayout},
     {"Mass", &PrintDeklLayout},
+    {"PlnB", &PrintPlnBLayout, +[] { return test::sampleDocument(kindById(u"PlnB"_s).tableDef()); },
+     &BudgetOrderPrint},
+    {"PlnB4", &PrintPlnB4Layout,
+     +[] { return test::sampleDocument(kindById(u"PlnB4"_s).tableDef()); }, &FourItemBudgetOrderPrint},
+    {"BPln", &PrintBplnLayout, +[] { return test::sampleDocument(kindById(u"BPln"_s).tableDef()); },
+     &BudgetOrganisationPrint},
     {"PlnM", &PrintPlnMLayout, &test::foreignOrder, &ForeignTransferPrint},
     {"Buy", &PrintBuyValutaLayout, &test::buySellOrder, &CurrencyBuySellPrint},
 };

@@ -8,6 +8,7 @@
 #include "documents/gui/editor_window.h"
 #include "documents/gui/kind_wiring.h"
 #include "lists/gui/klients_window.h"
+#include "lists/gui/paragraphs_window.h"
 #include "print/gui/print_preview.h"
 #include "rules/gui/firma_window.h"
 
@@ -62,7 +63,9 @@ void MainWindow::buildMenus()
     addItem(file, u"mnuKlients"_s, u"Контрагенти"_s, [this] {
         showSingle(u"frmKlients"_s, [this] { return new KlientsWindow(m_session); });
     });
-    addItem(file, u"mnuParagraf"_s, u"Параграфи"_s);
+    addItem(file, u"mnuParagraf"_s, u"Параграфи"_s, [this] {
+        showSingle(u"frmParagraf"_s, [this] { return new ParagraphsWindow(m_session); });
+    });
     addItem(file, u"mnuNotes"_s, u"Бележки"_s);
     addItem(file, u"mnuFirma"_s, u"Данни за фирмата"_s, [this] {
         showSingle(u"frmFirma"_s, [this] {

@@ -2,7 +2,6 @@
 
 #include "base/gui/tile_icon.h"
 #include "base/gui/twips.h"
-#include "documents/gui/amount_words.h"
 #include "documents/gui/copy_window.h"
 #include "documents/gui/field_binder.h"
 #include "documents/gui/second_page.h"
@@ -15,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -32,20 +32,13 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     BuildForm(this, wiring.form.items(), wiring.form.widthTwips, wiring.form.heightTwips);
     m_fields = new FieldBinder(session, m_flow, kind.entryOrder, this);
     m_fields->bindOptions(this, wiring.form.items());
-    if (wiring.secondPage)
+    if (wiring.secondPage) {
         m_secondPage = new SecondPageWindow(session, m_flow, wiring.secondPage, this);
-    // The amount in words follows the amount as it is typed.
-    for (const FormItem &it : wiring.form.items()) {
-        if (it.kind != FormItem::Words)
-            continue;
-        m_words << new AmountWordsField(findChild<QLineEdit *>(QLatin1StringView(it.name)),
-                                        m_fields->edit(kind.amountField),
-                                        m_fields->edit(kind.currencyField), [this] { run({}); });
-        m_fields->leftColours.insert(kind.amountField, QColor(226, 255, 226));
+        // What the second page changes in the first (a total) shows there at once.
+        m_secondPage->fields().onShown = [this] { m_fields->showAll(); };
     }
     m_fields->onShown = [this] {
         setWindowTitle(m_flow.caption());
-        for (AmountWordsField *w : std::as_const(m_words)) w->update();
         if (m_secondPage && m_secondPage->isVisible())
             m_secondPage->showRecord();
     };
@@ -71,16 +64,25 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
     };
     connectButton("cmdFindP", [this] { m_flow.pickPayee(); });
     connectButton("cmdFindN", [this] { m_flow.pickPayer(); });
-    connectButton("cmdDat", [this] {
-        if (m_flow.pickSubmissionDate(m_wiring.dateOffsetTwips))
-            focusField(m_flow.kind().dateField);
-    });
-    connectButton("cmdM", [this] {
-        if (m_flow.pickExecutionDate())
-            focusField(m_flow.kind().workDateField);
-    });
+    // The field gets the focus once it shows the date: focused before, the
+    // field that lost the focus would take the old texts back.
+    if (auto *b = findChild<QPushButton *>(u"cmdDat"_s))
+        connect(b, &QPushButton::clicked, this, [this] {
+            bool picked = false;
+            run([this, &picked] { picked = m_flow.pickSubmissionDate(m_wiring.dateOffsetTwips); });
+            if (picked)
+                focusField(m_flow.kind().dateField);
+        });
+    if (auto *b = findChild<QPushButton *>(u"cmdM"_s))
+        connect(b, &QPushButton::clicked, this, [this] {
+            bool picked = false;
+            run([this, &picked] { picked = m_flow.pickExecutionDate(); });
+            if (picked)
+                focusField(m_flow.kind().workDateField);
+        });
     if (auto *b = findChild<QPushButton *>(u"Command1"_s))
         connect(b, &QPushButton::clicked, this, [this] { showSecondPage(); });
+    connectFieldButtons();
     // Amounts in words follow the amount and its currency as they are typed.
     for (const WordsSpec &w : kind.words) {
         QLineEdit *amount = m_fields->edit(w.amount), *currency = m_fields->edit(w.currency);
@@ -203,7 +205,6 @@ QToolButton *EditorWindow::command(const QString &name) const
 void EditorWindow::showRecord()
 {
     m_fields->showAll();
-    for (AmountWordsField *w : std::as_const(m_words)) w->update();
     setWindowTitle(m_flow.caption());
     if (m_secondPage && m_secondPage->isVisible())
         m_secondPage->showRecord();
@@ -256,9 +257,41 @@ void EditorWindow::print(const KindPrint &print)
                   choice && choice->isChecked(), present);
 }
 
+void EditorWindow::connectFieldButtons()
+{
+    for (const FieldButton &fb : m_wiring.fieldButtons) {
+        auto *b = findChild<QPushButton *>(fb.button);
+        if (!b && m_secondPage)
+            b = m_secondPage->findChild<QPushButton *>(fb.button);
+        if (!b)
+            qFatal("EditorWindow: no button %s", qPrintable(fb.button));
+        if (fb.kind == FieldButton::Choice) {
+            auto *menu = new QMenu(b);
+            for (const QString &entry : fb.entries)
+                connect(menu->addAction(entry), &QAction::triggered, this, [this, fb, entry] {
+                    run([this, fb, entry] { m_flow.takeChoice(fb.field, entry); });
+                });
+            b->setMenu(menu);
+            continue;
+        }
+        connect(b, &QPushButton::clicked, this, [this, fb] {
+            bool picked = false;
+            run([this, fb, &picked] {
+                picked = fb.kind == FieldButton::Date ? m_flow.pickDate(fb.field, fb.offsetTwips)
+                                                      : m_flow.pickParagraph(fb.field);
+            });
+            if (picked)
+                focusField(fb.field);
+        });
+    }
+}
+
 void EditorWindow::run(const std::function<void()> &command)
 {
     m_fields->takeAll();
+    // A button of the second page works on what is typed there too.
+    if (m_secondPage && m_secondPage->isVisible())
+        m_secondPage->fields().takeAll();
     const QString before = m_flow.status();
     if (command)
         command();
@@ -276,6 +309,8 @@ void EditorWindow::focusField(const QString &name)
     m_fields->showAll();
     if (QLineEdit *e = m_fields->edit(name))
         e->setFocus(Qt::OtherFocusReason);
+    else if (QLineEdit *e2 = m_secondPage ? m_secondPage->fields().edit(name) : nullptr)
+        e2->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorWindow::replaceAccount(const FieldSpec &field, const QString &account)

@@ -72,6 +72,8 @@ private:
     QToolButton *addCommand(const QString &name, const QString &tip, const QIcon &icon,
                             const std::function<void()> &action, int row);
     void focusField(const QString &name);
+    // The buttons beside the fields that fill them, on either page.
+    void connectFieldButtons();
     // F2 in an account field: the replacement window, told the kind, the
     // field and the account; the new account comes back into the record.
     void replaceAccount(const FieldSpec &field, const QString &account);
@@ -82,7 +84,6 @@ private:
     FieldBinder *m_fields;
     QPointer<SecondPageWindow> m_secondPage;
     QPointer<QWidget> m_copyWindow;
-    QList<class AmountWordsField *> m_words;
     PrintPresenter m_present;
     QLabel *m_status = nullptr;
 };

@@ -2,12 +2,15 @@
 
 #include "base/gui/field_focus.h"
 #include "documents/workflow.h"
+#include "print/page_fill.h"
 #include "rules/identifiers.h"
+#include "rules/words.h"
 #include "session/session.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSet>
 
@@ -61,11 +64,25 @@ void FieldBinder::showAll()
         }
     }
     showOptions();
+    for (const Words &w : std::as_const(m_words)) showWords(w, m_flow.record().money(w.field));
 }
 
 void FieldBinder::bindOptions(QWidget *form, const QList<FormItem> &items)
 {
     for (const FormItem &it : items) {
+        if (it.kind == FormItem::Words) {
+            auto *label = form->findChild<QLabel *>(QLatin1StringView(it.name));
+            const Words words{label, QLatin1StringView(it.field)};
+            if (!label || !m_flow.record().def().field(words.field))
+                qFatal("FieldBinder: no words %s for the field %s", it.name, it.field);
+            m_words.append(words);
+            // The words follow the amount while it is typed.
+            if (QLineEdit *amount = edit(words.field))
+                connect(amount, &QLineEdit::textEdited, this, [this, words](const QString &text) {
+                    showWords(words, ParseAmount(text));
+                });
+            continue;
+        }
         if ((it.kind != FormItem::Radio && it.kind != FormItem::Check) || !it.field)
             continue;
         auto *b = form->findChild<QAbstractButton *>(QLatin1StringView(it.name));
@@ -76,6 +93,14 @@ void FieldBinder::bindOptions(QWidget *form, const QList<FormItem> &items)
         const Option option = m_options.last();
         connect(b, &QAbstractButton::clicked, this, [this, option] { optionClicked(option); });
     }
+}
+
+void FieldBinder::showWords(const Words &w, Money amount)
+{
+    const QString &currency = m_flow.kind().currencyField;
+    const QString code = currency.isEmpty() ? QString() : m_flow.record().text(currency).trimmed();
+    w.label->setText(ShownAmount(amount) > Money() ? AmountInWordsBG(ShownAmount(amount), code)
+                                                   : QString());
 }
 
 void FieldBinder::optionClicked(const Option &o)
@@ -131,15 +156,17 @@ void FieldBinder::left(int place)
         // Upper case in the field even when the account is wrong; the user is
         // told and may go on.
         e->setText(e->text().toUpper());
-        FieldFocus::setBackground(e, IbanCyan);
+        FieldFocus::setBackground(e, f.leftColour ? QColor::fromRgb(QRgb(f.leftColour)) : IbanCyan);
         const auto check = f.rule == FieldRule::Iban ? &CheckIBAN : &CheckForeignIBAN;
         const bool valid = !e->text().trimmed().isEmpty() && check(e->text(), &m_session.ui());
         takeAll();
+        m_flow.committedFrom(f);
         if (valid)
             m_flow.accountLeft(f);
     } else {
-        FieldFocus::setBackground(e, leftColours.value(f.name, Qt::white));
+        FieldFocus::setBackground(e, f.leftColour ? QColor::fromRgb(QRgb(f.leftColour)) : QColor(Qt::white));
         takeAll();
+        m_flow.committedFrom(f);
         // A BIC typed after its account is held against the account's bank.
         for (const FieldSpec &account : std::as_const(m_fields))
             if (account.bicField.compare(f.name, Qt::CaseInsensitive) == 0 &&
@@ -175,6 +202,12 @@ bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
             return true;
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             takeAll();
+            m_flow.committedFrom(m_fields[place]);
+            // Shown at once: a total that followed its item must not be
+            // taken back from its old text when the field is left.
+            showAll();
+            if (onShown)
+                onShown();
             // Past the fields the window hides (the side of an order not shown).
             int next = (place + 1) % int(m_edits.size());
             while (next != place && !m_edits[next]->isVisibleTo(m_edits[next]->window()))

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -48,7 +49,8 @@ public:
 
     // Binds the option buttons and check boxes of the form that name a
     // record field: clicking one takes the fields and sets its field at once
-    // (an option also clears the other fields of its group).
+    // (an option also clears the other fields of its group). The labels of
+    // an amount in words follow their amount, as it is typed too.
     void bindOptions(QWidget *form, const QList<FormItem> &items);
 
     // Run after a field was left and the record shown (the editor refreshes
@@ -58,7 +60,7 @@ public:
     std::function<bool(int key, int place)> onKey;
     // The colour a field turns when it is left, where it is not white (the
     // amount beside its words turns light green).
-    QHash<QString, QColor> leftColours;
+
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,6 +79,12 @@ private:
         bool radio;
     };
     QList<Option> m_options;
+    struct Words {
+        QLabel *label;
+        QString field;
+    };
+    QList<Words> m_words;
+    void showWords(const Words &words, Money amount);
     void optionClicked(const Option &option);
     void showOptions();
     int m_fieldNumber = -1;

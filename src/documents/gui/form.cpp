@@ -85,10 +85,20 @@ void BuildForm(QWidget *parent, const QList<FormItem> &items, int widthTwips, in
         case FormItem::Panel: continue;
         case FormItem::Caption:
         case FormItem::Small:
+        case FormItem::Words:
         case FormItem::Title: {
             auto *l = new QLabel(text, parents[i]);
             QFont font = l->font();
-            if (it.kind == FormItem::Title) {
+            if (it.kind == FormItem::Words) {
+                // A value, not a caption: the ink of the fields, framed like one.
+                l->setFrameShape(QFrame::StyledPanel);
+                l->setAutoFillBackground(true);
+                QPalette lp = l->palette();
+                lp.setColor(QPalette::Window, Qt::white);
+                lp.setColor(QPalette::WindowText, Qt::black);
+                l->setPalette(lp);
+                font.setPixelSize(11);
+            } else if (it.kind == FormItem::Title) {
                 font.setFamily(u"Times New Roman"_s);
                 font.setBold(true);
                 font.setPixelSize(twips(it.h) - 4);
@@ -98,14 +108,13 @@ void BuildForm(QWidget *parent, const QList<FormItem> &items, int widthTwips, in
                 font.setPixelSize(11);
             }
             l->setFont(font);
-            l->setWordWrap(it.kind == FormItem::Small);
+            l->setWordWrap(it.kind == FormItem::Small || it.kind == FormItem::Words);
             if (it.kind == FormItem::Title)
                 l->setAlignment(Qt::AlignCenter);
             w = l;
             break;
         }
-        case FormItem::Field:
-        case FormItem::Words: {
+        case FormItem::Field: {
             auto *e = new QLineEdit(parents[i]);
             e->setFrame(true);
             w = e;

@@ -22,8 +22,8 @@ struct FormItem {
         // another can be shown one at a time. A Panel without a name ends
         // the panels: what follows is the form's again.
         Panel,
-        // The amount in words, shown as the amount is typed; not stored (the
-        // deposit slip's and the order-receipt's "С думи").
+        // The amount of `field` in words, in the document's currency, shown
+        // as the amount is typed; not stored (the slips' "С думи").
         Words,
     };
     Kind kind;

@@ -8,14 +8,11 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {CreditTransferWiring(),
-            DirectDebitWiring(),
-            DirectDebitConsentWiring(),
-            DepositSlipWiring(),
-            OrderReceiptWiring(),
-            MassPaymentWiring(),
-            ForeignTransferWiring(),
-            CurrencyBuySellWiring()};
+    // In the order of the menu "Документи".
+    return {BudgetOrderWiring(),        FourItemBudgetOrderWiring(), BudgetOrganisationWiring(),
+            CreditTransferWiring(),     DirectDebitWiring(),         MassPaymentWiring(),
+            DirectDebitConsentWiring(), ForeignTransferWiring(),     CurrencyBuySellWiring(),
+            OrderReceiptWiring(),       DepositSlipWiring()};
 }
 
 }  // namespace

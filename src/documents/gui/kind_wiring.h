@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 namespace remitor {
 
@@ -17,6 +18,33 @@ struct FormSpec {
     QString name;  // "frmPln2"
     QString title;  // "Данни за преводи между местни и чуждестранни лица"
     explicit operator bool() const { return items != nullptr; }
+};
+
+// A button beside a field that fills the field: a date picker placed at
+// `offsetTwips` from the window's corner, a code from the paragraph list,
+// or a drop-down of `entries` whose leading number goes into the field.
+// The button stands on either page.
+struct FieldButton {
+    enum Kind { Date, Paragraph, Choice };
+    QString button;  // "cmdDocDate"
+    QString field;   // "DocDate"
+    Kind kind = Date;
+    QPoint offsetTwips;
+    QStringList entries;
+
+    static FieldButton date(const QString &button, const QString &field, QPoint offsetTwips)
+    {
+        return {button, field, Date, offsetTwips, {}};
+    }
+    static FieldButton paragraph(const QString &button, const QString &field)
+    {
+        return {button, field, Paragraph, {}, {}};
+    }
+    static FieldButton choice(const QString &button, const QString &field,
+                              const QStringList &entries)
+    {
+        return {button, field, Choice, {}, entries};
+    }
 };
 
 // How one document kind is wired from the main window to the printer: its
@@ -35,6 +63,7 @@ struct KindWiring {
     QString pageChoice;  // "Check1": a check box, or a button that holds its state
     QString menuItem;    // "mnuPln"
     QString toolButton;  // "cmdNKP"
+    QList<FieldButton> fieldButtons;
     // What is really particular to the kind's editor (a button of its own, a
     // check that the shared workflow has no place for), added once the
     // editor is built; null for most kinds.
@@ -62,5 +91,8 @@ KindWiring DirectDebitConsentWiring();
 KindWiring DepositSlipWiring();
 KindWiring OrderReceiptWiring();
 KindWiring MassPaymentWiring();
+KindWiring BudgetOrderWiring();
+KindWiring FourItemBudgetOrderWiring();
+KindWiring BudgetOrganisationWiring();
 
 }  // namespace remitor

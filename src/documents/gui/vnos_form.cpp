@@ -54,7 +54,7 @@ QList<FormItem> CounterSlipForm(const CounterSlipFormText &t)
                {K::Field, "suma", nullptr, 4800, 3940, 2600, 300},
                {K::Caption, nullptr, u"в брой", 7500, 3960, 1000, 260},
                {K::Caption, nullptr, u"С думи", 240, 4420, 1700, 260},
-               {K::Words, "dumi", nullptr, 2000, 4400, 7960, 300},
+               {K::Words, "dumi", nullptr, 2000, 4400, 7960, 300, "suma"},
            };
 }
 
