@@ -31,8 +31,8 @@ constexpr int kFormHeight = 6500;
 const QList<FormItem> &tripForm()
 {
     static const QList<FormItem> items = {
-        {K::Caption, nullptr, u"Предприятие, организация, учреждение", 120, 150, 3350, 270},
-        {K::Field, "txtFirma", nullptr, 3500, 120, 6400, 300},
+        {K::Caption, nullptr, u"Предприятие, организация, учреждение", 120, 150, 3900, 270},
+        {K::Field, "txtFirma", nullptr, 4050, 120, 5850, 300},
         {K::Title, "lblTitle", u"ЗАПОВЕД ЗА КОМАНДИРОВКА", 120, 520, 9800, 400},
 
         {K::Caption, nullptr, u"Заповед №", 120, 1040, 1150, 270},

@@ -59,7 +59,7 @@ TripReportWindow::TripReportWindow(Session &session, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(period);
     layout->addWidget(m_text, 1);
-    resize(1000, 480);
+    resize(1120, 480);
 
     connect(d1, &QPushButton::clicked, this, [this] { pick(m_from); });
     connect(d2, &QPushButton::clicked, this, [this] { pick(m_to); });
