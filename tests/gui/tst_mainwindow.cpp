@@ -96,7 +96,8 @@ void TestMainWindow::menusInOrder()
     QCOMPARE(file, (QStringList{u"Контрагенти"_s, u"Параграфи"_s, u"Бележки"_s,
                                 u"Данни за фирмата"_s, u"—"_s, u"Индексиране"_s,
                                 u"Подрежда базата"_s, u"—"_s, u"Печат на цветове"_s,
-                                u"Принтер"_s, u"—"_s, u"Изход"_s}));
+                                u"Принтер"_s, u"Калибриране на принтера"_s, u"—"_s,
+                                u"Изход"_s}));
     QCOMPARE(app.window->action(u"mnuExit"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     QCOMPARE(app.window->action(u"mnuHelp"_s)->shortcut(), QKeySequence(Qt::Key_F1));
     QCOMPARE(app.window->action(u"mnuHelp"_s)->text(), u"Помощ "_s);

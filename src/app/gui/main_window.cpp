@@ -9,8 +9,12 @@
 #include "documents/gui/kind_wiring.h"
 #include "lists/gui/klients_window.h"
 #include "lists/gui/paragraphs_window.h"
+#include "print/gui/calibration_window.h"
 #include "print/gui/print_preview.h"
 #include "rules/gui/firma_window.h"
+#include "tools/gui/notes_window.h"
+#include "tools/gui/trip_order_window.h"
+#include "tools/gui/trip_report_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,7 +70,9 @@ void MainWindow::buildMenus()
     addItem(file, u"mnuParagraf"_s, u"Параграфи"_s, [this] {
         showSingle(u"frmParagraf"_s, [this] { return new ParagraphsWindow(m_session); });
     });
-    addItem(file, u"mnuNotes"_s, u"Бележки"_s);
+    addItem(file, u"mnuNotes"_s, u"Бележки"_s, [this] {
+        showSingle(u"frmNotes"_s, [this] { return new NotesWindow(m_session); });
+    });
     addItem(file, u"mnuFirma"_s, u"Данни за фирмата"_s, [this] {
         showSingle(u"frmFirma"_s, [this] {
             auto *w = new FirmaWindow(m_session);
@@ -80,6 +86,9 @@ void MainWindow::buildMenus()
     file->addSeparator();
     addItem(file, u"mnuColors"_s, u"Печат на цветове"_s, [&s] { s.chooseColorPrinting(); });
     addItem(file, u"mnuPrinter"_s, u"Принтер"_s, [this] { ChoosePrinter(this, m_session); });
+    addItem(file, u"mnuCalibrate"_s, u"Калибриране на принтера"_s, [this] {
+        showSingle(u"frmCalibrate"_s, [this] { return new CalibrationWindow(m_session); });
+    });
     file->addSeparator();
     addItem(file, u"mnuExit"_s, u"Изход"_s, [this] { exitCommand(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -104,7 +113,9 @@ void MainWindow::buildMenus()
     addItem(docs, u"mnuPKO"_s, u"Приходен Касов Ордер"_s);
     addItem(docs, u"mnuRKO"_s, u"Разходен Касов Ордер"_s);
     docs->addSeparator();
-    addItem(docs, u"mnuKomand"_s, u"Заповед за командировка"_s);
+    addItem(docs, u"mnuKomand"_s, u"Заповед за командировка"_s, [this] {
+        showSingle(u"frmCommand"_s, [this] { return new TripOrderWindow(m_session); });
+    });
 
     // A menu without items: its title opens the export and import window.
     addItem(nullptr, u"mnuTransfer"_s, u"Трансфер"_s);
@@ -114,7 +125,9 @@ void MainWindow::buildMenus()
     addItem(reports, u"mnuReports"_s, u"Справки"_s);
     addItem(reports, u"mnuCashJournal"_s, u"Дневник на касата"_s);
     addItem(reports, u"mnuCashDocs"_s, u"Списък на касовите документи"_s);
-    addItem(reports, u"mnuKomReport"_s, u"Справка за командировки"_s);
+    addItem(reports, u"mnuKomReport"_s, u"Справка за командировки"_s, [this] {
+        showSingle(u"frmKomReport"_s, [this] { return new TripReportWindow(m_session); });
+    });
     addItem(reports, u"mnuPodpisi"_s, u"Подписи"_s, [this] {
         showSingle(u"frmPodpisi"_s, [this] { return new SignaturesWindow(m_session); });
     });

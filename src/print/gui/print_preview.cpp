@@ -1,6 +1,7 @@
 #include "print/gui/print_preview.h"
 
 #include "base/gui/screen_fit.h"
+#include "print/gui/calibration_window.h"
 #include "print/gui/page_renderer.h"
 #include "session/session.h"
 #include "store/store.h"
@@ -60,21 +61,23 @@ bool SavePdfAs(QWidget *parent, Store &store, const PrintJob &job)
 void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job)
 {
     QPrinter printer(QPrinter::HighResolution);
-    const PrinterSettings settings = UseProgramPrinter(printer, store);
+    UseProgramPrinter(printer, store);
     PreparePrinter(printer, job.documentName);
-    const QPoint offset(settings.offsetXTwips, settings.offsetYTwips);
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(u"frmPrintPreview"_s);
     dialog.setWindowTitle(u"Преглед преди печат"_s);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&job, offset](QPrinter *target) {
+                     [&job, &store](QPrinter *target) {
                          // The preview and the paper are drawn alike; what the
                          // user sets in the system's print dialog (copies,
-                         // paper) is left as set.
+                         // paper) is left as set. The shift is the calibration
+                         // of the printer that prints: another one chosen in
+                         // the print dialog was never calibrated.
                          QPainter painter;
                          if (painter.begin(target))
-                             RenderPage(painter, job, target->resolution(), offset);
+                             RenderPage(painter, job, target->resolution(),
+                                        PrinterShift(store, *target));
                      });
     if (auto *bar = dialog.findChild<QToolBar *>()) {
         bar->addSeparator();
@@ -104,8 +107,13 @@ bool ChoosePrinter(QWidget *parent, Session &session)
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (printer.outputFormat() == QPrinter::NativeFormat)
+    // A calibration belongs to the printer it was measured on.
+    if (printer.outputFormat() == QPrinter::NativeFormat &&
+        printer.printerName() != settings.printerName) {
         settings.printerName = printer.printerName();
+        settings.offsetXTwips = 0;
+        settings.offsetYTwips = 0;
+    }
     SavePrinterSettings(session.store(), settings);
     return true;
 }

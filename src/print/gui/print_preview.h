@@ -13,7 +13,8 @@ class Store;
 
 // Points `printer` at the program's printer: the one chosen through
 // "Принтер" while it is still installed, otherwise the system's default.
-// Gives the stored settings, whose shift calibrates the page on paper.
+// Gives the stored settings; the shift they hold applies only on the printer
+// it was measured on (PrinterShift, calibration_window.h).
 PrinterSettings UseProgramPrinter(QPrinter &printer, Store &store);
 
 // The print preview of a page, drawn by the page renderer. From it the user
