@@ -27,6 +27,7 @@ void seedTransfers(Store &store)
 {
     auto t = OpenSprTable(store, *reportsKindOf(u"Pln"_s));
     QVERIFY(t);
+    Transaction tx(t->db());
     const struct {
         int n;
         const char16_t *date;
@@ -46,6 +47,7 @@ void seedTransfers(Store &store)
                           {u"IBANn"_s, r.payer},
                           {u"valuta"_s, QLatin1StringView(r.currency)}},
                          r.n * 100));
+    QVERIFY(tx.commit());
 }
 
 // The amounts of the listed lines, in their order: they tell the copies.
@@ -280,11 +282,14 @@ void TestReport::totalsPerCurrency()
 void TestReport::pagesRepeatTheHeadAndEndWithTheTotal()
 {
     TempStore ts;
-    auto t = OpenSprTable(*ts.store, *reportsKindOf(u"Pln"_s));
-    for (int n = 1; n <= 25; ++n)
-        QVERIFY(seedCopy(*t, n, u"%1.01.2026"_s.arg(n, 2, 10, QLatin1Char('0')),
-                         {{u"IBANp"_s, kA}, {u"valuta"_s, u"EUR"_s}}, n));
-    t.reset();
+    {
+        auto t = OpenSprTable(*ts.store, *reportsKindOf(u"Pln"_s));
+        Transaction tx(t->db());
+        for (int n = 1; n <= 25; ++n)
+            QVERIFY(seedCopy(*t, n, u"%1.01.2026"_s.arg(n, 2, 10, QLatin1Char('0')),
+                             {{u"IBANp"_s, kA}, {u"valuta"_s, u"EUR"_s}}, n));
+        QVERIFY(tx.commit());
+    }
     ReportRequest request = transfers({}, {}, ReportScope::Payee, kA, {});
     request.linesPerPage = 14;  // a head of 7 lines and 7 lines of copies
     const Report r = BuildReport(*ts.store, request);
