@@ -19,10 +19,16 @@ QString ReportSeparator(int width)
     return QString(width, QChar(0x2014));  // the em dash, 151 in code page 1251
 }
 
-QString ReportColumnHeader(bool bank)
+QString ReportColumnHeader(bool bank, bool currencies)
 {
-    return bank ? u" No: :    Дата    :            Банка               :          IBAN          :     Сума    "_s
-                : u" No: :    Дата    :          Контрагент            :          IBAN          :     Сума    "_s;
+    // With a currency column the name column gives it four places, so that
+    // a line still fits the paper at the viewer's 10 points.
+    const QString name = currencies ? (bank ? u"          Банка             "_s
+                                            : u"        Контрагент          "_s)
+                                    : (bank ? u"            Банка               "_s
+                                            : u"          Контрагент            "_s);
+    return u" No: :    Дата    :"_s + name + u":          IBAN          :     Сума    "_s +
+           (currencies ? u" Вал"_s : QString());
 }
 
 namespace {
@@ -178,7 +184,8 @@ Report BuildReport(Store &store, const ReportRequest &request,
     const auto tag = [several](const QString &currency) {
         return several ? u' ' + currency.leftJustified(3, u' ', true) : QString();
     };
-    const QString separator = ReportSeparator(ReportSeparatorWidth + (several ? 4 : 0));
+    const QString separator = ReportSeparator();
+    const int nameWidth = several ? 26 : 30;
 
     QString head = u"\n\n"_s + kIndent + kind->title +
                    (bounded ? u" от "_s + request.fromText + u" до "_s + request.toText
@@ -192,8 +199,8 @@ Report BuildReport(Store &store, const ReportRequest &request,
                 u"  "_s + p.account + u'\n';
         ++headLines;
     }
-    head += kIndent + separator + u'\n' + kIndent + ReportColumnHeader(kind->bankHeader) +
-            (several ? u" Вал"_s : QString()) + u'\n' + kIndent + separator + u'\n';
+    head += kIndent + separator + u'\n' + kIndent + ReportColumnHeader(kind->bankHeader, several) +
+            u'\n' + kIndent + separator + u'\n';
     headLines += 3;
 
     QString closing = kIndent + separator + u'\n';
@@ -204,7 +211,7 @@ Report BuildReport(Store &store, const ReportRequest &request,
         const QString label = !several              ? u"Всичко:"_s
                               : t.currency.isEmpty() ? u"Всичко без валута:"_s
                                                      : u"Всичко "_s + t.currency + u':';
-        closing += kIndent + label.leftJustified(kTotalLabelWidth) +
+        closing += kIndent + label.leftJustified(kTotalLabelWidth - (several ? 4 : 0)) +
                    FormatSpacePadded(t.total, 13, 2) + tag(t.currency) + u'\n';
     }
     closing += u'\n' + kIndent + RightTrimmed(request.signature);
@@ -225,7 +232,7 @@ Report BuildReport(Store &store, const ReportRequest &request,
             used = headLines;
         }
         lastLine = page.size();
-        page += kIndent + lineNumber(++n) + u" : "_s + l.date + u" : "_s + columnText(l.name, 30) +
+        page += kIndent + lineNumber(++n) + u" : "_s + l.date + u" : "_s + columnText(l.name, nameWidth) +
                 u" : "_s + columnText(l.account, 22) + u" : "_s + FormatSpacePadded(l.amount, 12, 2) +
                 tag(l.currency) + u'\n';
         ++used;

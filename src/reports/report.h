@@ -57,13 +57,14 @@ struct Report {
 inline constexpr int ReportIndentWidth = 7;
 inline constexpr int ReportSeparatorWidth = 91;
 QString ReportSeparator(int width = ReportSeparatorWidth);
-QString ReportColumnHeader(bool bank);
+QString ReportColumnHeader(bool bank, bool currencies = false);
 
 // Reads the kind's copies in the order of their dates (then numbers),
 // keeps those of the period and the scope, and lays them out page by page:
 // the page head on every page, the totals and the signature at the end.
 // Amounts of different currencies are never added: a report of more than
-// one currency shows each line's currency and one total per currency.
+// one currency shows each line's currency (its names four places shorter)
+// and one total per currency.
 // `progress` is told (done, all) while the rows are read.
 Report BuildReport(Store &store, const ReportRequest &request,
                    const std::function<void(qint64, qint64)> &progress = {});
