@@ -18,8 +18,8 @@ bool DeleteCopy(Session &session, const ReportsKind &kind)
         return false;
     session.searchKind = kind.searchKind;
     session.currentSearchText.clear();
-    const qint64 number = NumberOfLine(
-        RunFind(store, ui, {kind.searchKind, QString(), session.searchField, 0}, kind.buttonCaption));
+    const qint64 number = NumberOfLine(RunFind(
+        store, ui, {kind.searchKind, QString(), session.searchField, 0}, kind.buttonCaption));
     if (number == 0)
         return false;
     auto table = OpenSprTable(store, kind);
@@ -47,8 +47,7 @@ namespace {
 QString numbersText(const QList<qint32> &numbers)
 {
     QStringList out;
-    for (qsizetype i = 0; i < numbers.size() && i < 20; ++i)
-        out << QString::number(numbers[i]);
+    for (qsizetype i = 0; i < numbers.size() && i < 20; ++i) out << QString::number(numbers[i]);
     if (numbers.size() > 20)
         out << u"…"_s;
     return out.join(u", "_s);
@@ -66,7 +65,7 @@ bool deleteKind(Store &store, Database &db, const ReportsKind &kind, const QDate
     QList<qint64> rows;
     CopyReader reader(db, def, {});
     while (reader.next()) {
-        const StoredDate date = reader.date();
+        const StoredDate &date = reader.date();
         if (date.status == StoredDate::Status::Empty)
             kept.undated << reader.number();
         else if (date.status == StoredDate::Status::Unreadable)
@@ -130,7 +129,8 @@ PeriodClosing ClosePeriod(Store &store, const QList<const ReportsKind *> &kinds,
         if (!k.unreadable.isEmpty())
             text += u"\n  с дата, която не може да се прочете – No: "_s + numbersText(k.unreadable);
     }
-    ui.tell(text, result.kept.isEmpty() ? Interaction::Icon::Information : Interaction::Icon::Warning);
+    ui.tell(text,
+            result.kept.isEmpty() ? Interaction::Icon::Information : Interaction::Icon::Warning);
     // The file is shrunk as the menu's compaction does it: the original
     // stays whole until its compacted copy has taken its place.
     CompactDatabaseFile(store, DbKind::Reports);

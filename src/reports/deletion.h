@@ -20,7 +20,7 @@ bool DeleteCopy(Session &session, const ReportsKind &kind);
 
 // What a period closing did.
 struct PeriodClosing {
-    bool ok = false;      // the deletions were made (all of them or none)
+    bool ok = false;  // the deletions were made (all of them or none)
     int deleted = 0;
     // Copies that stay because their date cannot be told, by kind.
     struct Kept {

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <climits>
 
 using namespace Qt::StringLiterals;
@@ -23,10 +24,10 @@ QString ReportColumnHeader(bool bank, bool currencies)
 {
     // With a currency column the name column gives it four places, so that
     // a line still fits the paper at the viewer's 10 points.
-    const QString name = currencies ? (bank ? u"          Банка             "_s
-                                            : u"        Контрагент          "_s)
-                                    : (bank ? u"            Банка               "_s
-                                            : u"          Контрагент            "_s);
+    const QString name =
+        currencies ? (bank ? u"          Банка             "_s : u"        Контрагент          "_s)
+                   : (bank ? u"            Банка               "_s
+                           : u"          Контрагент            "_s);
     return u" No: :    Дата    :"_s + name + u":          IBAN          :     Сума    "_s +
            (currencies ? u" Вал"_s : QString());
 }
@@ -42,7 +43,7 @@ constexpr int kProgressStep = 2048;
 struct Line {
     qint64 order = 0;  // the day of its date; undated copies first
     qint32 number = 0;
-    QString date;      // the ten characters of the date column
+    QString dateText;  // what is stored, for a date that cannot be read
     QString name;
     QString account;
     Money amount;
@@ -54,40 +55,79 @@ qint64 orderOf(const StoredDate &d)
     return d.status == StoredDate::Status::Read ? d.date.toJulianDay() : LLONG_MIN;
 }
 
-QString dateColumn(const StoredDate &d)
-{
-    if (d.status == StoredDate::Status::Read)
-        return ShortDateText(d.date);
-    return d.text.left(10).leftJustified(10, u' ');  // what is there, for the user to mend
-}
+// One line of the report, put together in a buffer and added to its page
+// at once: a report of a hundred thousand copies is built while the user
+// waits.
+class LineWriter {
+public:
+    void put(char16_t c)
+    {
+        if (m_len < int(m_buf.size()))
+            m_buf[size_t(m_len++)] = c;
+    }
+    void text(QStringView t)
+    {
+        for (QChar c : t) put(c.unicode());
+    }
+    // Cut or padded to `width`; control characters in a name would break the page.
+    void column(QStringView t, qsizetype width)
+    {
+        for (qsizetype i = 0; i < width; ++i)
+            put(i >= t.size() || t[i].unicode() < u' ' ? u' ' : t[i].unicode());
+    }
+    // `value` (not negative) in at least `width` places, filled on the left.
+    void digits(qint64 value, int width, char16_t fill = u'0')
+    {
+        char16_t d[24];
+        int i = 24;
+        do {
+            d[--i] = char16_t(u'0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (24 - i < width) d[--i] = fill;
+        text(QStringView(d + i, 24 - i));
+    }
+    void date(const Line &l)
+    {
+        if (l.order == LLONG_MIN) {
+            column(l.dateText, 10);  // what is there, for the user to mend
+            return;
+        }
+        int y = 0, m = 0, d = 0;
+        QDate::fromJulianDay(l.order).getDate(&y, &m, &d);
+        digits(d, 2);
+        put(u'.');
+        digits(m, 2);
+        put(u'.');
+        digits(y, 4);
+    }
+    // The right-aligned figures of FormatSpacePadded with two decimals; the
+    // rare amounts that are not positive or do not fit are left to it.
+    void amount(Money value, int width)
+    {
+        const qint64 cents = value.scaledTo(2);
+        if (cents <= 0 || cents / 100 >= kPowersOfTen[width - 3]) {
+            text(FormatSpacePadded(value, width, 2));
+            return;
+        }
+        digits(cents / 100, width - 3, u' ');
+        put(u'.');
+        digits(cents % 100, 2);
+    }
+    QStringView line() const { return QStringView(m_buf.data(), m_len); }
 
-// A column's text on one line: control characters would break the page.
-QString columnText(QString text, int width)
-{
-    BlankControlChars(text);
-    return text.leftJustified(width, u' ', true);
-}
-
-bool sideMatches(const ReportSide &side, const QString &name, const QString &account,
-                 const ReportParty &party)
-{
-    if (side.account.isEmpty())
-        return name.trimmed() == party.name.trimmed();
-    return account.trimmed() == party.account.trimmed();
-}
-
-// The running number: four places, or the whole number where it has more
-// digits (cutting it would repeat the numbers of earlier lines).
-QString lineNumber(int n)
-{
-    return n <= 9999 ? FormatSpacePadded(qint64(n), 4) : QString::number(n);
-}
+private:
+    static constexpr qint64 kPowersOfTen[] = {1,         10,         100,         1000,
+                                              10000,     100000,     1000000,     10000000,
+                                              100000000, 1000000000, 10000000000, 100000000000};
+    std::array<char16_t, 192> m_buf{};
+    int m_len = 0;
+};
 
 QStringList numbersOf(const QList<qint32> &numbers)
 {
     QStringList out;
-    for (qsizetype i = 0; i < numbers.size() && i < 20; ++i)
-        out << QString::number(numbers[i]);
+    for (qsizetype i = 0; i < numbers.size() && i < 20; ++i) out << QString::number(numbers[i]);
     if (numbers.size() > 20)
         out << u"…"_s;
     return out;
@@ -111,36 +151,55 @@ Report BuildReport(Store &store, const ReportRequest &request,
     if (!table)
         return report;
     const KindDescriptor &d = kind->descriptor();
-    const ReportSide column = kind->column.value_or(
-        request.scope == ReportScope::Payer ? kind->payee : kind->payer);
+    const ReportSide column =
+        kind->column.value_or(request.scope == ReportScope::Payer ? kind->payee : kind->payer);
     enum { PayeeName, PayeeAccount, PayerName, PayerAccount, Name, Account, Amount, Currency };
     CopyReader rows(table->db(), table->def(),
                     {kind->payee.name, kind->payee.account, kind->payer.name, kind->payer.account,
                      column.name, column.account, d.amountField, d.currencyField});
-    const qint64 all = table->count();
+    // The rows are read in the order of their row numbers: the highest of
+    // them tells how far the reading has come, without counting them first.
+    qint64 all = 0;
+    if (Statement last =
+            table->db().prepare(u"SELECT MAX(rowid) FROM "_s + quoted(table->def().name));
+        last.next())
+        all = last.integer(0);
     const bool bounded = request.from.isValid() || request.to.isValid();
 
+    // A party is found by its account, or by its name where the kind's
+    // parties have no account.
+    // The texts are compared as the engine holds them, unconverted.
+    const auto key = [](const ReportSide &side, const ReportParty &party) {
+        return (side.account.isEmpty() ? party.name : party.account).trimmed().toUtf8();
+    };
+    const QByteArray payeeKey = key(kind->payee, request.payee);
+    const QByteArray payerKey = key(kind->payer, request.payer);
+    const auto matches = [&rows](const ReportSide &side, int nameColumn, int accountColumn,
+                                 const QByteArray &party) {
+        return TrimmedBytes(rows.bytes(side.account.isEmpty() ? nameColumn : accountColumn)) ==
+               party;
+    };
     QList<Line> lines;
     qint64 read = 0;
+    QString lastCurrency;
+    QByteArray lastCurrencyBytes;
     while (rows.next()) {
         if (progress && ++read % kProgressStep == 0)
-            progress(read, all);
-        const bool payee = sideMatches(kind->payee, rows.text(PayeeName), rows.text(PayeeAccount),
-                                       request.payee);
+            progress(std::min(rows.rowId(), all), all);
+        const bool payee = matches(kind->payee, PayeeName, PayeeAccount, payeeKey);
         if (kind->filterFirstScopeOnly) {
             if (request.scope == ReportScope::PayeeAndPayer && !payee)
                 continue;
         } else {
             const auto payer = [&] {
-                return sideMatches(kind->payer, rows.text(PayerName), rows.text(PayerAccount),
-                                   request.payer);
+                return matches(kind->payer, PayerName, PayerAccount, payerKey);
             };
             if ((request.scope == ReportScope::PayeeAndPayer && !(payee && payer())) ||
                 (request.scope == ReportScope::Payee && !payee) ||
                 (request.scope == ReportScope::Payer && !payer()))
                 continue;
         }
-        const StoredDate date = rows.date();
+        const StoredDate &date = rows.date();
         if (bounded) {
             if (date.status == StoredDate::Status::Empty) {
                 report.undated << rows.number();
@@ -154,8 +213,15 @@ Report BuildReport(Store &store, const ReportRequest &request,
                 (request.to.isValid() && date.date > request.to))
                 continue;
         }
-        lines.append({orderOf(date), rows.number(), dateColumn(date), rows.text(Name),
-                      rows.text(Account), rows.money(Amount), rows.text(Currency).trimmed().toUpper()});
+        // One shared text for the many lines of a currency.
+        if (rows.bytes(Currency) != lastCurrencyBytes) {
+            lastCurrencyBytes = rows.bytes(Currency).toByteArray();
+            lastCurrency = QString::fromUtf8(lastCurrencyBytes).trimmed().toUpper();
+        }
+        const QString &currency = lastCurrency;
+        lines.append({orderOf(date), rows.number(),
+                      date.status == StoredDate::Status::Read ? QString() : date.text,
+                      rows.text(Name), rows.text(Account), rows.money(Amount), currency});
     }
     if (rows.failed())
         return report;
@@ -167,30 +233,30 @@ Report BuildReport(Store &store, const ReportRequest &request,
 
     // One total per currency; the lines name their currency only when
     // there is more than one.
-    QHash<QString, CurrencyTotal> totals;
-    for (const Line &l : lines) {
-        CurrencyTotal &t = totals[l.currency];
-        t.currency = l.currency;
-        t.total += l.amount;
-        ++t.documents;
+    for (const Line &l : std::as_const(lines)) {
+        auto t = std::find_if(report.totals.begin(), report.totals.end(),
+                              [&l](const CurrencyTotal &c) { return c.currency == l.currency; });
+        if (t == report.totals.end())
+            t = report.totals.insert(report.totals.end(), CurrencyTotal{l.currency, {}, 0});
+        t->total += l.amount;
+        ++t->documents;
     }
-    QStringList codes = totals.keys();
-    std::sort(codes.begin(), codes.end(), [](const QString &a, const QString &b) {
-        return a.isEmpty() != b.isEmpty() ? b.isEmpty() : a < b;  // no currency last
-    });
-    for (const QString &c : codes)
-        report.totals << totals.value(c);
-    const bool several = codes.size() > 1;
+    std::sort(report.totals.begin(), report.totals.end(),
+              [](const CurrencyTotal &a, const CurrencyTotal &b) {
+                  // no currency last
+                  return a.currency.isEmpty() != b.currency.isEmpty() ? b.currency.isEmpty()
+                                                                      : a.currency < b.currency;
+              });
+    const bool several = report.totals.size() > 1;
     const auto tag = [several](const QString &currency) {
         return several ? u' ' + currency.leftJustified(3, u' ', true) : QString();
     };
     const QString separator = ReportSeparator();
     const int nameWidth = several ? 26 : 30;
 
-    QString head = u"\n\n"_s + kIndent + kind->title +
-                   (bounded ? u" от "_s + request.fromText + u" до "_s + request.toText
-                            : u" обща"_s) +
-                   u'\n';
+    QString head =
+        u"\n\n"_s + kIndent + kind->title +
+        (bounded ? u" от "_s + request.fromText + u" до "_s + request.toText : u" обща"_s) + u'\n';
     int headLines = 3;
     if (kind->partyLine) {
         const bool payer = request.scope == ReportScope::Payer;
@@ -208,7 +274,7 @@ Report BuildReport(Store &store, const ReportRequest &request,
     const QList<CurrencyTotal> shown =
         report.totals.isEmpty() ? QList<CurrencyTotal>{CurrencyTotal{}} : report.totals;
     for (const CurrencyTotal &t : shown) {
-        const QString label = !several              ? u"Всичко:"_s
+        const QString label = !several               ? u"Всичко:"_s
                               : t.currency.isEmpty() ? u"Всичко без валута:"_s
                                                      : u"Всичко "_s + t.currency + u':';
         closing += kIndent + label.leftJustified(kTotalLabelWidth - (several ? 4 : 0)) +
@@ -221,7 +287,10 @@ Report BuildReport(Store &store, const ReportRequest &request,
     // page head. The totals stay with the last line: when they do not fit
     // under it, that line goes over to a page of its own with them.
     const int capacity = std::max(request.linesPerPage, headLines + 1);
+    // Each page is written into room made for it at once.
+    const qsizetype room = qsizetype(capacity) * (ReportIndentWidth + ReportSeparatorWidth + 2);
     QString page = head;
+    page.reserve(room);
     int used = headLines;
     qsizetype lastLine = -1;
     int n = 0;
@@ -229,12 +298,29 @@ Report BuildReport(Store &store, const ReportRequest &request,
         if (used + 1 > capacity && used > headLines) {
             report.pages << page;
             page = head;
+            page.reserve(room);
             used = headLines;
         }
         lastLine = page.size();
-        page += kIndent + lineNumber(++n) + u" : "_s + l.date + u" : "_s + columnText(l.name, nameWidth) +
-                u" : "_s + columnText(l.account, 22) + u" : "_s + FormatSpacePadded(l.amount, 12, 2) +
-                tag(l.currency) + u'\n';
+        // The running number in four places, or whole where it has more
+        // digits: cut, it would repeat the numbers of earlier lines.
+        LineWriter w;
+        w.text(kIndent);
+        w.digits(++n, 4, u' ');
+        w.text(u" : ");
+        w.date(l);
+        w.text(u" : ");
+        w.column(l.name, nameWidth);
+        w.text(u" : ");
+        w.column(l.account, 22);
+        w.text(u" : ");
+        w.amount(l.amount, 12);
+        if (several) {
+            w.put(u' ');
+            w.column(l.currency, 3);
+        }
+        w.put(u'\n');
+        page.append(w.line());
         ++used;
     }
     if (used + closingLines > capacity && used > headLines + 1 &&
@@ -296,7 +382,8 @@ std::optional<QList<ReportParty>> PartyList(Store &store, Interaction &ui, const
     };
     QList<Entry> entries;
     while (rows.next())
-        entries.append({orderOf(rows.date()), rows.number(),
+        entries.append({orderOf(rows.date()),
+                        rows.number(),
                         {rows.text(0).trimmed(), rows.text(1).trimmed()}});
     if (rows.failed())
         return std::nullopt;

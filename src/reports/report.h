@@ -27,13 +27,13 @@ struct ReportParty {
 };
 
 struct ReportRequest {
-    QString kind;               // the kind's id
-    QDate from, to;             // null: no bound
-    QString fromText, toText;   // the date fields as they read, for the heading
+    QString kind;              // the kind's id
+    QDate from, to;            // null: no bound
+    QString fromText, toText;  // the date fields as they read, for the heading
     ReportScope scope = ReportScope::PayeeAndPayer;
     ReportParty payee, payer;
-    QString signature;          // the kind's signature line
-    int linesPerPage = 60;      // what one printed page holds in the window's font
+    QString signature;      // the kind's signature line
+    int linesPerPage = 60;  // what one printed page holds in the window's font
 };
 
 struct CurrencyTotal {
@@ -43,9 +43,9 @@ struct CurrencyTotal {
 };
 
 struct Report {
-    bool ok = false;            // false when the reports base could not be read
-    QStringList pages;          // the text of each page
-    int lines = 0;              // documents listed
+    bool ok = false;              // false when the reports base could not be read
+    QStringList pages;            // the text of each page
+    int lines = 0;                // documents listed
     QList<CurrencyTotal> totals;  // one per currency, in the order of the codes
     // Documents left out because the period was bounded and their date
     // could not be told: none given, or a text that is no date.

@@ -5,6 +5,7 @@
 #include "store/maintenance.h"
 #include "store/store.h"
 
+#include <sqlite3.h>
 #include <QRegularExpression>
 #include <array>
 #include <cmath>
@@ -301,9 +302,8 @@ bool ReindexSprTable(Store &store, const ReportsKind &kind)
 
 namespace {
 
-constexpr std::array<const char16_t *, 12> kMonths = {u"ЯНУ", u"ФЕВ", u"МАР", u"АПР",
-                                                      u"МАЙ", u"ЮНИ", u"ЮЛИ", u"АВГ",
-                                                      u"СЕП", u"ОКТ", u"НОЕ", u"ДЕК"};
+constexpr std::array<const char16_t *, 12> kMonths = {
+    u"ЯНУ", u"ФЕВ", u"МАР", u"АПР", u"МАЙ", u"ЮНИ", u"ЮЛИ", u"АВГ", u"СЕП", u"ОКТ", u"НОЕ", u"ДЕК"};
 
 // A date with the month in letters, as users type it into the free-text
 // date: "5 януари 2010", "05-ЯНУ-10", "5 януари 2010 година".
@@ -345,76 +345,109 @@ StoredDate ReadStoredDate(const QString &text)
 
 // ---- reading the copies ---------------------------------------------------------
 
-CopyReader::CopyReader(Database &db, const TableDef &table, const QStringList &columns)
+CopyReader::CopyReader(Database &db, const TableDef &table, const QStringList &columns) : m_db(db)
 {
     const auto present = db.columns(table.name);
-    const auto has = [&present](const QString &name) {
+    const auto column = [&present](const QString &name) {
         for (const auto &c : present)
-            if (c.name.compare(name, Qt::CaseInsensitive) == 0)
-                return true;
-        return false;
-    };
-    const auto column = [&has](const QString &name) {
-        return !name.isEmpty() && has(name) ? quoted(name) : u"NULL"_s;
+            if (!name.isEmpty() && c.name.compare(name, Qt::CaseInsensitive) == 0)
+                return quoted(name);
+        return u"NULL"_s;
     };
     const FieldDef *date = table.field(table.dateField);
     m_dateIsText = date && date->type == FieldType::Text;
     QStringList select{u"rowid"_s, column(table.keyField), column(table.dateField)};
-    for (const QString &c : columns)
-        select << column(c);
-    m_st = db.prepare(u"SELECT "_s + select.join(u", "_s) + u" FROM "_s + quoted(table.name));
+    for (const QString &c : columns) select << column(c);
+    const QByteArray sql =
+        (u"SELECT "_s + select.join(u", "_s) + u" FROM "_s + quoted(table.name)).toUtf8();
+    m_rc = sqlite3_prepare_v2(db.handle(), sql.constData(), int(sql.size()), &m_stmt, nullptr);
+    if (m_rc != SQLITE_OK)
+        db.reportError({m_rc, QString::fromUtf8(sqlite3_errmsg(db.handle()))});
+}
+
+CopyReader::~CopyReader()
+{
+    sqlite3_finalize(m_stmt);
 }
 
 bool CopyReader::next()
 {
-    return m_st.next();
+    if (!m_stmt)
+        return false;
+    m_rc = sqlite3_step(m_stmt);
+    if (m_rc != SQLITE_ROW && m_rc != SQLITE_DONE)
+        m_db.reportError({m_rc, QString::fromUtf8(sqlite3_errmsg(m_db.handle()))});
+    return m_rc == SQLITE_ROW;
 }
 
 bool CopyReader::failed() const
 {
-    return !m_st.isValid() || m_st.error().isError();
+    return !m_stmt || (m_rc != SQLITE_ROW && m_rc != SQLITE_DONE);
 }
 
 qint64 CopyReader::rowId() const
 {
-    return m_st.integer(0);
+    return sqlite3_column_int64(m_stmt, 0);
 }
 
 qint32 CopyReader::number() const
 {
-    return qint32(m_st.integer(1));
+    return qint32(sqlite3_column_int64(m_stmt, 1));
 }
 
-StoredDate CopyReader::date() const
+const StoredDate &CopyReader::date() const
 {
-    if (m_st.isNull(2))
-        return {};
-    const QString stored = m_st.text(2);
-    if (!m_dateIsText) {
-        // A date column holds "yyyy-MM-dd"; a text another tool put there
-        // is read like the dates kept as text.
-        const QDate d = dateFromStorage(stored);
-        if (d.isValid())
-            return {StoredDate::Status::Read, d, stored.trimmed()};
-    }
-    return ReadStoredDate(stored);
+    static const StoredDate none;
+    if (sqlite3_column_type(m_stmt, 2) == SQLITE_NULL)
+        return none;
+    // The copies of one day share a few texts: each is read once.
+    const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, 2));
+    const QByteArray stored = QByteArray::fromRawData(p, sqlite3_column_bytes(m_stmt, 2));
+    if (const auto it = m_dates.constFind(stored); it != m_dates.constEnd())
+        return *it;
+    const QString text = QString::fromUtf8(stored);
+    StoredDate d;
+    // A date column holds "yyyy-MM-dd"; a text another tool put there is
+    // read like the dates kept as text.
+    if (const QDate date = m_dateIsText ? QDate() : dateFromStorage(text); date.isValid())
+        d = {StoredDate::Status::Read, date, text.trimmed()};
+    else
+        d = ReadStoredDate(text);
+    return *m_dates.insert(QByteArray(stored.constData(), stored.size()), d);
+}
+
+QByteArrayView CopyReader::bytes(int i) const
+{
+    const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, 3 + i));
+    return p ? QByteArrayView(p, sqlite3_column_bytes(m_stmt, 3 + i)) : QByteArrayView();
 }
 
 QString CopyReader::text(int i) const
 {
-    return m_st.isNull(3 + i) ? QString() : m_st.text(3 + i);
+    return QString::fromUtf8(bytes(i));
 }
 
 Money CopyReader::money(int i) const
 {
     const int c = 3 + i;
-    if (m_st.isNull(c))
-        return {};
+    switch (sqlite3_column_type(m_stmt, c)) {
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return Money::fromRaw(sqlite3_column_int64(m_stmt, c));
+    case SQLITE_TEXT: {
+        const QByteArrayView t = bytes(i);
+        if (!t.contains('.') && !t.contains('e') && !t.contains('E'))
+            return Money::fromRaw(sqlite3_column_int64(m_stmt, c));
+        break;
+    }
+    default: break;
+    }
     // Whole ten-thousandths; a real number only from a file another tool wrote.
-    const QString t = m_st.text(c);
-    if (t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
-        return Money::fromRaw(std::llround(m_st.real(c) * Money::Scale));
-    return Money::fromRaw(m_st.integer(c));
+    return Money::fromRaw(std::llround(sqlite3_column_double(m_stmt, c) * Money::Scale));
+}
+
+QByteArrayView TrimmedBytes(QByteArrayView bytes)
+{
+    return bytes.trimmed();
 }
 
 }  // namespace remitor

@@ -4,10 +4,14 @@
 #include "store/database.h"
 #include "store/record.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
+
+struct sqlite3_stmt;
 
 namespace remitor {
 
@@ -44,8 +48,8 @@ struct ReportsKind {
     // The text and account columns when they do not follow the scope.
     std::optional<ReportSide> column;
     bool filterFirstScopeOnly = false;  // the order-receipt filters only "Получател-Наредител"
-    bool bankHeader = false;            // the deposit slip's column header names the bank
-    QString signature;                  // "podpis3" of the parameter record
+    bool bankHeader = false;  // the deposit slip's column header names the bank
+    QString signature;        // "podpis3" of the parameter record
 
     // "Изтрива документ от база СПРАВКИ": button CommandN, at its place
     // from the top.
@@ -102,24 +106,38 @@ StoredDate ReadStoredDate(const QString &text);
 
 // Reads what the reports and the deletions need of every copy of a kind:
 // its row, number and date, and the named columns (a column the file's
-// table lacks reads as empty). In no particular order.
+// table lacks reads as empty). In no particular order. It reads the
+// engine's texts as they are, so that the copies a report leaves out cost
+// no conversion.
 class CopyReader {
 public:
     CopyReader(Database &db, const TableDef &table, const QStringList &columns);
+    ~CopyReader();
+    CopyReader(const CopyReader &) = delete;
+    CopyReader &operator=(const CopyReader &) = delete;
+
     bool next();
-    // False when the rows could not be read to the end.
+    // True when the rows could not be read to the end (the error was shown).
     bool failed() const;
 
     qint64 rowId() const;
     qint32 number() const;
-    StoredDate date() const;
-    // The i-th named column as text, or as an amount.
+    // Valid until the next row is read.
+    const StoredDate &date() const;
+    // The i-th named column as text, as its UTF-8 bytes, or as an amount.
     QString text(int i) const;
+    QByteArrayView bytes(int i) const;
     Money money(int i) const;
 
 private:
-    Statement m_st;
+    Database &m_db;
+    sqlite3_stmt *m_stmt = nullptr;
+    int m_rc = 0;
     bool m_dateIsText = false;
+    mutable QHash<QByteArray, StoredDate> m_dates;
 };
+
+// A text's UTF-8 bytes without the blanks around them.
+QByteArrayView TrimmedBytes(QByteArrayView bytes);
 
 }  // namespace remitor

@@ -22,8 +22,7 @@ inline bool seedCopy(Table &table, qint32 number, const QString &date,
         r.setDate(dateField, QDate::fromString(date, QStringLiteral("dd.MM.yyyy")));
     else
         r.setText(dateField, date);
-    for (auto it = texts.begin(); it != texts.end(); ++it)
-        r.setText(it.key(), it.value());
+    for (auto it = texts.begin(); it != texts.end(); ++it) r.setText(it.key(), it.value());
     r.setMoney(QStringLiteral("suma"), Money::fromUnits(amountUnits));
     return table.save(r);
 }

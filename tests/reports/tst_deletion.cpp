@@ -1,9 +1,9 @@
 #include "documents/workflow.h"
+#include "report_seed.h"
 #include "reports/deletion.h"
 #include "session/session.h"
 #include "store/maintenance.h"
 #include "support/temp_store.h"
-#include "report_seed.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -19,7 +19,11 @@ struct App {
     QTemporaryDir dir;
     ScriptedInteraction ui;
     Session session{dir.path(), ui, QDate(2026, 3, 5)};
-    App() { session.startUp(); ui.clear(); }
+    App()
+    {
+        session.startUp();
+        ui.clear();
+    }
     Store &store() { return session.store(); }
     QString reports() const { return session.paths().reportsPath; }
 };
@@ -32,7 +36,8 @@ const ReportsKind &kind(const QString &id)
 // The numbers of the kind's copies, in order.
 QStringList numbers(App &app, const QString &id)
 {
-    return rowsOn(app.reports(), u"SELECT Kod FROM "_s + kind(id).table().name + u" ORDER BY Kod"_s);
+    return rowsOn(app.reports(),
+                  u"SELECT Kod FROM "_s + kind(id).table().name + u" ORDER BY Kod"_s);
 }
 
 void seed(App &app, const QString &id, const QList<std::pair<int, QString>> &dated)
@@ -40,8 +45,7 @@ void seed(App &app, const QString &id, const QList<std::pair<int, QString>> &dat
     auto t = OpenSprTable(app.store(), kind(id));
     QVERIFY(t);
     Transaction tx(t->db());
-    for (const auto &[n, date] : dated)
-        QVERIFY(seedCopy(*t, n, date, {}, n));
+    for (const auto &[n, date] : dated) QVERIFY(seedCopy(*t, n, date, {}, n));
     QVERIFY(tx.commit());
 }
 
@@ -51,7 +55,9 @@ void seed(App &app, const QString &id, const QList<std::pair<int, QString>> &dat
 void seedPeriod(App &app)
 {
     seed(app, u"PlnB"_s,
-         {{1, u"31 декември 2025 г."_s}, {2, u"01 януари 2026 г."_s}, {3, u""_s},
+         {{1, u"31 декември 2025 г."_s},
+          {2, u"01 януари 2026 г."_s},
+          {3, u""_s},
           {4, u"по договор"_s}});
     seed(app, u"Pln"_s,
          {{1, u"31.12.2025"_s}, {2, u"5 януари 2025"_s}, {3, u"15.01.2026"_s}, {4, u"xx"_s}});
@@ -79,8 +85,7 @@ private Q_SLOTS:
 void TestDeletion::deleteOneCopy_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const ReportsKind &k : reportsKinds())
-        QTest::newRow(qPrintable(k.kind)) << k.kind;
+    for (const ReportsKind &k : reportsKinds()) QTest::newRow(qPrintable(k.kind)) << k.kind;
 }
 
 // Each kind's button: its list, its question, its message; Cancel and an
@@ -135,9 +140,9 @@ void TestDeletion::deletedCopyGoesBackThroughItsEditor()
              QStringList{u"0"_s});
     app.ui.answerSave(SaveChoice::New);
     QVERIFY(flow.copyToReports());
-    QCOMPARE(rowsOn(app.reports(), u"SELECT Kod, pDate, suma FROM PlnTable ORDER BY Kod"_s),
-             (QStringList{u"1|05.01.2026|10000"_s, u"2|06.01.2026|20000"_s,
-                          u"3|07.01.2026|30000"_s}));
+    QCOMPARE(
+        rowsOn(app.reports(), u"SELECT Kod, pDate, suma FROM PlnTable ORDER BY Kod"_s),
+        (QStringList{u"1|05.01.2026|10000"_s, u"2|06.01.2026|20000"_s, u"3|07.01.2026|30000"_s}));
 }
 
 // Up to 31.12.2025 in three kinds: the day itself included, long and free
@@ -151,7 +156,8 @@ void TestDeletion::closePeriod()
         auto t = OpenSprTable(app.store(), kind(u"Pln"_s));
         Transaction tx(t->db());
         for (int n = 100; n < 2100; ++n)
-            QVERIFY(seedCopy(*t, n, u"01.06.2025"_s, {{u"Osnovanie"_s, u"Фактура %1"_s.arg(n)}}, n));
+            QVERIFY(
+                seedCopy(*t, n, u"01.06.2025"_s, {{u"Osnovanie"_s, u"Фактура %1"_s.arg(n)}}, n));
         QVERIFY(tx.commit());
     }
     const qint64 size = QFileInfo(app.reports()).size();
@@ -187,8 +193,9 @@ void TestDeletion::failedClosingKeepsEverything()
 {
     App app;
     seedPeriod(app);
-    QVERIFY(execOn(app.reports(), u"CREATE TRIGGER stop BEFORE DELETE ON VnosTable "
-                                  u"BEGIN SELECT RAISE(ABORT, 'locked'); END"_s));
+    QVERIFY(execOn(app.reports(),
+                   u"CREATE TRIGGER stop BEFORE DELETE ON VnosTable "
+                   u"BEGIN SELECT RAISE(ABORT, 'locked'); END"_s));
     const PeriodClosing r = ClosePeriod(app.store(), periodKinds(), QDate(2025, 12, 31));
     QVERIFY(!r.ok);
     QCOMPARE(numbers(app, u"PlnB"_s), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s}));

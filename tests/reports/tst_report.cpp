@@ -1,6 +1,6 @@
+#include "report_seed.h"
 #include "reports/report.h"
 #include "support/temp_store.h"
-#include "report_seed.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -34,10 +34,10 @@ void seedTransfers(Store &store)
         QString payee, payer;
         const char *currency;
     } rows[] = {
-        {1, u"31.12.2025", kA, kX, "BGN"},          {2, u"01.01.2026", kA, kX, "EUR"},
-        {3, u"15 януари 2026 г.", kA, kY, "EUR"},   {4, u"31 януари 2026 г.", kB, kX, "EUR"},
-        {5, u"01.02.2026", kA, kX, "eur"},          {6, u"", kA, kX, "EUR"},
-        {7, u"по договор", kA, kX, "EUR"},          {8, u"5 януари 2026", kA, kX, "EUR"},
+        {1, u"31.12.2025", kA, kX, "BGN"},        {2, u"01.01.2026", kA, kX, "EUR"},
+        {3, u"15 януари 2026 г.", kA, kY, "EUR"}, {4, u"31 януари 2026 г.", kB, kX, "EUR"},
+        {5, u"01.02.2026", kA, kX, "eur"},        {6, u"", kA, kX, "EUR"},
+        {7, u"по договор", kA, kX, "EUR"},        {8, u"5 януари 2026", kA, kX, "EUR"},
     };
     for (const auto &r : rows)
         QVERIFY(seedCopy(*t, r.n, QString::fromUtf16(r.date),
@@ -104,14 +104,13 @@ private Q_SLOTS:
 void TestReport::everyKindIsCovered()
 {
     int withTable = 0;
-    for (const KindDescriptor &d : documentKinds())
-        withTable += d.reportsTableDef() ? 1 : 0;
+    for (const KindDescriptor &d : documentKinds()) withTable += d.reportsTableDef() ? 1 : 0;
     QCOMPARE(reportsKinds().size(), withTable);
     QSet<int> options, buttons, checks, searches;
     for (const ReportsKind &k : reportsKinds()) {
         const TableDef &t = k.table();
-        for (const ReportSide &s : {k.payee, k.payer, k.payeeListSide(), k.payerListSide(),
-                                    k.column.value_or(k.payee)})
+        for (const ReportSide &s :
+             {k.payee, k.payer, k.payeeListSide(), k.payerListSide(), k.column.value_or(k.payee)})
             for (const QString &f : {s.name, s.account})
                 QVERIFY2(f.isEmpty() || t.field(f), qPrintable(k.kind + u' ' + f));
         QVERIFY(t.field(k.descriptor().amountField));
@@ -147,7 +146,7 @@ void TestReport::storedDates()
     QFETCH(QDate, date);
     const StoredDate d = ReadStoredDate(text);
     QCOMPARE(d.date, date);
-    const auto status = date.isValid()       ? StoredDate::Status::Read
+    const auto status = date.isValid()             ? StoredDate::Status::Read
                         : text.trimmed().isEmpty() ? StoredDate::Status::Empty
                                                    : StoredDate::Status::Unreadable;
     QCOMPARE(d.status, status);
@@ -156,8 +155,7 @@ void TestReport::storedDates()
 void TestReport::sprRoutinesOfEveryKind_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const ReportsKind &k : reportsKinds())
-        QTest::newRow(qPrintable(k.kind)) << k.kind;
+    for (const ReportsKind &k : reportsKinds()) QTest::newRow(qPrintable(k.kind)) << k.kind;
 }
 
 // Write, read back, number and re-index the copies of each kind.
@@ -194,7 +192,8 @@ void TestReport::sprRoutinesOfEveryKind()
     QVERIFY(execOn(store.paths().reportsPath, u"DROP INDEX \""_s + dated.sqlName() + u'"'));
     QVERIFY(ReindexSprTable(store, k));
     auto db = store.open(DbKind::Reports);
-    QCOMPARE(db->indexFields(dated.sqlName()), (QStringList{k.table().dateField, k.table().keyField}));
+    QCOMPARE(db->indexFields(dated.sqlName()),
+             (QStringList{k.table().dateField, k.table().keyField}));
 }
 
 void TestReport::periodAndScope_data()
@@ -208,13 +207,12 @@ void TestReport::periodAndScope_data()
     // leaves them out and names them. Both bounds are inclusive.
     QTest::newRow("payee, no period")
         << transfers({}, {}, S::Payee, kA, {})
-        << QStringList{u"600.00"_s, u"700.00"_s, u"100.00"_s, u"200.00"_s, u"800.00"_s,
-                       u"300.00"_s, u"500.00"_s}
+        << QStringList{u"600.00"_s, u"700.00"_s, u"100.00"_s, u"200.00"_s,
+                       u"800.00"_s, u"300.00"_s, u"500.00"_s}
         << QList<qint32>{} << QList<qint32>{};
-    QTest::newRow("payer, January")
-        << transfers(u"01.01.2026"_s, u"31.01.2026"_s, S::Payer, {}, kX)
-        << QStringList{u"200.00"_s, u"800.00"_s, u"400.00"_s} << QList<qint32>{6}
-        << QList<qint32>{7};
+    QTest::newRow("payer, January") << transfers(u"01.01.2026"_s, u"31.01.2026"_s, S::Payer, {}, kX)
+                                    << QStringList{u"200.00"_s, u"800.00"_s, u"400.00"_s}
+                                    << QList<qint32>{6} << QList<qint32>{7};
     QTest::newRow("both, January")
         << transfers(u"01.01.2026"_s, u"31.01.2026"_s, S::PayeeAndPayer, kA, kX)
         << QStringList{u"200.00"_s, u"800.00"_s} << QList<qint32>{6} << QList<qint32>{7};
@@ -222,8 +220,7 @@ void TestReport::periodAndScope_data()
         << transfers(u"01.01.2026"_s, u"31.01.2026"_s, S::PayeeAndPayer, kA, kY)
         << QStringList{u"300.00"_s} << QList<qint32>{} << QList<qint32>{};
     QTest::newRow("from only") << transfers(u"01.02.2026"_s, {}, S::Payee, kA, {})
-                               << QStringList{u"500.00"_s} << QList<qint32>{6}
-                               << QList<qint32>{7};
+                               << QStringList{u"500.00"_s} << QList<qint32>{6} << QList<qint32>{7};
     QTest::newRow("nobody") << transfers(u"01.01.2026"_s, u"31.01.2026"_s, S::Payee, kY, {})
                             << QStringList{} << QList<qint32>{} << QList<qint32>{};
 }
@@ -245,11 +242,13 @@ void TestReport::periodAndScope()
     const QString heading = request.from.isValid() || request.to.isValid()
                                 ? u" от "_s + request.fromText + u" до "_s + request.toText
                                 : u" обща"_s;
-    QVERIFY(r.pages.first().startsWith(
-        u"\n\n"_s + kIndent + u"СПРАВКА (Платежно Нареждане за Кредитен Превод)"_s + heading + u'\n'));
+    QVERIFY(r.pages.first().startsWith(u"\n\n"_s + kIndent +
+                                       u"СПРАВКА (Платежно Нареждане за Кредитен Превод)"_s +
+                                       heading + u'\n'));
     QVERIFY(r.pages.last().endsWith(u"\n\n"_s + kIndent + u"Съставил: ____"_s));
     if (amounts.isEmpty())  // "Всичко:" with a blank total
-        QVERIFY(r.pages.last().contains(u'\n' + kIndent + u"Всичко:"_s + QString(83, u' ') + u'\n'));
+        QVERIFY(
+            r.pages.last().contains(u'\n' + kIndent + u"Всичко:"_s + QString(83, u' ') + u'\n'));
 }
 
 // Leva and euro are never added together: one total each, and each line
@@ -270,12 +269,12 @@ void TestReport::totalsPerCurrency()
     QVERIFY(last.contains(u'\n' + kIndent + u"Всичко EUR:"_s + QString(62, u' ') +
                           u"      3100.00 EUR\n"_s));
     // The line keeps the width of the paper.
-    for (const QString &line : last.split(u'\n'))
-        QVERIFY(line.size() <= 7 + 91);
+    for (const QString &line : last.split(u'\n')) QVERIFY(line.size() <= 7 + 91);
     QVERIFY(last.contains(u" :       100.00 BGN\n"_s));
 
     // One currency: the plain "Всичко:" line under the amounts.
-    r = BuildReport(*ts.store, transfers(u"01.01.2026"_s, u"31.01.2026"_s, ReportScope::Payer, {}, kX));
+    r = BuildReport(*ts.store,
+                    transfers(u"01.01.2026"_s, u"31.01.2026"_s, ReportScope::Payer, {}, kX));
     QCOMPARE(r.totals.size(), 1);
     QVERIFY(r.pages.last().contains(u'\n' + kIndent + u"Всичко:"_s + QString(70, u' ') +
                                     u"      1400.00\n"_s));
@@ -310,8 +309,7 @@ void TestReport::pagesRepeatTheHeadAndEndWithTheTotal()
             numbers << it.next().captured(1).trimmed();
     }
     QStringList want;
-    for (int n = 1; n <= 25; ++n)
-        want << QString::number(n);
+    for (int n = 1; n <= 25; ++n) want << QString::number(n);
     QCOMPARE(numbers, want);
     // The totals never stand on a page without a copy above them.
     QVERIFY(r.pages.last().contains(u"  25 : 25.01.2026"_s));
@@ -341,36 +339,39 @@ void TestReport::columnsOfEachKind_data()
     };
     // On the direct debit IBANp is the payer's account and IBANn the payee's.
     const Texts isk = {{u"Poluchatel"_s, u"Получател Д"_s},
-                                         {u"IBANn"_s, kA},
-                                         {u"Platec"_s, u"Платец Д"_s},
-                                         {u"IBANp"_s, kX}};
-    QTest::newRow("direct debit, payee") << u"Isk"_s << isk << 1 << ReportParty{kA, {}}
-                                         << cols(u"Платец Д"_s, kX);
-    QTest::newRow("direct debit, payer") << u"Isk"_s << isk << 2 << ReportParty{kX, {}}
-                                         << cols(u"Получател Д"_s, kA);
+                       {u"IBANn"_s, kA},
+                       {u"Platec"_s, u"Платец Д"_s},
+                       {u"IBANp"_s, kX}};
+    QTest::newRow("direct debit, payee")
+        << u"Isk"_s << isk << 1 << ReportParty{kA, {}} << cols(u"Платец Д"_s, kX);
+    QTest::newRow("direct debit, payer")
+        << u"Isk"_s << isk << 2 << ReportParty{kX, {}} << cols(u"Получател Д"_s, kA);
     // The order-receipt's one account is the ordering holder's, IBANn.
-    const Texts raz = {{u"Nareditel"_s, u"Титуляр Р"_s}, {u"IBANn"_s, kB},
-                                         {u"Poluchatel"_s, u"Иван Петров"_s}};
-    QTest::newRow("order-receipt") << u"Raz"_s << raz << 0 << ReportParty{kB, {}}
-                                   << cols(u"Титуляр Р"_s, kB);
-    QTest::newRow("order-receipt, other") << u"Raz"_s << raz << 0 << ReportParty{kA, {}} << QString();
-    QTest::newRow("order-receipt, all") << u"Raz"_s << raz << 1 << ReportParty{kA, {}}
-                                        << cols(u"Титуляр Р"_s, kB);
+    const Texts raz = {
+        {u"Nareditel"_s, u"Титуляр Р"_s}, {u"IBANn"_s, kB}, {u"Poluchatel"_s, u"Иван Петров"_s}};
+    QTest::newRow("order-receipt")
+        << u"Raz"_s << raz << 0 << ReportParty{kB, {}} << cols(u"Титуляр Р"_s, kB);
+    QTest::newRow("order-receipt, other")
+        << u"Raz"_s << raz << 0 << ReportParty{kA, {}} << QString();
+    QTest::newRow("order-receipt, all")
+        << u"Raz"_s << raz << 1 << ReportParty{kA, {}} << cols(u"Титуляр Р"_s, kB);
     // The deposit slip lists the bank against the holder's account.
-    const Texts vnos = {{u"Nareditel"_s, u"Титуляр В"_s}, {u"IBANp"_s, kY},
-                                          {u"Bankap"_s, u"Банка В"_s}};
-    QTest::newRow("deposit slip, payer") << u"Vnos"_s << vnos << 2 << ReportParty{kY, {}}
-                                         << cols(u"Банка В"_s, kY);
+    const Texts vnos = {
+        {u"Nareditel"_s, u"Титуляр В"_s}, {u"IBANp"_s, kY}, {u"Bankap"_s, u"Банка В"_s}};
+    QTest::newRow("deposit slip, payer")
+        << u"Vnos"_s << vnos << 2 << ReportParty{kY, {}} << cols(u"Банка В"_s, kY);
     // The budget organisation's code stands in the payer's account column.
     QTest::newRow("budget organisation")
         << u"BPln"_s
-        << Texts{{u"Poluchatel"_s, u"НАП"_s}, {u"IBANp"_s, kA},
-                                   {u"Nareditel"_s, u"Училище"_s}, {u"budjetKod"_s, u"1234567890"_s}}
+        << Texts{{u"Poluchatel"_s, u"НАП"_s},
+                 {u"IBANp"_s, kA},
+                 {u"Nareditel"_s, u"Училище"_s},
+                 {u"budjetKod"_s, u"1234567890"_s}}
         << 1 << ReportParty{kA, {}} << cols(u"Училище"_s, u"1234567890"_s);
     // Cash orders have no accounts: their persons are told by name.
-    QTest::newRow("cash receipt")
-        << u"PKO"_s << Texts{{u"Firma"_s, u"Алфа ООД"_s}, {u"Vnositel"_s, u"Иван"_s}}
-        << 2 << ReportParty{{}, u" Иван"_s} << cols(u"Алфа ООД"_s, {});
+    QTest::newRow("cash receipt") << u"PKO"_s
+                                  << Texts{{u"Firma"_s, u"Алфа ООД"_s}, {u"Vnositel"_s, u"Иван"_s}}
+                                  << 2 << ReportParty{{}, u" Иван"_s} << cols(u"Алфа ООД"_s, {});
 }
 
 void TestReport::columnsOfEachKind()
@@ -409,9 +410,10 @@ void TestReport::refusals()
     ts.ui.clear();
     request = transfers(u"01.01.2026"_s, u"31.01.2026"_s, ReportScope::Payee, kA, {});
     QVERIFY(RunReport(*ts.store, ts.ui, request));
-    QCOMPARE(ts.ui.texts(), QStringList{u"Не са включени в справката за периода:\n"
-                                        u"1 документ без дата (No: 6).\n"
-                                        u"1 документ с дата, която не може да се прочете (No: 7)."_s});
+    QCOMPARE(ts.ui.texts(),
+             QStringList{u"Не са включени в справката за периода:\n"
+                         u"1 документ без дата (No: 6).\n"
+                         u"1 документ с дата, която не може да се прочете (No: 7)."_s});
 }
 
 void TestReport::partyLists()

@@ -28,15 +28,15 @@ QList<const ReportsKind *> kindsBy(int ReportsKind::*place)
     for (const ReportsKind &k : reportsKinds())
         if (k.*place > 0)
             out << &k;
-    std::sort(out.begin(), out.end(),
-              [place](const ReportsKind *a, const ReportsKind *b) { return a->*place < b->*place; });
+    std::sort(out.begin(), out.end(), [place](const ReportsKind *a, const ReportsKind *b) {
+        return a->*place < b->*place;
+    });
     return out;
 }
 
 }  // namespace
 
-DelDocWindow::DelDocWindow(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session)
+DelDocWindow::DelDocWindow(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(u"frmDelDoc"_s);
     setWindowTitle(u"Изтрива документ от база СПРАВКИ"_s);
@@ -119,8 +119,7 @@ EndPeriodWindow::EndPeriodWindow(Session &session, QWidget *parent)
         row->addWidget(button);
     }
     const auto tickAll = [this](bool on) {
-        for (const auto &[box, kind] : std::as_const(m_checks))
-            box->setChecked(on);
+        for (const auto &[box, kind] : std::as_const(m_checks)) box->setChecked(on);
     };
     connect(findChild<QPushButton *>(u"cmdTotal"_s), &QPushButton::clicked, this,
             [tickAll] { tickAll(true); });

@@ -136,8 +136,7 @@ ReportViewer::ReportViewer(Session &session, QWidget *parent) : QWidget(parent),
     print->setObjectName(u"cmdPrint"_s);
     auto *exit = new QPushButton(u"Изход"_s, this);
     exit->setObjectName(u"cmdExit"_s);
-    for (QPushButton *b : {previous, next, m_bold, m_italic, print, exit})
-        b->setAutoDefault(false);
+    for (QPushButton *b : {previous, next, m_bold, m_italic, print, exit}) b->setAutoDefault(false);
 
     connect(previous, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(next, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });

@@ -52,8 +52,7 @@ ReportWindow::ReportWindow(Session &session, QWidget *parent) : QWidget(parent),
     auto *kindsLayout = new QVBoxLayout(kinds);
     m_kinds = new QButtonGroup(this);
     QList<const ReportsKind *> byOption;
-    for (const ReportsKind &k : reportsKinds())
-        byOption << &k;
+    for (const ReportsKind &k : reportsKinds()) byOption << &k;
     std::sort(byOption.begin(), byOption.end(),
               [](const ReportsKind *a, const ReportsKind *b) { return a->option < b->option; });
     for (const ReportsKind *k : std::as_const(byOption)) {
@@ -134,8 +133,7 @@ ReportWindow::ReportWindow(Session &session, QWidget *parent) : QWidget(parent),
     startButton->setObjectName(u"cmdStart"_s);
     auto *exit = new QPushButton(u"Изход"_s, this);
     exit->setObjectName(u"cmdExit"_s);
-    for (QPushButton *b : {startButton, exit})
-        b->setAutoDefault(false);
+    for (QPushButton *b : {startButton, exit}) b->setAutoDefault(false);
     connect(startButton, &QPushButton::clicked, this, &ReportWindow::start);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
@@ -240,11 +238,12 @@ void ReportWindow::start()
     PreparePrinter(printer, windowTitle());
     r.linesPerPage = ReportLinesPerPage(printer, QFont(u"Courier New"_s, 10));
     m_progress->setValue(0);
-    const auto report = RunReport(m_session.store(), m_session.ui(), r, [this](qint64 done, qint64 all) {
-        m_progress->setMaximum(int(std::max<qint64>(all, 1)));
-        m_progress->setValue(int(done));
-        m_progress->repaint();
-    });
+    const auto report =
+        RunReport(m_session.store(), m_session.ui(), r, [this](qint64 done, qint64 all) {
+            m_progress->setMaximum(int(std::max<qint64>(all, 1)));
+            m_progress->setValue(int(done));
+            m_progress->repaint();
+        });
     if (!report)
         return;
     close();

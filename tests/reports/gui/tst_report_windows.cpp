@@ -59,14 +59,14 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
     } docs[] = {
         {u"05.01.2026", u"Електроразпределение Север АД", u"Алфа Транс ООД",
          "BG21STSA93000012345678", "BGN", "1250,50"},
-        {u"", u"Електроразпределение Север АД", u"Алфа Транс ООД", "BG21STSA93000012345678",
-         "EUR", "300"},
+        {u"", u"Електроразпределение Север АД", u"Алфа Транс ООД", "BG21STSA93000012345678", "EUR",
+         "300"},
         {u"31.1.2026", u"Електроразпределение Север АД", u"Бета Строй ЕООД",
          "BG18RZBB91550123456789", "EUR", "99.99"},
         {u"01.02.2026", u"Електроразпределение Север АД", u"Алфа Транс ООД",
          "BG21STSA93000012345678", "EUR", "10"},
-        {u"15.01.2026", u"Водоснабдяване АД", u"Алфа Транс ООД", "BG21STSA93000012345678",
-         "EUR", "45"},
+        {u"15.01.2026", u"Водоснабдяване АД", u"Алфа Транс ООД", "BG21STSA93000012345678", "EUR",
+         "45"},
     };
     for (const auto &d : docs) {
         if (*d.date) {
@@ -79,9 +79,9 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
             QTest::mouseClick(button, Qt::LeftButton);
         }
         type(app, u"Poluchatel"_s, QString::fromUtf16(d.payee));
-        type(app, u"IBANp"_s, QString::fromUtf16(d.payee).startsWith(u"Вод"_s)
-                                  ? u"BG44UNCR70001512345678"_s
-                                  : payee);
+        type(
+            app, u"IBANp"_s,
+            QString::fromUtf16(d.payee).startsWith(u"Вод"_s) ? u"BG44UNCR70001512345678"_s : payee);
         type(app, u"Nareditel"_s, QString::fromUtf16(d.payer));
         type(app, u"IBANn"_s, QLatin1StringView(d.payerIban));
         type(app, u"valuta"_s, QLatin1StringView(d.currency));
@@ -90,7 +90,8 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
         app.click(u"cmdBase"_s);
     }
     QCOMPARE(app.ui.pendingAnswers(), 0);
-    QCOMPARE(app.rec().text(u"pDate"_s).trimmed(), u"15.01.2026"_s);  // the editor keeps its document
+    QCOMPARE(app.rec().text(u"pDate"_s).trimmed(),
+             u"15.01.2026"_s);  // the editor keeps its document
 
     app.window.action(u"mnuReports"_s)->trigger();
     auto *reports = app.window.findChild<ReportWindow *>(u"frmPDSpravki"_s);
@@ -135,7 +136,8 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
     text.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     QVERIFY(text.waitForFinished(30000));
     const QString read = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(read.contains(u"СПРАВКА (Платежно Нареждане за Кредитен Превод) от 01.01.2026 до 31.01.2026"_s),
+    QVERIFY2(read.contains(
+                 u"СПРАВКА (Платежно Нареждане за Кредитен Превод) от 01.01.2026 до 31.01.2026"_s),
              qPrintable(read));
     QVERIFY(read.contains(u"Всичко BGN:"_s) && read.contains(u"1250.50 BGN"_s));
 
@@ -144,8 +146,9 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
     app.ui.answer(false);
     QTest::mouseClick(viewer->findChild<QPushButton *>(u"cmdPrint"_s), Qt::LeftButton);
     QCOMPARE(printed, 1);
-    QVERIFY(app.ui.texts().last().startsWith(u"Ширината на страницата (210мм)\n"
-                                             u"е по-малка от ширината на текста. ("_s));
+    QVERIFY(
+        app.ui.texts().last().startsWith(u"Ширината на страницата (210мм)\n"
+                                         u"е по-малка от ширината на текста. ("_s));
 }
 
 QTEST_MAIN(TestReportWindows)
