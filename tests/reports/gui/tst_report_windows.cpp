@@ -1,4 +1,5 @@
 #include "print/gui/page_renderer.h"
+#include "reports/gui/deletion_windows.h"
 #include "reports/gui/report_viewer.h"
 #include "reports/gui/report_window.h"
 #include "support/editor_app.h"
@@ -6,6 +7,7 @@
 #include "support/typing.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,6 +24,7 @@ class TestReportWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void typedCopiedReportedAndPrinted();
+    void deletionWindows();
 };
 
 namespace {
@@ -149,6 +152,55 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
     QVERIFY(
         app.ui.texts().last().startsWith(u"Ширината на страницата (210мм)\n"
                                          u"е по-малка от ширината на текста. ("_s));
+}
+
+// A copy deleted through its kind's button shows at once in the open
+// editor; the period window's boxes and its Start reach the period closing.
+void TestReportWindows::deletionWindows()
+{
+    EditorApp app;
+    QVERIFY(app.open());
+    for (const QString &payee : {u"Първи получател"_s, u"Втори получател"_s}) {
+        type(app, u"pDate"_s, u"05.01.2026"_s);
+        type(app, u"Poluchatel"_s, payee);
+        app.ui.answerSave(SaveChoice::New);
+        app.click(u"cmdBase"_s);
+    }
+    bool seen = false;
+    app.ui.pickNumber(1);
+    app.ui.answer(true);
+    whenModal<DelDocWindow>(
+        [](DelDocWindow *w) {
+            QCOMPARE(w->findChildren<QPushButton *>().size(), 11);
+            QTest::mouseClick(w->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+            w->reject();
+        },
+        &seen);
+    app.window.action(u"mnuDelDoc"_s)->trigger();
+    QVERIFY(seen);
+    QCOMPARE(app.field(u"Poluchatel"_s)->text(), u"Първи получател"_s);
+    QVERIFY(app.editor->windowTitle().endsWith(u"No: 1"_s));
+
+    app.ui.clear();
+    whenModal<EndPeriodWindow>(
+        [](EndPeriodWindow *w) {
+            const auto boxes = w->findChildren<QCheckBox *>();
+            QCOMPARE(boxes.size(), 10);
+            QTest::mouseClick(w->findChild<QPushButton *>(u"cmdTotal"_s), Qt::LeftButton);
+            QVERIFY(
+                std::all_of(boxes.begin(), boxes.end(), [](auto *b) { return b->isChecked(); }));
+            QTest::mouseClick(w->findChild<QPushButton *>(u"cmdClear"_s), Qt::LeftButton);
+            w->findChild<QCheckBox *>(u"Check3"_s)->setChecked(true);
+            w->findChild<QLineEdit *>(u"Date1"_s)->setText(u"5.1.2026"_s);
+            QTest::mouseClick(w->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
+            w->reject();
+        },
+        &seen);
+    app.window.action(u"mnuEndPeriod"_s)->trigger();
+    QVERIFY(seen);
+    QCOMPARE(app.ui.texts().value(0), u"Изтрити документи: 1."_s);
+    QCOMPARE(rowsOn(app.session.paths().reportsPath, u"SELECT COUNT(*) FROM PlnTable"_s),
+             QStringList{u"0"_s});
 }
 
 QTEST_MAIN(TestReportWindows)
