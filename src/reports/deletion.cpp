@@ -6,6 +6,8 @@
 #include "store/maintenance.h"
 #include "store/store.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace remitor {
@@ -85,6 +87,8 @@ bool deleteKind(Store &store, Database &db, const ReportsKind &kind, const QDate
         remove.reset();
     }
     result.deleted += int(rows.size());
+    std::sort(kept.undated.begin(), kept.undated.end());
+    std::sort(kept.unreadable.begin(), kept.unreadable.end());
     if (!kept.undated.isEmpty() || !kept.unreadable.isEmpty())
         result.kept << kept;
     return true;

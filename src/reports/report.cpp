@@ -5,7 +5,6 @@
 #include "rules/formatting.h"
 #include "store/store.h"
 
-#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <array>
@@ -167,8 +166,8 @@ Report BuildReport(Store &store, const ReportRequest &request,
     const bool bounded = request.from.isValid() || request.to.isValid();
 
     // A party is found by its account, or by its name where the kind's
-    // parties have no account.
-    // The texts are compared as the engine holds them, unconverted.
+    // parties have no account; the texts are compared as the engine holds
+    // them, unconverted.
     const auto key = [](const ReportSide &side, const ReportParty &party) {
         return (side.account.isEmpty() ? party.name : party.account).trimmed().toUtf8();
     };
@@ -227,6 +226,8 @@ Report BuildReport(Store &store, const ReportRequest &request,
         return report;
     if (progress)
         progress(all, all);
+    std::sort(report.undated.begin(), report.undated.end());
+    std::sort(report.unreadable.begin(), report.unreadable.end());
     std::sort(lines.begin(), lines.end(), [](const Line &a, const Line &b) {
         return a.order != b.order ? a.order < b.order : a.number < b.number;
     });
