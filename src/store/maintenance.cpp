@@ -347,6 +347,37 @@ bool RepairAndCompact(Store &store, int ask)
     return true;
 }
 
+bool CompactDatabaseFile(Store &store, DbKind kind)
+{
+    Interaction &ui = store.ui();
+    const QString path = store.paths().pathOf(kind);
+    const CompactResult r = compactFile(store, path, kind);
+    if (r.declined) {
+        ui.tell(u"Пакетирането е прекратено.\nФайлът "_s + path +
+                    u" и архивните копия са оставени непроменени."_s,
+                Interaction::Icon::Warning, u"Пакетиране"_s);
+        return false;
+    }
+    if (!r.ok) {
+        ui.tell(u"Базата не може да се пакетира.\n"_s + r.problem + u"\nФайлът "_s + path +
+                    u" е оставен непроменен."_s,
+                Interaction::Icon::Critical);
+        return false;
+    }
+    store.damageMended(kind);
+    const QString note = damageNote(path, r.copy);
+    ui.tell(u"Създадено е архивно копие "_s + BackupPathFor(path), Interaction::Icon::Information);
+    if (r.copy.complete()) {
+        if (!note.isEmpty())
+            ui.tell(note, Interaction::Icon::Warning);
+        ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
+    } else {
+        ui.tell(u"Базата е пакетирана със загуба на данни.\n\n"_s + note,
+                Interaction::Icon::Critical, u"Пакетиране"_s);
+    }
+    return true;
+}
+
 bool RepairDatabases(Store &store)
 {
     Interaction &ui = store.ui();

@@ -54,6 +54,12 @@ bool RepairDatabases(Store &store);
 // fails, the file is left where it was and the user is told.
 bool RepairAndCompact(Store &store, int ask);
 
+// Compacts the one file as RepairAndCompact does (the backup kept, the file
+// whole at every step, the question when the backup holds more records),
+// without asking first and with the same messages. The period closing of
+// the reports base runs it after its deletions.
+bool CompactDatabaseFile(Store &store, DbKind kind);
+
 // The backup name: the file name cut after its first "." and "BAK" put
 // after it (Remitor.MDB gives Remitor.BAK); a name without a dot gets
 // ".BAK". The folder stays as it is.

@@ -11,6 +11,8 @@
 #include "lists/gui/paragraphs_window.h"
 #include "print/gui/calibration_window.h"
 #include "print/gui/print_preview.h"
+#include "reports/gui/deletion_windows.h"
+#include "reports/gui/report_window.h"
 #include "rules/gui/firma_window.h"
 #include "tools/gui/notes_window.h"
 #include "tools/gui/trip_order_window.h"
@@ -122,7 +124,9 @@ void MainWindow::buildMenus()
 
     QMenu *reports = menuBar()->addMenu(u"Справки"_s);
     reports->setObjectName(u"mnuReportsMenu"_s);
-    addItem(reports, u"mnuReports"_s, u"Справки"_s);
+    addItem(reports, u"mnuReports"_s, u"Справки"_s, [this] {
+        showSingle(u"frmPDSpravki"_s, [this] { return new ReportWindow(m_session); });
+    });
     addItem(reports, u"mnuCashJournal"_s, u"Дневник на касата"_s);
     addItem(reports, u"mnuCashDocs"_s, u"Списък на касовите документи"_s);
     addItem(reports, u"mnuKomReport"_s, u"Справка за командировки"_s, [this] {
@@ -131,8 +135,12 @@ void MainWindow::buildMenus()
     addItem(reports, u"mnuPodpisi"_s, u"Подписи"_s, [this] {
         showSingle(u"frmPodpisi"_s, [this] { return new SignaturesWindow(m_session); });
     });
-    addItem(reports, u"mnuEndPeriod"_s, u"Приключва период"_s);
-    addItem(reports, u"mnuDelDoc"_s, u"Изтрива документ"_s);
+    addItem(reports, u"mnuEndPeriod"_s, u"Приключва период"_s, [this] {
+        EndPeriodWindow(m_session, this).exec();
+    });
+    addItem(reports, u"mnuDelDoc"_s, u"Изтрива документ"_s, [this] {
+        DelDocWindow(m_session, this).exec();
+    });
 
     QMenu *cash = menuBar()->addMenu(u"Каса"_s);
     cash->setObjectName(u"mnuCash"_s);
