@@ -107,16 +107,74 @@ Table::Table(std::unique_ptr<Database> db, const TableDef &def, const Store *rep
     m_key = def.keyField.isEmpty() ? u"rowid"_s : quoted(def.keyField);
 }
 
-void Table::readColumns()
+namespace {
+
+// The fields of the layout that the file's table has.
+QList<int> presentFields(Database &db, const TableDef &def)
 {
-    m_present.clear();
-    const auto cols = m_db->columns(m_def->name);
-    for (int i = 0; i < m_def->fields.size(); ++i)
+    QList<int> present;
+    const auto cols = db.columns(def.name);
+    for (int i = 0; i < def.fields.size(); ++i)
         for (const auto &c : cols)
-            if (c.name.compare(m_def->fields[i].name, Qt::CaseInsensitive) == 0) {
-                m_present.append(i);
+            if (c.name.compare(def.fields[i].name, Qt::CaseInsensitive) == 0) {
+                present.append(i);
                 break;
             }
+    return present;
+}
+
+void bindValues(Statement &st, const TableDef &def, const QList<int> &present, const Record &r,
+                int first)
+{
+    int n = first;
+    for (int i : present) {
+        const Record::Value &v = r.at(i);
+        switch (def.fields[i].type) {
+        case FieldType::Text: {
+            // Blanks that pad a fixed-width text carry nothing: the record
+            // pads them back on reading.
+            QString s = std::get<QString>(v);
+            qsizetype end = s.size();
+            while (end > 0 && s.at(end - 1) == u' ')
+                --end;
+            s.truncate(end);
+            st.bind(n, s.isNull() ? u""_s : s);
+            break;
+        }
+        case FieldType::Int16:
+        case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
+        case FieldType::Money: st.bind(n, std::get<Money>(v).raw()); break;
+        case FieldType::Double: st.bind(n, std::get<double>(v)); break;
+        case FieldType::Date: {
+            const QDate d = std::get<QDate>(v);
+            if (d.isValid())
+                st.bind(n, dateToStorage(d));
+            else
+                st.bindNull(n);
+            break;
+        }
+        case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
+        }
+        ++n;
+    }
+}
+
+QString insertSql(const TableDef &def, const QList<int> &present)
+{
+    QStringList cols, marks;
+    for (int i : present) {
+        cols.append(quoted(def.fields[i].name));
+        marks.append(u"?"_s);
+    }
+    return u"INSERT INTO "_s + quoted(def.name) + u" ("_s + cols.join(u", "_s) + u") VALUES ("_s +
+           marks.join(u", "_s) + u')';
+}
+
+}  // namespace
+
+void Table::readColumns()
+{
+    m_present = presentFields(*m_db, *m_def);
 }
 
 QString Table::selectList() const
@@ -159,37 +217,7 @@ Record Table::readRow(const Statement &st) const
 
 void Table::bindRecord(Statement &st, const Record &r, int first) const
 {
-    int n = first;
-    for (int i : m_present) {
-        const Record::Value &v = r.at(i);
-        switch (m_def->fields[i].type) {
-        case FieldType::Text: {
-            // Blanks that pad a fixed-width text carry nothing: the record
-            // pads them back on reading.
-            QString s = std::get<QString>(v);
-            qsizetype end = s.size();
-            while (end > 0 && s.at(end - 1) == u' ')
-                --end;
-            s.truncate(end);
-            st.bind(n, s.isNull() ? u""_s : s);
-            break;
-        }
-        case FieldType::Int16:
-        case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
-        case FieldType::Money: st.bind(n, std::get<Money>(v).raw()); break;
-        case FieldType::Double: st.bind(n, std::get<double>(v)); break;
-        case FieldType::Date: {
-            const QDate d = std::get<QDate>(v);
-            if (d.isValid())
-                st.bind(n, dateToStorage(d));
-            else
-                st.bindNull(n);
-            break;
-        }
-        case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
-        }
-        ++n;
-    }
+    bindValues(st, *m_def, m_present, r, first);
 }
 
 std::optional<Record> Table::one(const QString &whereOrder, std::optional<qint64> key)
@@ -252,13 +280,7 @@ std::optional<Record> Table::previous(qint64 key)
 
 bool Table::insert(const Record &record)
 {
-    QStringList cols, marks;
-    for (int i : m_present) {
-        cols.append(quoted(m_def->fields[i].name));
-        marks.append(u"?"_s);
-    }
-    Statement st = m_db->prepare(u"INSERT INTO "_s + quoted(m_def->name) + u" ("_s +
-                                 cols.join(u", "_s) + u") VALUES ("_s + marks.join(u", "_s) + u')');
+    Statement st = m_db->prepare(insertSql(*m_def, m_present));
     bindRecord(st, record, 1);
     return st.run() || failed();
 }
@@ -346,6 +368,20 @@ bool Table::scan(Order order, const std::function<bool(const Record &)> &visit)
         if (!visit(readRow(st)))
             return true;
     return !st.error().isError();
+}
+
+// ---- RowInserter ------------------------------------------------------------
+
+RowInserter::RowInserter(Database &db, const TableDef &def)
+    : m_def(&def), m_present(presentFields(db, def)), m_st(db.prepare(insertSql(def, m_present)))
+{
+}
+
+bool RowInserter::insert(const Record &record)
+{
+    m_st.reset();
+    bindValues(m_st, *m_def, m_present, record, 1);
+    return m_st.run();
 }
 
 }  // namespace remitor

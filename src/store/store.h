@@ -152,6 +152,22 @@ private:
     QString m_key;         // quoted key column
 };
 
+// Adds rows to one table of an open database through one prepared
+// statement: the import writes many thousand rows in one transaction, where
+// a statement per row would cost more than the rows.
+class RowInserter {
+public:
+    RowInserter(Database &db, const TableDef &def);
+    bool isValid() const { return m_st.isValid(); }
+    // False when the row could not be added; the database tells why.
+    bool insert(const Record &record);
+
+private:
+    const TableDef *m_def;
+    QList<int> m_present;
+    Statement m_st;
+};
+
 // The lowest free number of a document kind (1 contractors … 15 currency
 // buy/sell order) in the main database, and of a kind code of the reports
 // base; 0 when the number names no table or the file cannot be used.

@@ -9,6 +9,7 @@
 #include "lists/gui/klients_window.h"
 #include "print/gui/print_preview.h"
 #include "rules/gui/firma_window.h"
+#include "transfer/gui/transfer_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,7 +104,9 @@ void MainWindow::buildMenus()
     addItem(docs, u"mnuKomand"_s, u"Заповед за командировка"_s);
 
     // A menu without items: its title opens the export and import window.
-    addItem(nullptr, u"mnuTransfer"_s, u"Трансфер"_s);
+    addItem(nullptr, u"mnuTransfer"_s, u"Трансфер"_s, [this] {
+        showSingle(u"frmTransfer"_s, [this] { return new TransferWindow(m_session); });
+    });
 
     QMenu *reports = menuBar()->addMenu(u"Справки"_s);
     reports->setObjectName(u"mnuReportsMenu"_s);
