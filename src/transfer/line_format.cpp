@@ -137,6 +137,13 @@ bool wholeNumber(QStringView s, qint64 lo, qint64 hi, qint64 &value)
     return true;
 }
 
+// The first ten characters as day, month and year, with any characters
+// that are not digits between them, as a typed date is read.
+QDate dateOf(QStringView field)
+{
+    return DateFromText(NormalizeDateText(field.toString()));
+}
+
 }  // namespace
 
 QString LineFormat::read(QStringView line, Record &record) const
@@ -166,7 +173,7 @@ QString LineFormat::read(QStringView line, Record &record) const
         case FieldType::Text:
             if (i == m_textDate && !trimmed.isEmpty()) {
                 const QString t = trimmed.toString();
-                QDate d = DateFromText(t.left(10));
+                QDate d = dateOf(trimmed);
                 if (!d.isValid())
                     d = MonthTextToDate(t);  // a date in the long form already
                 // A text that is no date stays as it was written.
@@ -209,7 +216,7 @@ QString LineFormat::read(QStringView line, Record &record) const
             record.set(i, d);
             break;
         }
-        case FieldType::Date: record.set(i, DateFromText(trimmed.left(10).toString())); break;
+        case FieldType::Date: record.set(i, dateOf(trimmed)); break;
         case FieldType::Boolean: {
             if (trimmed.isEmpty())
                 break;

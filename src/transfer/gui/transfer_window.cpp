@@ -6,6 +6,7 @@
 #include "transfer/transfer_kinds.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -185,6 +186,15 @@ void TransferWindow::run(bool isImport)
         m_progress->setValue(100);
         SaveTransferFolder(m_session.store(), where);
     }
+}
+
+void TransferWindow::closeEvent(QCloseEvent *event)
+{
+    // A run ends by itself; the window stays until it has.
+    if (m_running)
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 void TransferWindow::keyPressEvent(QKeyEvent *event)

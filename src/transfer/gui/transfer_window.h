@@ -37,6 +37,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QList<int> ticked() const;
@@ -50,6 +51,7 @@ private:
     QComboBox *m_drive;
     QProgressBar *m_progress;
     QList<QPushButton *> m_commands;
+    bool m_running = false;
 };
 
 }  // namespace remitor
