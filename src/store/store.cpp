@@ -133,12 +133,11 @@ void bindValues(Statement &st, const TableDef &def, const QList<int> &present, c
         case FieldType::Text: {
             // Blanks that pad a fixed-width text carry nothing: the record
             // pads them back on reading.
-            QString s = std::get<QString>(v);
+            const QString &s = std::get<QString>(v);
             qsizetype end = s.size();
             while (end > 0 && s.at(end - 1) == u' ')
                 --end;
-            s.truncate(end);
-            st.bind(n, s.isNull() ? u""_s : s);
+            st.bindText(n, QStringView(s).left(end));
             break;
         }
         case FieldType::Int16:
@@ -148,7 +147,7 @@ void bindValues(Statement &st, const TableDef &def, const QList<int> &present, c
         case FieldType::Date: {
             const QDate d = std::get<QDate>(v);
             if (d.isValid())
-                st.bind(n, dateToStorage(d));
+                st.bindText(n, dateToStorage(d));
             else
                 st.bindNull(n);
             break;
@@ -188,6 +187,13 @@ QString Table::selectList() const
 Record Table::readRow(const Statement &st) const
 {
     Record r(*m_def);
+    readRow(st, r);
+    return r;
+}
+
+void Table::readRow(const Statement &st, Record &r) const
+{
+    r.clear();
     for (int c = 0; c < m_present.size(); ++c) {
         const int i = m_present[c];
         const FieldDef &f = m_def->fields[i];
@@ -197,22 +203,12 @@ Record Table::readRow(const Statement &st) const
         case FieldType::Text: r.set(i, st.text(c)); break;
         case FieldType::Int16:
         case FieldType::Int32: r.set(i, qint32(std::clamp<qint64>(st.integer(c), INT32_MIN, INT32_MAX))); break;
-        case FieldType::Money: {
-            // Amounts are whole ten-thousandths; a real number can only come
-            // from a file written by another tool.
-            const QString t = st.text(c);
-            if (t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
-                r.set(i, Money::fromRaw(std::llround(st.real(c) * Money::Scale)));
-            else
-                r.set(i, Money::fromRaw(st.integer(c)));
-            break;
-        }
+        case FieldType::Money: r.set(i, st.money(c)); break;
         case FieldType::Double: r.set(i, st.real(c)); break;
         case FieldType::Date: r.set(i, dateFromStorage(st.text(c))); break;
         case FieldType::Boolean: r.set(i, st.integer(c) != 0); break;
         }
     }
-    return r;
 }
 
 void Table::bindRecord(Statement &st, const Record &r, int first) const
@@ -364,9 +360,13 @@ bool Table::scan(Order order, const std::function<bool(const Record &)> &visit)
         by = quoted(m_def->dateField) + u", "_s + m_key;
     Statement st = m_db->prepare(u"SELECT "_s + selectList() + u" FROM "_s + quoted(m_def->name) +
                                  u" ORDER BY "_s + by);
-    while (st.next())
-        if (!visit(readRow(st)))
+    // One record refilled row after row: its texts keep their buffers.
+    Record r(*m_def);
+    while (st.next()) {
+        readRow(st, r);
+        if (!visit(r))
             return true;
+    }
     return !st.error().isError();
 }
 

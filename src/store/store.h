@@ -137,6 +137,8 @@ public:
 
     // Reads the current columns of the row `st` stands on into a record.
     Record readRow(const Statement &st) const;
+    // The same into a record of this table's layout, which is cleared first.
+    void readRow(const Statement &st, Record &into) const;
     QString selectList() const;
 
 private:

@@ -41,14 +41,6 @@ CodePage1251::CodePage1251()
     }
 }
 
-qsizetype CodePage1251::firstUnheld(QStringView text) const
-{
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (!canHold(text[i]))
-            return i;
-    return -1;
-}
-
 void CodePage1251::append(QStringView text, QByteArray &out) const
 {
     const qsizetype at = out.size();
@@ -57,20 +49,23 @@ void CodePage1251::append(QStringView text, QByteArray &out) const
     for (const QChar c : text) *p++ = char(m_bytes[c.unicode()]);
 }
 
-qsizetype CodePage1251::firstUndefined(QByteArrayView bytes) const
-{
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        if (!m_defined[uchar(bytes[i])])
-            return i;
-    return -1;
-}
+}  // namespace remitor
 
-QString CodePage1251::decode(QByteArrayView bytes) const
+namespace remitor {
+
+bool CodePage1251::decode(QByteArrayView bytes, QString &text, qsizetype *undefined) const
 {
-    QString s(bytes.size(), Qt::Uninitialized);
-    QChar *p = s.data();
-    for (const char b : bytes) *p++ = QChar(m_chars[uchar(b)]);
-    return s;
+    text.resize(bytes.size());
+    QChar *p = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar b = uchar(bytes[i]);
+        if (!m_defined[b]) {
+            *undefined = i;
+            return false;
+        }
+        *p++ = QChar(m_chars[b]);
+    }
+    return true;
 }
 
 }  // namespace remitor

@@ -20,18 +20,15 @@ public:
     static const CodePage1251 &instance();
 
     bool canHold(QChar c) const { return m_bytes[c.unicode()] != 0 || c.unicode() == 0; }
-    // The position of the first character of `text` that the code page
-    // cannot hold, or -1.
-    qsizetype firstUnheld(QStringView text) const;
+    // The byte of a character, or -1 when the code page has none.
+    int byteOf(QChar c) const { return canHold(c) ? m_bytes[c.unicode()] : -1; }
     // Appends the bytes of `text`, which must hold only characters of the
-    // code page (see firstUnheld).
+    // code page (see byteOf).
     void append(QStringView text, QByteArray &out) const;
 
-    bool defines(char byte) const { return m_defined[uchar(byte)]; }
-    // The position of the first byte that the code page leaves undefined, or -1.
-    qsizetype firstUndefined(QByteArrayView bytes) const;
-    // The text of bytes that the code page defines.
-    QString decode(QByteArrayView bytes) const;
+    // The text of bytes into `text`, reusing its buffer; false (and `text`
+    // undefined) when a byte is one the code page leaves undefined, at *undefined.
+    bool decode(QByteArrayView bytes, QString &text, qsizetype *undefined) const;
 
     // The mapping agrees with Qt's encoder; false when Qt has no such codec.
     bool isValid() const { return m_valid; }

@@ -4,6 +4,8 @@
 #include "transfer/code_page.h"
 
 #include <QLocale>
+#include <QStringDecoder>
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -59,67 +61,94 @@ std::optional<Money> TransferAmount(QStringView text)
     return Money::fromRaw(negative ? -qint64(value) : qint64(value));
 }
 
-LineFormat::LineFormat(const TransferKind &kind) : m_kind(&kind), m_fields(kind.lineFields())
+LineFormat::LineFormat(const TransferKind &kind)
+    : m_kind(&kind), m_def(&kind.tableDef()), m_fields(kind.lineFields())
 {
     if (!kind.textDate.isEmpty())
-        m_textDate = kind.tableDef().fieldIndex(kind.textDate);
+        m_textDate = m_def->fieldIndex(kind.textDate);
+}
+
+Statement LineFormat::select(Database &db) const
+{
+    const auto columns = db.columns(m_def->name);
+    const auto present = [&columns](const QString &name) {
+        for (const auto &c : columns)
+            if (c.name.compare(name, Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
+    };
+    QStringList list;
+    for (int i : m_fields) {
+        const QString &name = m_def->fields[i].name;
+        list.append(present(name) ? quoted(name) : u"NULL"_s);
+    }
+    const QString key = quoted(m_def->keyField);
+    list.append(key);
+    return db.prepare(u"SELECT "_s + list.join(u", "_s) + u" FROM "_s + quoted(m_def->name) +
+                      u" ORDER BY "_s + key);
 }
 
 namespace {
 
-QString valueText(const FieldDef &f, const Record::Value &v, bool padded)
+// The text of a field that is not a text, as a record of the row holds it.
+QString valueText(const FieldDef &f, const Statement &st, int c)
 {
+    const bool null = st.isNull(c);
     switch (f.type) {
-    case FieldType::Text: {
-        const QString &s = std::get<QString>(v);
-        if (padded)
-            return s;
-        qsizetype end = s.size();
-        while (end > 0 && s.at(end - 1) == u' ') --end;
-        return s.left(end);
-    }
+    case FieldType::Text: break;
     case FieldType::Int16:
-    case FieldType::Int32: return QString::number(std::get<qint32>(v));
-    case FieldType::Money: return TransferAmountText(std::get<Money>(v));
-    case FieldType::Double: return QString::number(std::get<double>(v), 'g', 17);
-    case FieldType::Date: return ShortDateText(std::get<QDate>(v));
-    case FieldType::Boolean: return std::get<bool>(v) ? u"True"_s : u"False"_s;
+    case FieldType::Int32: {
+        const qint64 lo = f.type == FieldType::Int16 ? std::numeric_limits<qint16>::min()
+                                                     : std::numeric_limits<qint32>::min();
+        const qint64 hi = f.type == FieldType::Int16 ? std::numeric_limits<qint16>::max()
+                                                     : std::numeric_limits<qint32>::max();
+        return QString::number(null ? 0 : std::clamp(st.integer(c), lo, hi));
+    }
+    case FieldType::Money: return TransferAmountText(null ? Money() : st.money(c));
+    case FieldType::Double: return QString::number(null ? 0.0 : st.real(c), 'g', 17);
+    case FieldType::Date: return null ? QString() : ShortDateText(dateFromStorage(st.text(c)));
+    case FieldType::Boolean: return !null && st.integer(c) != 0 ? u"True"_s : u"False"_s;
     }
     return {};
 }
 
-bool breaksLine(QChar c)
-{
-    return c == u'\t' || c == u'\r' || c == u'\n';
-}
-
 }  // namespace
 
-std::optional<LineFormat::Unwritable> LineFormat::append(const Record &record,
-                                                         QByteArray &out) const
+std::optional<LineFormat::Unwritable> LineFormat::append(const Statement &st, QByteArray &out) const
 {
     const CodePage1251 &page = CodePage1251::instance();
-    const TableDef &def = record.def();
     const qsizetype start = out.size();
-    bool first = true;
-    for (int i : m_fields) {
-        const FieldDef &f = def.fields[i];
-        const QString text = valueText(f, record.at(i), m_kind->paddedTexts);
-        if (f.type == FieldType::Text) {
-            for (const QChar c : text)
-                if (breaksLine(c) || !page.canHold(c)) {
-                    out.truncate(start);
-                    return Unwritable{f.name, c};
-                }
-        }
-        if (!first)
+    for (int n = 0; n < m_fields.size(); ++n) {
+        const FieldDef &f = m_def->fields[m_fields[n]];
+        if (n > 0)
             out.append('\t');
-        first = false;
-        // The blanks that pad a text are most of a document's line.
-        qsizetype end = text.size();
-        while (end > 0 && text.at(end - 1) == u' ') --end;
-        page.append(QStringView(text).left(end), out);
-        out.append(text.size() - end, ' ');
+        if (f.type != FieldType::Text) {
+            page.append(valueText(f, st, n), out);
+            continue;
+        }
+        // Stored texts carry no padding: the record would cut the text to
+        // its width and pad it with blanks.
+        const QByteArrayView utf8 = st.utf8(n);
+        if (m_chars.size() < utf8.size())
+            m_chars.resize(utf8.size());
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QChar *const chars = m_chars.data();
+        qsizetype end = std::min<qsizetype>(decoder.appendToBuffer(chars, utf8) - chars, f.width);
+        while (end > 0 && chars[end - 1] == u' ') --end;
+        const qsizetype at = out.size();
+        out.resize(at + (m_kind->paddedTexts ? f.width : end));
+        char *p = out.data() + at;
+        for (qsizetype c = 0; c < end; ++c) {
+            const int b = page.byteOf(chars[c]);
+            // A tab or a line break would split the line.
+            if (b < 0 || b == '\t' || b == '\r' || b == '\n') {
+                out.truncate(start);
+                return Unwritable{f.name, chars[c]};
+            }
+            *p++ = char(b);
+        }
+        if (m_kind->paddedTexts)
+            std::fill_n(p, f.width - end, ' ');
     }
     out.append("\r\n", 2);
     return std::nullopt;
@@ -150,38 +179,40 @@ QString LineFormat::read(QStringView line, Record &record) const
 {
     record.clear();
     const TableDef &def = record.def();
-    const qsizetype count = line.count(u'\t') + 1;
-    if (count > m_fields.size())
-        return u"%1 полета, а записът има %2"_s.arg(count).arg(m_fields.size());
     qsizetype from = 0;
-    for (qsizetype n = 0; n < count; ++n) {
+    for (qsizetype n = 0; from <= line.size(); ++n) {
         qsizetype to = line.indexOf(u'\t', from);
         if (to < 0)
             to = line.size();
-        QStringView raw = line.mid(from, to - from);
+        if (n == m_fields.size())
+            return u"%1 полета, а записът има %2"_s.arg(line.count(u'\t') + 1).arg(m_fields.size());
+        QStringView raw = line.sliced(from, to - from);
         from = to + 1;
         // An empty field, or one that begins with a control code, is a blank.
         if (raw.isEmpty() || raw[0] < u' ')
             raw = u" ";
         const int i = m_fields[n];
         const FieldDef &f = def.fields[i];
+        if (f.type == FieldType::Text && i != m_textDate) {
+            record.setTextAt(i, raw);
+            continue;
+        }
         const QStringView trimmed = raw.trimmed();
         const auto notANumber = [&] {
             return u"полето %1 не е число: „%2“"_s.arg(f.name, trimmed);
         };
         switch (f.type) {
-        case FieldType::Text:
-            if (i == m_textDate && !trimmed.isEmpty()) {
-                const QString t = trimmed.toString();
-                QDate d = dateOf(trimmed);
-                if (!d.isValid())
-                    d = MonthTextToDate(t);  // a date in the long form already
-                // A text that is no date stays as it was written.
-                record.set(i, d.isValid() ? LongDateText(d) : raw.toString());
-            } else {
-                record.set(i, raw.toString());
-            }
+        case FieldType::Text: {
+            QDate d = dateOf(trimmed);
+            if (!d.isValid() && !trimmed.isEmpty())
+                d = MonthTextToDate(trimmed.toString());  // a date in the long form already
+            // A text that is no date stays as it was written.
+            if (d.isValid())
+                record.set(i, LongDateText(d));
+            else
+                record.setTextAt(i, raw);
             break;
+        }
         case FieldType::Int16:
         case FieldType::Int32: {
             if (trimmed.isEmpty())

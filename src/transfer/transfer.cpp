@@ -41,6 +41,15 @@ QString codePoint(QChar c)
     return QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
 }
 
+// Without Qt's code page 1251 no file can be written or read right.
+bool codePageMissing(Interaction &ui)
+{
+    if (CodePage1251::instance().isValid())
+        return false;
+    ui.tell(u"Кодова таблица 1251 (windows-1251) не е налична."_s, Interaction::Icon::Critical);
+    return true;
+}
+
 void sortKinds(QList<int> &kinds)
 {
     std::sort(kinds.begin(), kinds.end());
@@ -69,6 +78,8 @@ TransferResult Transfer::exportTo(const QString &folder, QList<int> kinds)
         ui.tell(u"Няма посочени данни за експорт."_s);
         return result;
     }
+    if (codePageMissing(ui))
+        return result;
     result.kinds = kinds;
     result.counts = QList<int>(transferKinds().size(), 0);
     const auto &all = transferKinds();
@@ -103,8 +114,14 @@ TransferResult Transfer::exportTo(const QString &folder, QList<int> kinds)
         QByteArray buffer;
         buffer.reserve(kBlock + 4096);
         int &count = result.counts[k];
-        const bool read = table->scan(Table::Order::Key, [&](const Record &r) {
-            if (const auto bad = format.append(r, buffer)) {
+        Statement st = format.select(table->db());
+        if (!st.isValid()) {
+            m_store.report(table->db().lastError());
+            return result;
+        }
+        const int keyColumn = st.columnCount() - 1;
+        while (st.next()) {
+            if (const auto bad = format.append(st, buffer)) {
                 if (problems.size() < kListed) {
                     const QString what =
                         bad->character == u'\t' ? u"табулация"_s
@@ -112,7 +129,7 @@ TransferResult Transfer::exportTo(const QString &folder, QList<int> kinds)
                             ? u"нов ред"_s
                             : u"„%1“ (U+%2)"_s.arg(bad->character, codePoint(bad->character));
                     problems.append(u"%1, № %2, поле %3: %4"_s.arg(kind.fileName)
-                                        .arg(r.key())
+                                        .arg(st.integer(keyColumn))
                                         .arg(bad->field, what));
                 }
                 ++problemCount;
@@ -120,15 +137,14 @@ TransferResult Transfer::exportTo(const QString &folder, QList<int> kinds)
             // Once a text cannot be written the run only looks for more of them.
             if (problemCount == 0 && buffer.size() >= kBlock) {
                 file->write(buffer);
-                buffer.clear();
+                buffer.resize(0);
             }
             ++count;
             if (count % kProgressStep == 0)
                 report({k, count, done + count, total});
-            return true;
-        });
-        if (!read)
-            return result;
+        }
+        if (st.error().isError())
+            return result;  // shown by the database's reporter
         if (problemCount == 0)
             file->write(buffer);
         done += count;
@@ -190,6 +206,7 @@ private:
     std::unique_ptr<LineFormat> m_format;
     std::unique_ptr<RowInserter> m_inserter;
     Record m_record;
+    QString m_text;  // the line being read
     qint64 m_next = 1;
     int m_lineNo = 0;
     qint64 m_done = 0;
@@ -264,14 +281,13 @@ bool ImportRun::line(QByteArrayView bytes)
     if (bytes.isEmpty())
         return true;
     ++m_result.read;
-    const CodePage1251 &page = CodePage1251::instance();
     QString problem;
-    const qsizetype undefined = page.firstUndefined(bytes);
-    if (undefined >= 0)
+    qsizetype undefined = -1;
+    if (!CodePage1251::instance().decode(bytes, m_text, &undefined))
         problem = u"байтът 0x%1 няма знак в кодова таблица 1251"_s.arg(
             uint(uchar(bytes[undefined])), 2, 16, QChar(u'0'));
     else
-        problem = m_format->read(page.decode(bytes), m_record);
+        problem = m_format->read(m_text, m_record);
     if (!problem.isEmpty()) {
         const QString where = u"%1, ред %2: "_s.arg(m_kind->fileName).arg(m_lineNo) + problem;
         if (!m_skipAll) {
@@ -314,6 +330,8 @@ TransferResult Transfer::importFrom(const QString &folder, QList<int> kinds)
         ui.tell(u"Няма посочени данни за импорт."_s);
         return result;
     }
+    if (codePageMissing(ui))
+        return result;
     // A kind without its file is left out without a word.
     QStringList paths;
     for (int k : kinds) {
