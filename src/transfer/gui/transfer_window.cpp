@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,12 +37,18 @@ TransferWindow::TransferWindow(Session &session, QWidget *parent)
     const auto &kinds = transferKinds();
     // The captions end in dots up to one width, so that the counts stand
     // in a column after them.
-    qsizetype width = 0;
-    for (const TransferKind &k : kinds) width = std::max(width, k.caption.size());
+    const QFontMetrics metrics(font());
+    int width = 0;
+    for (const TransferKind &k : kinds)
+        width = std::max(width, metrics.horizontalAdvance(k.caption + u"..."_s));
+    const auto dotted = [&metrics, width](QString caption) {
+        while (metrics.horizontalAdvance(caption + u'.') <= width) caption += u'.';
+        return caption;
+    };
     auto *group = new QGroupBox(u" Документи "_s, this);
     auto *grid = new QGridLayout(group);
     for (int i = 0; i < kinds.size(); ++i) {
-        auto *box = new QCheckBox(kinds[i].caption.leftJustified(width + 3, u'.'), group);
+        auto *box = new QCheckBox(dotted(kinds[i].caption), group);
         box->setObjectName(kinds[i].box);
         auto *count = new QLabel(group);
         count->setObjectName(u"lbl"_s + kinds[i].box.mid(1));

@@ -76,6 +76,7 @@ void TestTransferWindow::exportAndImportThroughTheWindow()
     QCOMPARE(w->findChild<QProgressBar *>(u"ProgressBar1"_s)->value(), 100);
     QVERIFY(QFile::exists(folder.filePath(u"KLIENT.TXT"_s)));
     QVERIFY(QFile::exists(folder.filePath(u"PKO.TXT"_s)));
+    shoot(w, u"frmTransfer"_s);
 
     // The import finds no order-receipts and unticks them.
     QVERIFY(QFile::remove(folder.filePath(u"PKO.TXT"_s)));
