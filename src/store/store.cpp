@@ -123,39 +123,41 @@ QList<int> presentFields(Database &db, const TableDef &def)
     return present;
 }
 
+// A value as the file keeps it. Blanks that pad a fixed-width text carry
+// nothing: the record pads them back on reading.
+void bindValue(Statement &st, const FieldDef &f, const Record::Value &v, int n)
+{
+    switch (f.type) {
+    case FieldType::Text: {
+        const QString &s = std::get<QString>(v);
+        qsizetype end = s.size();
+        while (end > 0 && s.at(end - 1) == u' ')
+            --end;
+        st.bindText(n, QStringView(s).left(end));
+        break;
+    }
+    case FieldType::Int16:
+    case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
+    case FieldType::Money: st.bind(n, std::get<Money>(v).raw()); break;
+    case FieldType::Double: st.bind(n, std::get<double>(v)); break;
+    case FieldType::Date: {
+        const QDate d = std::get<QDate>(v);
+        if (d.isValid())
+            st.bindText(n, dateToStorage(d));
+        else
+            st.bindNull(n);
+        break;
+    }
+    case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
+    }
+}
+
 void bindValues(Statement &st, const TableDef &def, const QList<int> &present, const Record &r,
                 int first)
 {
     int n = first;
-    for (int i : present) {
-        const Record::Value &v = r.at(i);
-        switch (def.fields[i].type) {
-        case FieldType::Text: {
-            // Blanks that pad a fixed-width text carry nothing: the record
-            // pads them back on reading.
-            const QString &s = std::get<QString>(v);
-            qsizetype end = s.size();
-            while (end > 0 && s.at(end - 1) == u' ')
-                --end;
-            st.bindText(n, QStringView(s).left(end));
-            break;
-        }
-        case FieldType::Int16:
-        case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
-        case FieldType::Money: st.bind(n, std::get<Money>(v).raw()); break;
-        case FieldType::Double: st.bind(n, std::get<double>(v)); break;
-        case FieldType::Date: {
-            const QDate d = std::get<QDate>(v);
-            if (d.isValid())
-                st.bindText(n, dateToStorage(d));
-            else
-                st.bindNull(n);
-            break;
-        }
-        case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
-        }
-        ++n;
-    }
+    for (int i : present)
+        bindValue(st, def.fields[i], r.at(i), n++);
 }
 
 QString insertSql(const TableDef &def, const QList<int> &present)
@@ -373,8 +375,15 @@ bool Table::scan(Order order, const std::function<bool(const Record &)> &visit)
 // ---- RowInserter ------------------------------------------------------------
 
 RowInserter::RowInserter(Database &db, const TableDef &def)
-    : m_def(&def), m_present(presentFields(db, def)), m_st(db.prepare(insertSql(def, m_present)))
+    : m_def(&def),
+      m_present(presentFields(db, def)),
+      m_st(db.prepare(insertSql(def, m_present))),
+      m_parameter(def.fields.size(), 0),
+      m_empty(def)
 {
+    for (int n = 0; n < m_present.size(); ++n)
+        m_parameter[m_present[n]] = n + 1;
+    clear();
 }
 
 bool RowInserter::insert(const Record &record)
@@ -382,6 +391,48 @@ bool RowInserter::insert(const Record &record)
     m_st.reset();
     bindValues(m_st, *m_def, m_present, record, 1);
     return m_st.run();
+}
+
+void RowInserter::clear()
+{
+    m_st.reset();
+    m_set.fill(false, m_def->fields.size());
+}
+
+void RowInserter::set(int field, const Record::Value &value)
+{
+    if (const int n = m_parameter[field]) {
+        const FieldDef &f = m_def->fields[field];
+        if (f.type == FieldType::Int16) {
+            // Cut to the field's range, as a record does.
+            const qint32 v = std::clamp<qint32>(std::get<qint32>(value), -32768, 32767);
+            bindValue(m_st, f, v, n);
+        } else {
+            bindValue(m_st, f, value, n);
+        }
+        m_set[field] = true;
+    }
+}
+
+void RowInserter::setTextAt(int field, QStringView text)
+{
+    if (const int n = m_parameter[field]) {
+        QStringView s = text.left(m_def->fields[field].width);
+        while (!s.isEmpty() && s.back() == u' ')
+            s.chop(1);
+        m_st.bindText(n, s);
+        m_set[field] = true;
+    }
+}
+
+bool RowInserter::add()
+{
+    for (int i : std::as_const(m_present))
+        if (!m_set[i])
+            bindValue(m_st, m_def->fields[i], m_empty.at(i), m_parameter[i]);
+    const bool ok = m_st.run();
+    clear();
+    return ok;
 }
 
 }  // namespace remitor

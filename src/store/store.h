@@ -164,10 +164,21 @@ public:
     // False when the row could not be added; the database tells why.
     bool insert(const Record &record);
 
+    // A row given value by value, as a record would hold them, without the
+    // record: set the fields (of the layout, by index), then add(). Fields
+    // not set are empty. clear() forgets what was set.
+    void clear();
+    void set(int field, const Record::Value &value);
+    void setTextAt(int field, QStringView text);
+    bool add();
+
 private:
     const TableDef *m_def;
     QList<int> m_present;
     Statement m_st;
+    QList<int> m_parameter;  // by field of the layout; 0 where the file's table lacks it
+    QList<bool> m_set;
+    Record m_empty;
 };
 
 // The lowest free number of a document kind (1 contractors … 15 currency

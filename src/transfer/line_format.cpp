@@ -131,9 +131,8 @@ std::optional<LineFormat::Unwritable> LineFormat::append(const Statement &st, QB
         const QByteArrayView utf8 = st.utf8(n);
         if (m_chars.size() < utf8.size())
             m_chars.resize(utf8.size());
-        QStringDecoder decoder(QStringDecoder::Utf8);
         QChar *const chars = m_chars.data();
-        qsizetype end = std::min<qsizetype>(decoder.appendToBuffer(chars, utf8) - chars, f.width);
+        qsizetype end = std::min<qsizetype>(m_utf8.appendToBuffer(chars, utf8) - chars, f.width);
         while (end > 0 && chars[end - 1] == u' ') --end;
         const qsizetype at = out.size();
         out.resize(at + (m_kind->paddedTexts ? f.width : end));
@@ -177,8 +176,19 @@ QDate dateOf(QStringView field)
 
 QString LineFormat::read(QStringView line, Record &record) const
 {
+    return readInto(line, record);
+}
+
+QString LineFormat::read(QStringView line, RowInserter &row) const
+{
+    return readInto(line, row);
+}
+
+template <typename Row>
+QString LineFormat::readInto(QStringView line, Row &record) const
+{
     record.clear();
-    const TableDef &def = record.def();
+    const TableDef &def = *m_def;
     qsizetype from = 0;
     for (qsizetype n = 0; from <= line.size(); ++n) {
         qsizetype to = line.indexOf(u'\t', from);

@@ -2,10 +2,12 @@
 
 #include "store/database.h"
 #include "store/record.h"
+#include "store/store.h"
 #include "transfer/transfer_kinds.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <optional>
 
 namespace remitor {
@@ -46,13 +48,19 @@ public:
     // record, a number or a flag that does not read as one) comes back as
     // a text; an empty text means the line was read.
     QString read(QStringView line, Record &record) const;
+    // The same straight into the row of an insert, without a record.
+    QString read(QStringView line, RowInserter &row) const;
 
 private:
+    template <typename Row>
+    QString readInto(QStringView line, Row &row) const;
+
     const TransferKind *m_kind;
     const TableDef *m_def;
     QList<int> m_fields;
     int m_textDate = -1;      // index into the layout
     mutable QString m_chars;  // a text column, decoded
+    mutable QStringDecoder m_utf8{QStringDecoder::Utf8, QStringConverter::Flag::Stateless};
 };
 
 // Amounts as the files carry them: "1234.5", "0", "-0.0001".

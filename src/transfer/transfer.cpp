@@ -205,7 +205,7 @@ private:
     int m_index = -1;
     std::unique_ptr<LineFormat> m_format;
     std::unique_ptr<RowInserter> m_inserter;
-    Record m_record;
+    int m_key = 0;   // the key field's index in the layout
     QString m_text;  // the line being read
     qint64 m_next = 1;
     int m_lineNo = 0;
@@ -226,7 +226,7 @@ bool ImportRun::kind(int k, const QString &path, bool empty)
     m_kind = &transferKinds()[k];
     const TableDef &def = m_kind->tableDef();
     m_format = std::make_unique<LineFormat>(*m_kind);
-    m_record = Record(def);
+    m_key = def.fieldIndex(def.keyField);
     const QString key = quoted(def.keyField);
     if (empty) {
         if (!m_db.exec(u"DELETE FROM "_s + quoted(def.name)))
@@ -287,7 +287,7 @@ bool ImportRun::line(QByteArrayView bytes)
         problem = u"байтът 0x%1 няма знак в кодова таблица 1251"_s.arg(
             uint(uchar(bytes[undefined])), 2, 16, QChar(u'0'));
     else
-        problem = m_format->read(m_text, m_record);
+        problem = m_format->read(m_text, *m_inserter);
     if (!problem.isEmpty()) {
         const QString where = u"%1, ред %2: "_s.arg(m_kind->fileName).arg(m_lineNo) + problem;
         if (!m_skipAll) {
@@ -302,8 +302,8 @@ bool ImportRun::line(QByteArrayView bytes)
         m_result.skippedLines.append(where);
         return true;
     }
-    m_record.setKey(m_next++);
-    if (!m_inserter->insert(m_record))
+    m_inserter->set(m_key, qint32(m_next++));
+    if (!m_inserter->add())
         return fail(m_db.lastError().text());
     ++m_result.written;
     const int count = ++m_result.counts[m_index];
