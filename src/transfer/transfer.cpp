@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -158,6 +159,7 @@ TransferResult Transfer::exportTo(const QString &folder, QList<int> kinds)
                 listed(problems, problemCount) +
                 u"\n\nНищо не е записано. Поправете текстовете и повторете експорта."_s,
             Interaction::Icon::Critical);
+        result.counts.fill(0);
         return result;
     }
     for (auto &file : files)
@@ -302,6 +304,8 @@ bool ImportRun::line(QByteArrayView bytes)
         m_result.skippedLines.append(where);
         return true;
     }
+    if (m_next > std::numeric_limits<qint32>::max())
+        return fail(u"%1: няма свободни номера след %2."_s.arg(m_kind->fileName).arg(m_next - 1));
     m_inserter->set(m_key, qint32(m_next++));
     if (!m_inserter->add())
         return fail(m_db.lastError().text());
