@@ -39,6 +39,8 @@ CodePage1251::CodePage1251()
         m_chars[size_t(b)] = u;
         m_bytes[u] = uchar(b);
     }
+    // The lines are split and trimmed on their bytes.
+    m_valid = m_valid && m_chars[size_t('\t')] == u'\t' && m_chars[size_t(' ')] == u' ';
 }
 
 void CodePage1251::append(QStringView text, QByteArray &out) const

@@ -166,38 +166,53 @@ bool wholeNumber(QStringView s, qint64 lo, qint64 hi, qint64 &value)
 }
 
 // The first ten characters as day, month and year, with any characters
-// that are not digits between them, as a typed date is read.
+// that are not digits between them, as NormalizeDateText reads a typed
+// date (without its strings: one date on every line).
 QDate dateOf(QStringView field)
 {
-    return DateFromText(NormalizeDateText(field.toString()));
+    QChar text[10];
+    const qsizetype n = std::min<qsizetype>(field.size(), 10);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = field[i].unicode();
+        text[i] = c >= u'0' && c <= u'9' ? QChar(c) : QChar(u'.');
+    }
+    return DateFromText(QString::fromRawData(text, n));
 }
 
 }  // namespace
 
-QString LineFormat::read(QStringView line, Record &record) const
+QString LineFormat::read(QByteArrayView line, Record &record) const
 {
     return readInto(line, record);
 }
 
-QString LineFormat::read(QStringView line, RowInserter &row) const
+QString LineFormat::read(QByteArrayView line, RowInserter &row) const
 {
     return readInto(line, row);
 }
 
 template <typename Row>
-QString LineFormat::readInto(QStringView line, Row &record) const
+QString LineFormat::readInto(QByteArrayView line, Row &record) const
 {
     record.clear();
     const TableDef &def = *m_def;
+    const CodePage1251 &page = CodePage1251::instance();
     qsizetype from = 0;
     for (qsizetype n = 0; from <= line.size(); ++n) {
-        qsizetype to = line.indexOf(u'\t', from);
+        qsizetype to = line.indexOf('\t', from);
         if (to < 0)
             to = line.size();
         if (n == m_fields.size())
-            return u"%1 полета, а записът има %2"_s.arg(line.count(u'\t') + 1).arg(m_fields.size());
-        QStringView raw = line.sliced(from, to - from);
+            return u"%1 полета, а записът има %2"_s.arg(line.count('\t') + 1).arg(m_fields.size());
+        QByteArrayView bytes = line.sliced(from, to - from);
         from = to + 1;
+        // The blanks that pad a text are not even decoded.
+        while (!bytes.isEmpty() && bytes.back() == ' ') bytes.chop(1);
+        qsizetype undefined = -1;
+        if (!page.decode(bytes, m_field, &undefined))
+            return u"байтът 0x%1 няма знак в кодова таблица 1251"_s.arg(
+                uint(uchar(bytes[undefined])), 2, 16, QChar(u'0'));
+        QStringView raw = m_field;
         // An empty field, or one that begins with a control code, is a blank.
         if (raw.isEmpty() || raw[0] < u' ')
             raw = u" ";

@@ -41,25 +41,27 @@ public:
     // and taking the padding off again.
     std::optional<Unwritable> append(const Statement &st, QByteArray &out) const;
 
-    // Reads one line (without its end) into `record`, which is cleared
-    // first. A missing field stays blank, zero or without a date; a text is
-    // cut to its width; a text date becomes the long date. What is wrong
-    // with a line that cannot be what it claims (more fields than the
-    // record, a number or a flag that does not read as one) comes back as
-    // a text; an empty text means the line was read.
-    QString read(QStringView line, Record &record) const;
+    // Reads one line of the file (without its end) into `record`, which is
+    // cleared first. A missing field stays blank, zero or without a date; a
+    // text is cut to its width; a text date becomes the long date. What is
+    // wrong with a line that cannot be what it claims (more fields than the
+    // record, a number or a flag that does not read as one, a byte that the
+    // code page leaves undefined) comes back as a text; an empty text means
+    // the line was read.
+    QString read(QByteArrayView line, Record &record) const;
     // The same straight into the row of an insert, without a record.
-    QString read(QStringView line, RowInserter &row) const;
+    QString read(QByteArrayView line, RowInserter &row) const;
 
 private:
     template <typename Row>
-    QString readInto(QStringView line, Row &row) const;
+    QString readInto(QByteArrayView line, Row &row) const;
 
     const TransferKind *m_kind;
     const TableDef *m_def;
     QList<int> m_fields;
     int m_textDate = -1;      // index into the layout
     mutable QString m_chars;  // a text column, decoded
+    mutable QString m_field;  // a field of a line, decoded
     mutable QStringDecoder m_utf8{QStringDecoder::Utf8, QStringConverter::Flag::Stateless};
 };
 

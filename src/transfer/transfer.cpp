@@ -207,8 +207,7 @@ private:
     int m_index = -1;
     std::unique_ptr<LineFormat> m_format;
     std::unique_ptr<RowInserter> m_inserter;
-    int m_key = 0;   // the key field's index in the layout
-    QString m_text;  // the line being read
+    int m_key = 0;  // the key field's index in the layout
     qint64 m_next = 1;
     int m_lineNo = 0;
     qint64 m_done = 0;
@@ -283,13 +282,7 @@ bool ImportRun::line(QByteArrayView bytes)
     if (bytes.isEmpty())
         return true;
     ++m_result.read;
-    QString problem;
-    qsizetype undefined = -1;
-    if (!CodePage1251::instance().decode(bytes, m_text, &undefined))
-        problem = u"байтът 0x%1 няма знак в кодова таблица 1251"_s.arg(
-            uint(uchar(bytes[undefined])), 2, 16, QChar(u'0'));
-    else
-        problem = m_format->read(m_text, *m_inserter);
+    const QString problem = m_format->read(bytes, *m_inserter);
     if (!problem.isEmpty()) {
         const QString where = u"%1, ред %2: "_s.arg(m_kind->fileName).arg(m_lineNo) + problem;
         if (!m_skipAll) {

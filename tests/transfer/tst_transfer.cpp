@@ -277,7 +277,7 @@ void TestTransfer::readingALine()
     const TransferKind &kind = transferKinds()[transferKindIndex(file)];
     const LineFormat format(kind);
     Record r(kind.tableDef());
-    const QString problem = format.read(line, r);
+    const QString problem = format.read(cp1251(line), r);
     if (expected.startsWith(u'!'))
         QCOMPARE(problem, expected.mid(1));
     else {
