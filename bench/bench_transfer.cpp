@@ -7,6 +7,13 @@
 //   bench_transfer seed ORDERS FOLDER    FOLDER/Remitor.MDB with the orders
 //   bench_transfer export FOLDER OUT     the orders of FOLDER into OUT/Pln.TXT
 //   bench_transfer import FOLDER IN      IN/Pln.TXT into FOLDER, emptying the table first
+//
+// The same rows through the sqlite3 tool, timed the same way (for example
+// with /usr/bin/time), give the yardstick: the dump
+//   sqlite3 -cmd '.mode tabs' -cmd '.output dump.txt' FOLDER/Remitor.MDB \
+//           'SELECT * FROM PlnTable ORDER BY kod'
+// and its import into a file that holds the empty table with its index
+//   sqlite3 empty.MDB '.mode tabs' '.import dump.txt PlnTable'
 
 #include "session/startup.h"
 #include "store/store.h"
