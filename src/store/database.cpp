@@ -1,9 +1,13 @@
 #include "database.h"
 
+#include "base/money.h"
+
 #include <QCollator>
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QStringEncoder>
+#include <cmath>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -56,13 +60,40 @@ void registerCollations(sqlite3 *db)
 
 QString dateToStorage(const QDate &d)
 {
-    return d.isValid() ? d.toString(u"yyyy-MM-dd"_s) : QString();
+    if (!d.isValid())
+        return {};
+    int y = 0, m = 0, day = 0;
+    d.getDate(&y, &m, &day);
+    if (y < 1 || y > 9999)
+        return d.toString(u"yyyy-MM-dd"_s);
+    // Written by hand: the format parser costs more than a row's other work.
+    const char16_t text[] = {char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10),
+                             char16_t(u'0' + y / 10 % 10), char16_t(u'0' + y % 10), u'-',
+                             char16_t(u'0' + m / 10), char16_t(u'0' + m % 10), u'-',
+                             char16_t(u'0' + day / 10), char16_t(u'0' + day % 10)};
+    return QString::fromUtf16(text, 10);
 }
 
 QDate dateFromStorage(const QString &s)
 {
-    // Older copies may carry a time after the date.
-    return QDate::fromString(s.left(10), u"yyyy-MM-dd"_s);
+    // Older copies may carry a time after the date. The digits are read
+    // by hand: the format parser costs more than the rest of a row.
+    const auto digits = [&s](int from, int count) {
+        int v = 0;
+        for (int i = from; i < from + count; ++i) {
+            const char16_t c = s.at(i).unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            v = v * 10 + (c - u'0');
+        }
+        return v;
+    };
+    if (s.size() < 10 || s.at(4) != u'-' || s.at(7) != u'-')
+        return {};
+    const int y = digits(0, 4), m = digits(5, 2), d = digits(8, 2);
+    if (y < 0 || m < 0 || d < 0)
+        return {};
+    return QDate(y, m, d);  // null when there is no such day
 }
 
 // ---- Database -------------------------------------------------------------
@@ -418,6 +449,42 @@ QString Statement::text(int i) const
     if (!p)
         return {};
     return QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i));
+}
+
+QByteArrayView Statement::utf8(int i) const
+{
+    const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+    return p ? QByteArrayView(p, sqlite3_column_bytes(m_stmt, i)) : QByteArrayView();
+}
+
+Money Statement::money(int i) const
+{
+    // Amounts are whole ten-thousandths; a real number can only come from a
+    // file written by another tool.
+    if (sqlite3_column_type(m_stmt, i) == SQLITE_INTEGER)
+        return Money::fromRaw(integer(i));
+    const QString t = text(i);
+    if (t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
+        return Money::fromRaw(std::llround(real(i) * Money::Scale));
+    return Money::fromRaw(integer(i));
+}
+
+Statement &Statement::bindText(int i, QStringView v)
+{
+    if (m_stmt) {
+        // Three bytes of UTF-8 at most for each UTF-16 unit.
+        m_buffer.resize(v.size() * 3);
+        // One encoder for every text: making one costs more than a short text.
+        static thread_local QStringEncoder utf8(QStringEncoder::Utf8,
+                                                QStringConverter::Flag::Stateless);
+        const char *end = utf8.appendToBuffer(m_buffer.data(), v);
+        // The engine takes its own copy, so the buffer serves the next value.
+        // An empty text stays a text, never NULL.
+        const int size = int(end - m_buffer.constData());
+        sqlite3_bind_text(m_stmt, i, size > 0 ? m_buffer.constData() : "", size,
+                          SQLITE_TRANSIENT);
+    }
+    return *this;
 }
 
 // ---- Transaction ----------------------------------------------------------

@@ -131,12 +131,22 @@ public:
     qint64 integer(int i) const;
     double real(int i) const;
     QString text(int i) const;
+    // The same as the engine holds it, in UTF-8, until the next step: for
+    // reading many rows without a string per column.
+    QByteArrayView utf8(int i) const;
+    // An amount: whole ten-thousandths, or a real number that another tool
+    // wrote, rounded to the nearest ten-thousandth.
+    Money money(int i) const;
+    // Binds a text through one buffer of the statement, without a string of
+    // its own: for writing many rows.
+    Statement &bindText(int i, QStringView v);
 
 private:
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
     Database *m_owner = nullptr;
     int m_rc = 0;
+    QByteArray m_buffer;
 };
 
 // Rolls back unless committed: every write of more than one row uses it.

@@ -11,7 +11,9 @@ QString fixedWidth(const QString &text, int width)
 {
     if (text.size() >= width)
         return text.left(width);
-    return text + QString(width - text.size(), u' ');
+    QString out = text;
+    out.resize(width, u' ');
+    return out;
 }
 
 namespace {
@@ -28,6 +30,21 @@ Record::Value emptyValue(const FieldDef &f)
     case FieldType::Boolean: return false;
     }
     return QString();
+}
+
+// Makes `into` the text cut and padded to `width`, in its own buffer when it
+// has one to itself: a record refilled row after row then allocates nothing.
+void assignFixed(QString &into, QStringView text, int width)
+{
+    if (!into.isDetached() || into.capacity() < width || into.constData() == text.data()) {
+        into = fixedWidth(text.toString(), width);
+        return;
+    }
+    const qsizetype n = std::min<qsizetype>(text.size(), width);
+    into.resize(width);
+    QChar *p = into.data();
+    std::copy_n(text.constData(), n, p);
+    std::fill(p + n, p + width, u' ');
 }
 
 qint32 clampTo(const FieldDef &f, qint64 v)
@@ -50,8 +67,13 @@ Record::Record(const TableDef &def) : m_def(&def)
 
 void Record::clear()
 {
-    for (int i = 0; i < m_values.size(); ++i)
-        m_values[i] = emptyValue(m_def->fields[i]);
+    for (int i = 0; i < m_values.size(); ++i) {
+        const FieldDef &f = m_def->fields[i];
+        if (f.type == FieldType::Text)
+            assignFixed(std::get<QString>(m_values[i]), QString(), f.width);
+        else
+            m_values[i] = emptyValue(f);
+    }
 }
 
 int Record::indexOf(const QString &field, FieldType type) const
@@ -153,12 +175,19 @@ void Record::setKey(qint64 value)
         setInteger(m_def->keyField, value);
 }
 
+void Record::setTextAt(int i, QStringView text)
+{
+    const FieldDef &f = m_def->fields[i];
+    Q_ASSERT(f.type == FieldType::Text);
+    assignFixed(std::get<QString>(m_values[i]), text, f.width);
+}
+
 void Record::set(int i, const Value &value)
 {
     const FieldDef &f = m_def->fields[i];
     switch (f.type) {
     case FieldType::Text:
-        m_values[i] = fixedWidth(std::get<QString>(value), f.width);
+        assignFixed(std::get<QString>(m_values[i]), std::get<QString>(value), f.width);
         break;
     case FieldType::Int16:
     case FieldType::Int32:

@@ -49,6 +49,8 @@ public:
     const Value &at(int i) const { return m_values[i]; }
     // Stores a value of the field's own type, cutting and padding texts.
     void set(int i, const Value &value);
+    // The same for a text field, from a part of a longer text.
+    void setTextAt(int i, QStringView text);
 
     bool operator==(const Record &o) const { return m_def == o.m_def && m_values == o.m_values; }
 

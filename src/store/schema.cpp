@@ -286,6 +286,9 @@ QList<TableDef> buildMain()
     // The national currency that new documents take ("EUR" since 2026), kept
     // apart for the same reason; a file without it reads as the euro.
     t << single(u"ValutaTable"_s, u"NacValuta Text(3)"_s);
+    // The folder of the last export or import (the transfer's "drive"), kept
+    // apart for the same reason.
+    t << single(u"TransferTable"_s, u"Folder Text(255)"_s);
     return t;
 }
 

@@ -107,22 +107,91 @@ Table::Table(std::unique_ptr<Database> db, const TableDef &def, const Store *rep
     m_key = def.keyField.isEmpty() ? u"rowid"_s : quoted(def.keyField);
 }
 
-void Table::readColumns()
+namespace {
+
+// The fields of the layout that the file's table has; with `units`, for
+// each of them whether it is an amount the file keeps in whole units (a
+// DOUBLE column of an old file) rather than in ten-thousandths.
+QList<int> presentFields(Database &db, const TableDef &def, QList<bool> *units = nullptr)
 {
-    m_present.clear();
-    m_unitsColumn.clear();
-    const auto cols = m_db->columns(m_def->name);
-    for (int i = 0; i < m_def->fields.size(); ++i)
+    QList<int> present;
+    if (units)
+        units->clear();
+    const auto cols = db.columns(def.name);
+    for (int i = 0; i < def.fields.size(); ++i)
         for (const auto &c : cols)
-            if (c.name.compare(m_def->fields[i].name, Qt::CaseInsensitive) == 0) {
-                m_present.append(i);
+            if (c.name.compare(def.fields[i].name, Qt::CaseInsensitive) == 0) {
+                present.append(i);
                 FieldType type;
                 int width;
-                m_unitsColumn.append(m_def->fields[i].type == FieldType::Money &&
-                                     FieldDef::parseDeclaredType(c.declaredType, type, width) &&
-                                     type == FieldType::Double);
+                if (units)
+                    units->append(def.fields[i].type == FieldType::Money &&
+                                  FieldDef::parseDeclaredType(c.declaredType, type, width) &&
+                                  type == FieldType::Double);
                 break;
             }
+    return present;
+}
+
+// A value as the file keeps it. Blanks that pad a fixed-width text carry
+// nothing: the record pads them back on reading.
+void bindValue(Statement &st, const FieldDef &f, const Record::Value &v, int n, bool units = false)
+{
+    switch (f.type) {
+    case FieldType::Text: {
+        const QString &s = std::get<QString>(v);
+        qsizetype end = s.size();
+        while (end > 0 && s.at(end - 1) == u' ')
+            --end;
+        st.bindText(n, QStringView(s).left(end));
+        break;
+    }
+    case FieldType::Int16:
+    case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
+    case FieldType::Money:
+        // In whole units where the file keeps them so: ten-thousandths there
+        // would read back ten thousand times the amount.
+        if (units)
+            st.bind(n, std::get<Money>(v).toDouble());
+        else
+            st.bind(n, std::get<Money>(v).raw());
+        break;
+    case FieldType::Double: st.bind(n, std::get<double>(v)); break;
+    case FieldType::Date: {
+        const QDate d = std::get<QDate>(v);
+        if (d.isValid())
+            st.bindText(n, dateToStorage(d));
+        else
+            st.bindNull(n);
+        break;
+    }
+    case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
+    }
+}
+
+void bindValues(Statement &st, const TableDef &def, const QList<int> &present,
+                const QList<bool> &units, const Record &r, int first)
+{
+    for (int c = 0; c < present.size(); ++c)
+        bindValue(st, def.fields[present[c]], r.at(present[c]), first + c, units.value(c));
+}
+
+QString insertSql(const TableDef &def, const QList<int> &present)
+{
+    QStringList cols, marks;
+    for (int i : present) {
+        cols.append(quoted(def.fields[i].name));
+        marks.append(u"?"_s);
+    }
+    return u"INSERT INTO "_s + quoted(def.name) + u" ("_s + cols.join(u", "_s) + u") VALUES ("_s +
+           marks.join(u", "_s) + u')';
+}
+
+}  // namespace
+
+void Table::readColumns()
+{
+    m_present = presentFields(*m_db, *m_def, &m_unitsColumn);
 }
 
 QString Table::selectList() const
@@ -136,6 +205,13 @@ QString Table::selectList() const
 Record Table::readRow(const Statement &st) const
 {
     Record r(*m_def);
+    readRow(st, r);
+    return r;
+}
+
+void Table::readRow(const Statement &st, Record &r) const
+{
+    r.clear();
     for (int c = 0; c < m_present.size(); ++c) {
         const int i = m_present[c];
         const FieldDef &f = m_def->fields[i];
@@ -145,65 +221,20 @@ Record Table::readRow(const Statement &st) const
         case FieldType::Text: r.set(i, st.text(c)); break;
         case FieldType::Int16:
         case FieldType::Int32: r.set(i, qint32(std::clamp<qint64>(st.integer(c), INT32_MIN, INT32_MAX))); break;
-        case FieldType::Money: {
-            // Amounts are whole ten-thousandths; a real number can only come
-            // from a column of whole units or a file written by another tool.
-            const QString t = st.text(c);
-            if (m_unitsColumn[c] || t.contains(u'.') || t.contains(u'e', Qt::CaseInsensitive))
-                r.set(i, Money::fromDouble(st.real(c)).value_or(Money()));
-            else
-                r.set(i, Money::fromRaw(st.integer(c)));
+        case FieldType::Money:
+            r.set(i, m_unitsColumn.value(c) ? Money::fromDouble(st.real(c)).value_or(Money())
+                                            : st.money(c));
             break;
-        }
         case FieldType::Double: r.set(i, st.real(c)); break;
         case FieldType::Date: r.set(i, dateFromStorage(st.text(c))); break;
         case FieldType::Boolean: r.set(i, st.integer(c) != 0); break;
         }
     }
-    return r;
 }
 
 void Table::bindRecord(Statement &st, const Record &r, int first) const
 {
-    int n = first;
-    for (qsizetype c = 0; c < m_present.size(); ++c) {
-        const int i = m_present[c];
-        const Record::Value &v = r.at(i);
-        switch (m_def->fields[i].type) {
-        case FieldType::Text: {
-            // Blanks that pad a fixed-width text carry nothing: the record
-            // pads them back on reading.
-            QString s = std::get<QString>(v);
-            qsizetype end = s.size();
-            while (end > 0 && s.at(end - 1) == u' ')
-                --end;
-            s.truncate(end);
-            st.bind(n, s.isNull() ? u""_s : s);
-            break;
-        }
-        case FieldType::Int16:
-        case FieldType::Int32: st.bind(n, qint64(std::get<qint32>(v))); break;
-        case FieldType::Money:
-            // In whole units where the file keeps them so: ten-thousandths
-            // there would read back ten thousand times the amount.
-            if (m_unitsColumn[c])
-                st.bind(n, std::get<Money>(v).toDouble());
-            else
-                st.bind(n, std::get<Money>(v).raw());
-            break;
-        case FieldType::Double: st.bind(n, std::get<double>(v)); break;
-        case FieldType::Date: {
-            const QDate d = std::get<QDate>(v);
-            if (d.isValid())
-                st.bind(n, dateToStorage(d));
-            else
-                st.bindNull(n);
-            break;
-        }
-        case FieldType::Boolean: st.bind(n, qint64(std::get<bool>(v) ? 1 : 0)); break;
-        }
-        ++n;
-    }
+    bindValues(st, *m_def, m_present, m_unitsColumn, r, first);
 }
 
 std::optional<Record> Table::one(const QString &whereOrder, std::optional<qint64> key)
@@ -266,13 +297,7 @@ std::optional<Record> Table::previous(qint64 key)
 
 bool Table::insert(const Record &record)
 {
-    QStringList cols, marks;
-    for (int i : m_present) {
-        cols.append(quoted(m_def->fields[i].name));
-        marks.append(u"?"_s);
-    }
-    Statement st = m_db->prepare(u"INSERT INTO "_s + quoted(m_def->name) + u" ("_s +
-                                 cols.join(u", "_s) + u") VALUES ("_s + marks.join(u", "_s) + u')');
+    Statement st = m_db->prepare(insertSql(*m_def, m_present));
     bindRecord(st, record, 1);
     return st.run() || failed();
 }
@@ -356,10 +381,77 @@ bool Table::scan(Order order, const std::function<bool(const Record &)> &visit)
         by = quoted(m_def->dateField) + u", "_s + m_key;
     Statement st = m_db->prepare(u"SELECT "_s + selectList() + u" FROM "_s + quoted(m_def->name) +
                                  u" ORDER BY "_s + by);
-    while (st.next())
-        if (!visit(readRow(st)))
+    // One record refilled row after row: its texts keep their buffers.
+    Record r(*m_def);
+    while (st.next()) {
+        readRow(st, r);
+        if (!visit(r))
             return true;
+    }
     return !st.error().isError();
+}
+
+// ---- RowInserter ------------------------------------------------------------
+
+RowInserter::RowInserter(Database &db, const TableDef &def)
+    : m_def(&def),
+      m_present(presentFields(db, def, &m_units)),
+      m_st(db.prepare(insertSql(def, m_present))),
+      m_parameter(def.fields.size(), 0),
+      m_empty(def)
+{
+    for (int n = 0; n < m_present.size(); ++n)
+        m_parameter[m_present[n]] = n + 1;
+    clear();
+}
+
+bool RowInserter::insert(const Record &record)
+{
+    m_st.reset();
+    bindValues(m_st, *m_def, m_present, m_units, record, 1);
+    return m_st.run();
+}
+
+void RowInserter::clear()
+{
+    m_st.reset();
+    m_set.fill(false, m_def->fields.size());
+}
+
+void RowInserter::set(int field, const Record::Value &value)
+{
+    if (const int n = m_parameter[field]) {
+        const FieldDef &f = m_def->fields[field];
+        if (f.type == FieldType::Int16) {
+            // Cut to the field's range, as a record does.
+            const qint32 v = std::clamp<qint32>(std::get<qint32>(value), -32768, 32767);
+            bindValue(m_st, f, v, n);
+        } else {
+            bindValue(m_st, f, value, n, m_units.value(n - 1));
+        }
+        m_set[field] = true;
+    }
+}
+
+void RowInserter::setTextAt(int field, QStringView text)
+{
+    if (const int n = m_parameter[field]) {
+        QStringView s = text.left(m_def->fields[field].width);
+        while (!s.isEmpty() && s.back() == u' ')
+            s.chop(1);
+        m_st.bindText(n, s);
+        m_set[field] = true;
+    }
+}
+
+bool RowInserter::add()
+{
+    for (int i : std::as_const(m_present))
+        if (!m_set[i])
+            bindValue(m_st, m_def->fields[i], m_empty.at(i), m_parameter[i]);
+    const bool ok = m_st.run();
+    clear();
+    return ok;
 }
 
 }  // namespace remitor

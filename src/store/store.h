@@ -137,6 +137,8 @@ public:
 
     // Reads the current columns of the row `st` stands on into a record.
     Record readRow(const Statement &st) const;
+    // The same into a record of this table's layout, which is cleared first.
+    void readRow(const Statement &st, Record &into) const;
     QString selectList() const;
 
 private:
@@ -153,6 +155,34 @@ private:
     // whole units (the buy/sell order's), read and written as such.
     QList<bool> m_unitsColumn;
     QString m_key;         // quoted key column
+};
+
+// Adds rows to one table of an open database through one prepared
+// statement: the import writes many thousand rows in one transaction, where
+// a statement per row would cost more than the rows.
+class RowInserter {
+public:
+    RowInserter(Database &db, const TableDef &def);
+    bool isValid() const { return m_st.isValid(); }
+    // False when the row could not be added; the database tells why.
+    bool insert(const Record &record);
+
+    // A row given value by value, as a record would hold them, without the
+    // record: set the fields (of the layout, by index), then add(). Fields
+    // not set are empty. clear() forgets what was set.
+    void clear();
+    void set(int field, const Record::Value &value);
+    void setTextAt(int field, QStringView text);
+    bool add();
+
+private:
+    const TableDef *m_def;
+    QList<bool> m_units;  // before m_present: filled while it is
+    QList<int> m_present;
+    Statement m_st;
+    QList<int> m_parameter;  // by field of the layout; 0 where the file's table lacks it
+    QList<bool> m_set;
+    Record m_empty;
 };
 
 // The lowest free number of a document kind (1 contractors … 15 currency

@@ -17,6 +17,7 @@
 #include "tools/gui/notes_window.h"
 #include "tools/gui/trip_order_window.h"
 #include "tools/gui/trip_report_window.h"
+#include "transfer/gui/transfer_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -120,7 +121,9 @@ void MainWindow::buildMenus()
     });
 
     // A menu without items: its title opens the export and import window.
-    addItem(nullptr, u"mnuTransfer"_s, u"Трансфер"_s);
+    addItem(nullptr, u"mnuTransfer"_s, u"Трансфер"_s, [this] {
+        showSingle(u"frmTransfer"_s, [this] { return new TransferWindow(m_session); });
+    });
 
     QMenu *reports = menuBar()->addMenu(u"Справки"_s);
     reports->setObjectName(u"mnuReportsMenu"_s);
