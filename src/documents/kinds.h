@@ -11,6 +11,8 @@
 
 namespace remitor {
 
+class Record;
+class Session;
 struct TableDef;
 
 struct FieldSpec {
@@ -62,6 +64,24 @@ struct KindDescriptor {
     QList<FieldCopy> payer;        // … for "cmdFindN"
     int replaceKindCode = 0;       // kind code of the account replacement (F2)
     QList<std::pair<QString, QString>> newDefaults;  // texts that New sets
+    // What a kind does in place of a shared step, where it is particular
+    // (the cash orders); null or empty: the shared step.
+    // Opening the editor, after the national currency is set.
+    void (*opening)(Session &session, Record &record) = nullptr;
+    // New without the question, clearing what the kind clears.
+    void (*renew)(Session &session, Record &record) = nullptr;
+    // Read asks for a name in an input box ("Търси фирма по име") and lists
+    // the documents whose search field `readByName` (0 payer, 1 payee) holds
+    // it, instead of the search window; -1: the search window.
+    int readByName = -1;
+    // The end of the message after a deletion.
+    QString deletedText =
+        QStringLiteral(" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново.");
+    // "cmdBase" books the document elsewhere than in the reports base (the
+    // cash orders into the cash book): the button's tip and the posting,
+    // which says in `status` what came of it.
+    QString postTip;
+    bool (*post)(Session &session, Record &record, QString &status) = nullptr;
 
     const TableDef &tableDef() const;
     const TableDef *reportsTableDef() const;

@@ -167,10 +167,12 @@ struct PrintJob {
     PageFill fill;
     int heightTwips = TwoCopiesHeightTwips;
     QString documentName;  // for the print queue and the PDF's title
+    // A page of a report: drawn once, down the whole sheet.
+    bool wholeSheet = false;
 
     // The copies that lie on the sheet: the upper one, and the lower one
     // when the page is high enough to hold it.
-    int copies() const { return heightTwips > CopyOffsetTwips ? 2 : 1; }
+    int copies() const { return !wholeSheet && heightTwips > CopyOffsetTwips ? 2 : 1; }
 };
 
 // Builders that keep the page tables readable.

@@ -107,7 +107,9 @@ void EditorWindow::addCommands()
     const QColor blue(0, 102, 170), green(0, 128, 64), red(170, 30, 30), gold(150, 110, 0);
     QStyle *st = style();
     const bool hasPrint = m_wiring.print != nullptr;
-    const bool hasReports = m_flow.kind().reportsCode != 0;
+    const bool hasReports = m_flow.kind().reportsCode != 0 || m_flow.kind().post;
+    const QString baseTip =
+        m_flow.kind().postTip.isEmpty() ? u"Запис в базата за справки"_s : m_flow.kind().postTip;
     const bool hasAmounts = !m_flow.kind().amountFields().isEmpty();
     // The keys every desktop program has, beside the form's own buttons;
     // each runs its button, so the field being typed is taken first.
@@ -137,8 +139,8 @@ void EditorWindow::addCommands()
          [this] { m_flow.remove(); }, {}},
         {u"cmdPrint", u"Печата документ", tileIcon(u"П"_s, blue),
          hasPrint ? std::function<void()>([this] { print(); }) : nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {u"cmdBase", u"Запис в базата за справки", tileIcon(u"С"_s, green),
-         hasReports ? std::function<void()>([this] { m_flow.copyToReports(); }) : nullptr, {}},
+        {u"cmdBase", reinterpret_cast<const char16_t *>(baseTip.constData()), tileIcon(u"С"_s, green),
+         hasReports ? std::function<void()>([this] { m_flow.base(); }) : nullptr, {}},
         // Not Ctrl+E: a line edit takes it as "end of line".
         {u"cmdEuro", u"Превръща сумите в евро", tileIcon(u"€"_s, gold),
          hasAmounts ? std::function<void()>([this] { m_flow.convertToEuro(); }) : nullptr,

@@ -31,6 +31,7 @@ public:
     ~EditorWindow() override;
 
     DocumentWorkflow &workflow() { return m_flow; }
+    Session &session() { return m_session; }
     FieldBinder &fields() { return *m_fields; }
     QToolButton *command(const QString &name) const;
 

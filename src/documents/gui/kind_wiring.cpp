@@ -8,7 +8,7 @@ namespace {
 
 QList<KindWiring> build()
 {
-    return {CreditTransferWiring()};
+    return {CreditTransferWiring(), CashReceiptWiring(), CashDisbursementWiring()};
 }
 
 }  // namespace

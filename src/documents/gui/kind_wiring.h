@@ -46,5 +46,7 @@ const KindWiring *wiringOf(const QString &kind);
 
 // Each kind's wiring, beside its forms in a file of its own.
 KindWiring CreditTransferWiring();
+KindWiring CashReceiptWiring();
+KindWiring CashDisbursementWiring();
 
 }  // namespace remitor

@@ -1,0 +1,59 @@
+#include "cash/gui/cash_order_editor.h"
+#include "documents/gui/kind_wiring.h"
+#include "print/pko_pages.h"
+
+using namespace Qt::StringLiterals;
+
+namespace remitor {
+
+namespace {
+
+using K = FormItem;
+
+// The disbursement: the firm, the title with number and date, then whom
+// the cash is paid to, the papers that show who took it, the basis and
+// the amount.
+const QList<FormItem> rkoFormBody = {
+    {K::Frame, "fraOrder", u"", 120, 1920, 9960, 4960},
+    {K::Caption, nullptr, u"Да се брои на:", 240, 2100, 2300, 270},
+    {K::Field, "Poluchatel", nullptr, 2560, 2080, 7400, 300},
+    {K::Caption, nullptr, u"Адрес:", 240, 2500, 2300, 270},
+    {K::Field, "Adress", nullptr, 2560, 2480, 7400, 300},
+    {K::Caption, nullptr, u"Лична карта/издадена на:/ от:", 240, 2900, 2300, 270},
+    {K::Field, "Karta", nullptr, 2560, 2880, 7400, 300},
+    {K::Caption, nullptr, u"ЕГН", 240, 3300, 2300, 270},
+    {K::Field, "EGN", nullptr, 2560, 3280, 2000, 300},
+    {K::Caption, nullptr, u"Представител на:", 240, 3700, 2300, 270},
+    {K::Field, "Predstavitel", nullptr, 2560, 3680, 7400, 300},
+    {K::Caption, nullptr, u"Пълномощно N:/дата", 240, 4100, 2300, 270},
+    {K::Field, "Palnomostno", nullptr, 2560, 4080, 7400, 300},
+    {K::Caption, nullptr, u"За/срещу:", 240, 4580, 2300, 270},
+    {K::Field, "Osnovanie", nullptr, 2560, 4560, 7400, 300},
+    {K::Caption, nullptr, u"Сумата:", 240, 5060, 2300, 270},
+    {K::Field, "suma", nullptr, 2560, 5040, 2600, 300},
+    {K::Caption, nullptr, u"Словом:", 240, 5540, 2300, 270},
+    {K::Caption, "slovom", u"", 2560, 5540, 7400, 600},
+};
+
+const QList<FormItem> &form()
+{
+    static const QList<FormItem> items =
+        CashOrderHead("FirmaRKO", u"РАЗХОДЕН КАСОВ ОРДЕР", "RKOno") + rkoFormBody;
+    return items;
+}
+
+}  // namespace
+
+KindWiring CashDisbursementWiring()
+{
+    KindWiring w;
+    w.kind = u"RKO"_s;
+    w.form = {&form, 10800, 7000};
+    w.print = &CashDisbursementPrint;
+    w.menuItem = u"mnuRKO"_s;
+    w.toolButton = u"cmdRKO"_s;
+    w.extend = &ExtendCashOrderEditor;
+    return w;
+}
+
+}  // namespace remitor
