@@ -14,7 +14,7 @@ using namespace layout;
 constexpr int kLeft = 1000;  // the order, centred on the sheet
 constexpr int kRight = 10900;
 constexpr int kWidth = kRight - kLeft;
-constexpr int kValueLeft = 3450;  // where the entries start after their labels
+constexpr int kValueLeft = 3700;  // where the entries start after their labels
 constexpr TextStyle kOrderTitle{FontFamily::Arial, 300, true};
 constexpr TextStyle kLabel{FontFamily::Arial, 170};
 constexpr TextStyle kLabelBold{FontFamily::Arial, 170, true};
@@ -66,8 +66,18 @@ QList<PageElement> amount(int top)
             caption(u"Словом:"_s, kLeft, top + 480, kLabelBold),
             textArea(u"slovom"_s, kValueLeft, top + 460, kRight - kValueLeft, 440, kValue)
                 .as(ValueFormat::Particular),
-            hline(kValueLeft, top + 700, kRight - kValueLeft, 8),
-            hline(kValueLeft, top + 920, kRight - kValueLeft, 8)};
+            hline(kValueLeft, top + 688, kRight - kValueLeft, 8),
+            hline(kValueLeft, top + 900, kRight - kValueLeft, 8)};
+}
+
+// A long entry over two ruled lines: the wrapped text sits on them.
+QList<PageElement> twoLines(const QString &label, const QString &name, int top)
+{
+    return {caption(label, kLeft, top + 20, kLabel),
+            textArea(name, kValueLeft, top, kRight - kValueLeft, 440, kValue)
+                .as(ValueFormat::Trimmed),
+            hline(kValueLeft, top + 228, kRight - kValueLeft, 8),
+            hline(kValueLeft, top + 440, kRight - kValueLeft, 8)};
 }
 
 // Signature lines, two to a row.
@@ -88,14 +98,10 @@ PageLayout buildPko()
     p.name = u"PrintPKO"_s;
     p.elements = head(u"ПРИХОДЕН КАСОВ ОРДЕР"_s, u"PKOno"_s);
     QList<PageElement> &e = p.elements;
-    e << entry(u"Да се приеме от:"_s, u"Vnositel"_s, 2900)
-      << caption(u"За/срещу:"_s, kLeft, 3420, kLabel)
-      << textArea(u"Osnovanie"_s, kValueLeft, 3400, kRight - kValueLeft, 440, kValue)
-             .as(ValueFormat::Trimmed)
-      << hline(kValueLeft, 3640, kRight - kValueLeft, 8)
-      << hline(kValueLeft, 3860, kRight - kValueLeft, 8);
-    e << amount(4200);
-    e << signatures(5700,
+    e << twoLines(u"Да се приеме от:"_s, u"Vnositel"_s, 2850)
+      << twoLines(u"За/срещу:"_s, u"Osnovanie"_s, 3450);
+    e << amount(4150);
+    e << signatures(5600,
                     {u"Ръководител:"_s, u"Гл. счетоводител:"_s, u"Внесъл сумата:"_s, u"Касиер:"_s});
     return p;
 }

@@ -1,4 +1,5 @@
 #include "documents/kinds.h"
+#include "print/pko_pages.h"
 #include "print/pln_pages.h"
 #include "store/record.h"
 
@@ -47,6 +48,30 @@ Record order()
         r.setText(field, text);
     r.setMoney(u"TAXsuma"_s, Money::fromUnits(2, 40));
     r.setBoolean(u"polMode"_s, true);
+    return r;
+}
+
+// A cash receipt of the last days of the lev, and a disbursement of the
+// first days of the euro.
+Record cashOrder(const QString &kind)
+{
+    const bool receipt = kind == u"PKO"_s;
+    Record r(kindById(kind).tableDef());
+    r.setKey(3);
+    r.setText(u"Firma"_s, u"Алфа Транс ООД"_s);
+    r.setText(u"Bulstat"_s, u"121212125"_s);
+    r.setInteger(receipt ? u"PKOno"_s : u"RKOno"_s, 12);
+    r.setDate(u"pDate"_s, receipt ? QDate(2025, 12, 30) : QDate(2026, 1, 5));
+    r.setText(receipt ? u"Vnositel"_s : u"Poluchatel"_s, u"  Иван Петров Иванов"_s);
+    r.setText(u"Osnovanie"_s, u"Аванс за командировка до Варна, заповед 14 от 29.12.2025"_s);
+    r.setMoney(u"suma"_s, receipt ? Money::fromUnits(1234, 56) : Money::fromUnits(2001, 5));
+    if (!receipt) {
+        r.setText(u"Adress"_s, u"Габрово, ул. Брянска 12"_s);
+        r.setText(u"Karta"_s, u"645123456 / 12.04.2021 / МВР Габрово"_s);
+        r.setText(u"EGN"_s, u"7501020018"_s);
+        r.setText(u"Predstavitel"_s, u"Бета ЕООД"_s);
+        r.setText(u"Palnomostno"_s, u"17 / 04.01.2026"_s);
+    }
     return r;
 }
 
@@ -139,16 +164,27 @@ void TestFill::colourOffMakesEveryBoxWhite()
 // changed anywhere on the page fails. REMITOR_BLESS=1 writes the files anew.
 void TestFill::goldenPages_data()
 {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("secondPage");
-    QTest::newRow("PrintPln") << true;
-    QTest::newRow("PrintPln2") << false;
+    QTest::newRow("PrintPln") << u"Pln"_s << true;
+    QTest::newRow("PrintPln2") << u"Pln"_s << false;
+    QTest::newRow("PrintPKO") << u"PKO"_s << false;
+    QTest::newRow("PrintRKO") << u"RKO"_s << false;
 }
 
 void TestFill::goldenPages()
 {
+    QFETCH(QString, kind);
     QFETCH(bool, secondPage);
-    const PageLayout &page = plnPage(secondPage);
-    const PageFill f = fillPln(order(), secondPage, true);
+    static const QHash<QString, const KindPrint &(*)()> prints = {
+        {u"Pln"_s, &CreditTransferPrint},
+        {u"PKO"_s, &CashReceiptPrint},
+        {u"RKO"_s, &CashDisbursementPrint}};
+    const KindPrint &print = prints.value(kind)();
+    const PageLayout &page = print.layout(secondPage);
+    const Record r = kind == u"Pln"_s ? order() : cashOrder(kind);
+    const PageFill f = FillPage(page, r, kindById(kind).printSubject(), true, print.fill);
+    QCOMPARE(page.name, QString::fromLatin1(QTest::currentDataTag()));
     QStringList lines;
     for (const PageElement &e : page.elements) {
         if (e.name.isEmpty())
