@@ -288,8 +288,8 @@ QString CashJournalText(Store &store, const QDate &from, const QDate &to, const 
         const QString blank = u"|      |             |            |"_s;
         if (wanted.isEmpty()) {
             if (s.carriesLeva)
-                out << blank + cell(u"Салдо "_s + MoneyText(s.levaCarried) + u" лв. в евро"_s, 30) + u'|' +
-                           amountCell({}) + u'|' + amountCell({}) + u'|';
+                out << blank + cell(u"Салдо "_s + MoneyText(s.levaCarried) + u" лв. в евро"_s, 30) +
+                           u'|' + amountCell({}) + u'|' + amountCell({}) + u'|';
             out << blank + cell(u"Салдо"_s, 30) + u'|' + amountCell(s.opening) + u'|' +
                        amountCell({}) + u'|';
         }

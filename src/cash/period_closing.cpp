@@ -110,8 +110,6 @@ std::optional<ClosingBalance> ClosePeriod(Store &store, const QDate &from, const
         return std::nullopt;
     Database &db = t->db();
     Transaction tx(db);
-    Statement drop = db.prepare(u"DELETE FROM KasaTable WHERE DocDate IS NULL OR DocDate <= ?1"_s);
-    drop.bind(1, dateToStorage(to));
     Record row(CashBookTable());
     row.setKey(1);
     row.setText(u"DocNo"_s, u"0"_s);
@@ -119,13 +117,19 @@ std::optional<ClosingBalance> ClosePeriod(Store &store, const QDate &from, const
     row.setText(u"Note"_s, plan->note);
     // A negative balance is a negative receipt.
     row.setMoney(u"Prihod"_s, plan->amount);
-    // The rows after the period keep their order after the balance row.
-    const bool ok = tx.isActive() && drop.run() && db.exec(u"UPDATE KasaTable SET kod = -kod"_s) &&
-                    db.exec(
-                        u"UPDATE KasaTable SET kod = r.n + 1 FROM (SELECT kod AS k, "
-                        "ROW_NUMBER() OVER (ORDER BY kod DESC) AS n FROM KasaTable) AS r "
-                        "WHERE KasaTable.kod = r.k"_s) &&
-                    InsertCashRow(db, row) && tx.commit();
+    // The rows after the period are put aside, the book emptied at once
+    // (cheaper than deleting the closed rows one by one from every index),
+    // and the rows put back after the balance row, in their order.
+    const QString columns = u"DocNo, DocDate, Note, Prihod, Razhod"_s;
+    Statement keep = db.prepare(u"CREATE TEMP TABLE CashKept AS SELECT kod, "_s + columns +
+                                u" FROM KasaTable WHERE DocDate > ?1"_s);
+    keep.bind(1, dateToStorage(to));
+    const bool ok = tx.isActive() && keep.run() && db.exec(u"DELETE FROM KasaTable"_s) &&
+                    InsertCashRow(db, row) &&
+                    db.exec(u"INSERT INTO KasaTable (kod, "_s + columns +
+                            u") SELECT ROW_NUMBER() OVER (ORDER BY kod) + 1, "_s + columns +
+                            u" FROM CashKept ORDER BY kod"_s) &&
+                    db.exec(u"DROP TABLE CashKept"_s) && tx.commit();
     if (!ok) {
         store.report(db.lastError());
         ui.tell(u"Касовата книга не е приключена."_s, Interaction::Icon::Warning, kTitle);

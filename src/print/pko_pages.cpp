@@ -73,11 +73,11 @@ QList<PageElement> amount(int top)
 // A long entry over two ruled lines: the wrapped text sits on them.
 QList<PageElement> twoLines(const QString &label, const QString &name, int top)
 {
-    return {caption(label, kLeft, top + 20, kLabel),
-            textArea(name, kValueLeft, top, kRight - kValueLeft, 440, kValue)
-                .as(ValueFormat::Trimmed),
-            hline(kValueLeft, top + 228, kRight - kValueLeft, 8),
-            hline(kValueLeft, top + 440, kRight - kValueLeft, 8)};
+    return {
+        caption(label, kLeft, top + 20, kLabel),
+        textArea(name, kValueLeft, top, kRight - kValueLeft, 440, kValue).as(ValueFormat::Trimmed),
+        hline(kValueLeft, top + 228, kRight - kValueLeft, 8),
+        hline(kValueLeft, top + 440, kRight - kValueLeft, 8)};
 }
 
 // Signature lines, two to a row.

@@ -25,7 +25,9 @@ struct Fixture {
     QString mdb() const { return dir.filePath(u"Remitor.MDB"_s); }
     QStringList book() const
     {
-        return rowsOn(mdb(), u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable ORDER BY kod"_s);
+        return rowsOn(
+            mdb(),
+            u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable ORDER BY kod"_s);
     }
 };
 
@@ -78,7 +80,8 @@ void TestCashBook::nextNumber_data()
                           {u"бележка"_s, QDate(2025, 1, 3), {}, 700}}
         << 13 << 1;
     QTest::newRow("beyond the order's 16 bits")
-        << QList<BookRow>{{u"40000"_s, QDate(2025, 1, 2), {}, 500}, {u"8"_s, QDate(2025, 1, 3), {}, 500}}
+        << QList<BookRow>{{u"40000"_s, QDate(2025, 1, 2), {}, 500},
+                          {u"8"_s, QDate(2025, 1, 3), {}, 500}}
         << 9 << 1;
 }
 
@@ -100,14 +103,16 @@ void TestCashBook::commitRow_data()
     QTest::addColumn<QStringList>("book");
     QTest::addColumn<QStringList>("told");
     const QStringList before{u"1|1|2026-01-02|Продажба|500000|0"_s};
-    QTest::newRow("a new row after the last") << u"5/2/26"_s << u"12"_s
-                                              << before + QStringList{u"2|12|2026-02-05|Каса|0|125000"_s}
-                                              << QStringList();
-    QTest::newRow("no date: the working date") << QString() << u"12"_s
-                                              << before + QStringList{u"2|12|2026-02-10|Каса|0|125000"_s}
-                                              << QStringList();
-    QTest::newRow("no such day") << u"31.02.2026"_s << u"12"_s << before << QStringList{u"Невалидна дата"_s};
-    QTest::newRow("no date at all") << u"вчера"_s << u"12"_s << before << QStringList{u"Невалидна дата"_s};
+    QTest::newRow("a new row after the last")
+        << u"5/2/26"_s << u"12"_s << before + QStringList{u"2|12|2026-02-05|Каса|0|125000"_s}
+        << QStringList();
+    QTest::newRow("no date: the working date")
+        << QString() << u"12"_s << before + QStringList{u"2|12|2026-02-10|Каса|0|125000"_s}
+        << QStringList();
+    QTest::newRow("no such day") << u"31.02.2026"_s << u"12"_s << before
+                                 << QStringList{u"Невалидна дата"_s};
+    QTest::newRow("no date at all")
+        << u"вчера"_s << u"12"_s << before << QStringList{u"Невалидна дата"_s};
 }
 
 void TestCashBook::commitRow()
@@ -141,13 +146,16 @@ void TestCashBook::sortByDate()
                              {u"c"_s, QDate(2026, 1, 9)},
                              {u"d"_s, QDate()},
                              {u"e"_s, QDate(2026, 1, 2)}});
-    const auto order = [&f] { return rowsOn(f.mdb(), u"SELECT kod || DocNo FROM KasaTable ORDER BY kod"_s); };
+    const auto order = [&f] {
+        return rowsOn(f.mdb(), u"SELECT kod || DocNo FROM KasaTable ORDER BY kod"_s);
+    };
     f.ui.answer(false);
     QVERIFY(!SortCashBookByDate(f.store(), f.ui));
     QCOMPARE(order(), (QStringList{u"1a"_s, u"2b"_s, u"3c"_s, u"4d"_s, u"5e"_s}));
     f.ui.answer(true);
     QVERIFY(SortCashBookByDate(f.store(), f.ui));
-    QCOMPARE(f.ui.texts(), (QStringList{u"Сортира записите по дати?"_s, u"Сортира записите по дати?"_s}));
+    QCOMPARE(f.ui.texts(),
+             (QStringList{u"Сортира записите по дати?"_s, u"Сортира записите по дати?"_s}));
     QCOMPARE(order(), (QStringList{u"1d"_s, u"2b"_s, u"3e"_s, u"4a"_s, u"5c"_s}));
 }
 
@@ -176,7 +184,8 @@ void TestCashBook::postingWritesOrderAndRowTogether()
     f.ui.answer(true);
     f.ui.answer(false);
     QVERIFY(!PostCashOrder(f.session, order, status));
-    QCOMPARE(f.ui.texts().last(), u"ПКО No: 5 е отразен вече в касовата книга.\nОтразява го отново?"_s);
+    QCOMPARE(f.ui.texts().last(),
+             u"ПКО No: 5 е отразен вече в касовата книга.\nОтразява го отново?"_s);
     QVERIFY(f.ui.shown().last().cancelIsDefault);
     QCOMPARE(f.book().size(), 2);
     f.ui.answer(true);
@@ -209,8 +218,9 @@ void TestCashBook::postingFailsWhole()
 {
     Fixture f;
     QVERIFY(f.store().table(CashBookTable()));
-    QVERIFY(execOn(f.mdb(), u"CREATE TRIGGER stop BEFORE INSERT ON KasaTable "
-                            "BEGIN SELECT RAISE(ABORT, 'disk I/O'); END"_s));
+    QVERIFY(execOn(f.mdb(),
+                   u"CREATE TRIGGER stop BEFORE INSERT ON KasaTable "
+                   "BEGIN SELECT RAISE(ABORT, 'disk I/O'); END"_s));
     Record order = receipt(500, QDate());
     const Record before = order;
     QString status;
@@ -227,9 +237,12 @@ void TestCashBook::postingRefused_data()
     QTest::addColumn<bool>("fromReports");
     QTest::addColumn<qint64>("raw");  // the amount in ten-thousandths
     QTest::addColumn<QString>("told");
-    QTest::newRow("restored from the reports base") << true << qint64(50000) << u"Този документ е от база справки."_s;
-    QTest::newRow("no amount") << false << qint64(0) << u"Няма сума за отразяване в касовата книга."_s;
-    QTest::newRow("less than a stotinka") << false << qint64(49) << u"Няма сума за отразяване в касовата книга."_s;
+    QTest::newRow("restored from the reports base")
+        << true << qint64(50000) << u"Този документ е от база справки."_s;
+    QTest::newRow("no amount") << false << qint64(0)
+                               << u"Няма сума за отразяване в касовата книга."_s;
+    QTest::newRow("less than a stotinka")
+        << false << qint64(49) << u"Няма сума за отразяване в касовата книга."_s;
 }
 
 void TestCashBook::postingRefused()
@@ -254,14 +267,14 @@ void TestCashBook::orderWords_data()
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("words");
-    QTest::newRow("last day of the lev") << QDate(2025, 12, 31) << QDate(2026, 1, 5)
-                                         << u"Двадесет и Един лв. 50 ст."_s;
-    QTest::newRow("first day of the euro") << QDate(2026, 1, 1) << QDate(2025, 12, 30)
-                                           << u"Двадесет и Едно евро 50 цента"_s;
-    QTest::newRow("undated, posted in 2026") << QDate() << QDate(2026, 1, 2)
-                                             << u"Двадесет и Едно евро 50 цента"_s;
-    QTest::newRow("undated, posted in 2025") << QDate() << QDate(2025, 6, 2)
-                                             << u"Двадесет и Един лв. 50 ст."_s;
+    QTest::newRow("last day of the lev")
+        << QDate(2025, 12, 31) << QDate(2026, 1, 5) << u"Двадесет и Един лв. 50 ст."_s;
+    QTest::newRow("first day of the euro")
+        << QDate(2026, 1, 1) << QDate(2025, 12, 30) << u"Двадесет и Едно евро 50 цента"_s;
+    QTest::newRow("undated, posted in 2026")
+        << QDate() << QDate(2026, 1, 2) << u"Двадесет и Едно евро 50 цента"_s;
+    QTest::newRow("undated, posted in 2025")
+        << QDate() << QDate(2025, 6, 2) << u"Двадесет и Един лв. 50 ст."_s;
 }
 
 void TestCashBook::orderWords()

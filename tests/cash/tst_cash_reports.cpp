@@ -39,11 +39,12 @@ void seedOrders(Store &store)
         QDate date;
         const char16_t *party;
         qint64 cents;
-    } orders[] = {{"PKO", 15, QDate(2025, 12, 3), u"Иван Петров", 30000},
-                  {"RKO", 9, QDate(2025, 12, 22), u"Мария Георгиева Стоянова от отдел Продажби", 200000},
-                  {"PKO", 1, QDate(2026, 1, 5), u"Иван Петров", 12345},
-                  {"RKO", 1, QDate(2026, 1, 9), u"Спиди АД", 1500},
-                  {"PKO", 14, QDate(2025, 11, 20), u"Преди периода", 45050}};
+    } orders[] = {
+        {"PKO", 15, QDate(2025, 12, 3), u"Иван Петров", 30000},
+        {"RKO", 9, QDate(2025, 12, 22), u"Мария Георгиева Стоянова от отдел Продажби", 200000},
+        {"PKO", 1, QDate(2026, 1, 5), u"Иван Петров", 12345},
+        {"RKO", 1, QDate(2026, 1, 9), u"Спиди АД", 1500},
+        {"PKO", 14, QDate(2025, 11, 20), u"Преди периода", 45050}};
     int key = 0;
     for (const auto &o : orders) {
         const KindDescriptor &k = kindById(QLatin1StringView(o.kind));
@@ -74,13 +75,20 @@ void TestCashReports::golden_data()
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
     QTest::addColumn<QString>("search");
-    QTest::newRow("turnover_december") << u"K"_s << QDate(2025, 12, 1) << QDate(2025, 12, 31) << QString();
-    QTest::newRow("turnover_january") << u"K"_s << QDate(2026, 1, 1) << QDate(2026, 1, 31) << QString();
-    QTest::newRow("turnover_over_changeover") << u"K"_s << QDate(2025, 12, 1) << QDate(2026, 1, 31) << QString();
-    QTest::newRow("journal_over_changeover") << u"DK"_s << QDate(2025, 12, 1) << QDate(2026, 1, 31) << QString();
-    QTest::newRow("journal_searched") << u"DK"_s << QDate(2025, 11, 1) << QDate(2026, 1, 31) << u"ПРОДАЖБА"_s;
-    QTest::newRow("documents_over_changeover") << u"SKD"_s << QDate(2025, 12, 1) << QDate(2026, 1, 31) << QString();
-    QTest::newRow("turnover_empty_book") << u"K0"_s << QDate(2025, 1, 1) << QDate(2025, 1, 31) << QString();
+    QTest::newRow("turnover_december")
+        << u"K"_s << QDate(2025, 12, 1) << QDate(2025, 12, 31) << QString();
+    QTest::newRow("turnover_january")
+        << u"K"_s << QDate(2026, 1, 1) << QDate(2026, 1, 31) << QString();
+    QTest::newRow("turnover_over_changeover")
+        << u"K"_s << QDate(2025, 12, 1) << QDate(2026, 1, 31) << QString();
+    QTest::newRow("journal_over_changeover")
+        << u"DK"_s << QDate(2025, 12, 1) << QDate(2026, 1, 31) << QString();
+    QTest::newRow("journal_searched")
+        << u"DK"_s << QDate(2025, 11, 1) << QDate(2026, 1, 31) << u"ПРОДАЖБА"_s;
+    QTest::newRow("documents_over_changeover")
+        << u"SKD"_s << QDate(2025, 12, 1) << QDate(2026, 1, 31) << QString();
+    QTest::newRow("turnover_empty_book")
+        << u"K0"_s << QDate(2025, 1, 1) << QDate(2025, 1, 31) << QString();
 }
 
 void TestCashReports::golden()

@@ -14,13 +14,15 @@ namespace {
 
 QStringList book(const TempStore &t)
 {
-    return rowsOn(t.path(u"Remitor.MDB"_s),
-                  u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable ORDER BY kod"_s);
+    return rowsOn(
+        t.path(u"Remitor.MDB"_s),
+        u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable ORDER BY kod"_s);
 }
 
-const QString kQuestion = u"Ще се извърши приключване на касовата книга.\n"
-                          "Всички записи ще се изтрият, резултатът ще\n"
-                          "се запише като Салдо за новия период.\n\n"_s;
+const QString kQuestion =
+    u"Ще се извърши приключване на касовата книга.\n"
+    "Всички записи ще се изтрият, резултатът ще\n"
+    "се запише като Салдо за новия период.\n\n"_s;
 
 }  // namespace
 
@@ -45,15 +47,16 @@ void TestPeriodClosing::closes_data()
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QStringList>("asked");
     const QString period2024 = u"Период: от 01.01.2024 до 31.12.2024."_s;
-    QTest::newRow("a year in leva") << QList<BookRow>{{u"1"_s, QDate(2024, 3, 1), u"Продажба"_s, 50000},
-                                                      {u"2"_s, QDate(2024, 5, 1), u"Наем"_s, 0, 20000}}
-                                    << QDate(2024, 1, 1) << QDate(2024, 12, 31)
-                                    << QStringList{u"1|0|2025-01-01|Салдо|3000000|0"_s}
-                                    << QStringList{kQuestion + period2024};
+    QTest::newRow("a year in leva")
+        << QList<BookRow>{{u"1"_s, QDate(2024, 3, 1), u"Продажба"_s, 50000},
+                          {u"2"_s, QDate(2024, 5, 1), u"Наем"_s, 0, 20000}}
+        << QDate(2024, 1, 1) << QDate(2024, 12, 31)
+        << QStringList{u"1|0|2025-01-01|Салдо|3000000|0"_s} << QStringList{kQuestion + period2024};
     QTest::newRow("more out than in: a negative receipt")
-        << QList<BookRow>{{u"1"_s, QDate(2024, 3, 1), {}, 10000}, {u"2"_s, QDate(2024, 5, 1), {}, 0, 25000}}
-        << QDate(2024, 1, 1) << QDate(2024, 12, 31) << QStringList{u"1|0|2025-01-01|Салдо|-1500000|0"_s}
-        << QStringList{kQuestion + period2024};
+        << QList<BookRow>{{u"1"_s, QDate(2024, 3, 1), {}, 10000},
+                          {u"2"_s, QDate(2024, 5, 1), {}, 0, 25000}}
+        << QDate(2024, 1, 1) << QDate(2024, 12, 31)
+        << QStringList{u"1|0|2025-01-01|Салдо|-1500000|0"_s} << QStringList{kQuestion + period2024};
     // The lev's last year into the euro's first: 1000.00 leva are 511.29 euro.
     QTest::newRow("leva into euro")
         << QList<BookRow>{{u"0"_s, QDate(2025, 1, 1), u"Салдо"_s, 70000},
@@ -75,8 +78,10 @@ void TestPeriodClosing::closes_data()
         << QDate(2025, 12, 1) << QDate(2026, 1, 31)
         << QStringList{u"1|0|2026-02-01|Салдо от 1000.00 лв.|5212900|0"_s,
                        u"2|3|2026-02-03|Февруари|0|50000"_s, u"3|5|2026-02-01|Февруари 1|70000|0"_s}
-        << QStringList{kQuestion + u"Период: от 01.12.2025 до 31.01.2026.\nЗаписите след 31.01.2026 остават."_s,
-                       u"Салдото се пренася в евро по курс 1.95583:\n1000.00 лв. → 511.29 евро."_s};
+        << QStringList{
+               kQuestion +
+                   u"Период: от 01.12.2025 до 31.01.2026.\nЗаписите след 31.01.2026 остават."_s,
+               u"Салдото се пренася в евро по курс 1.95583:\n1000.00 лв. → 511.29 евро."_s};
 }
 
 void TestPeriodClosing::closes()
@@ -88,8 +93,7 @@ void TestPeriodClosing::closes()
     QFETCH(QStringList, asked);
     TempStore t;
     seedCashBook(*t.store, rows);
-    for (qsizetype i = 0; i < asked.size(); ++i)
-        t.ui.answer(true);
+    for (qsizetype i = 0; i < asked.size(); ++i) t.ui.answer(true);
     const auto closed = ClosePeriod(*t.store, from, to, false);
     QVERIFY(closed);
     QCOMPARE(t.ui.texts(), asked);
@@ -97,7 +101,8 @@ void TestPeriodClosing::closes()
     QCOMPARE(book(t), after);
     // What the closing wrote is in the file: another start reads it.
     Store again(DbPaths::inDirectory(t.dir.path()), t.ui);
-    QCOMPARE(CashRowsFrom(again, 0).first().text(u"Note"_s).trimmed(), after.first().section(u'|', 3, 3));
+    QCOMPARE(CashRowsFrom(again, 0).first().text(u"Note"_s).trimmed(),
+             after.first().section(u'|', 3, 3));
 }
 
 void TestPeriodClosing::refused_data()
@@ -105,10 +110,11 @@ void TestPeriodClosing::refused_data()
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
     QTest::addColumn<QString>("told");
-    QTest::newRow("to before from") << QDate(2025, 2, 1) << QDate(2025, 1, 31)
-                                    << u"Крайната дата е преди началната."_s;
-    QTest::newRow("nothing in the period") << QDate(2025, 2, 1) << QDate(2025, 2, 28)
-                                           << u"Няма записи в касовата книга от 01.02.2025 до 28.02.2025."_s;
+    QTest::newRow("to before from")
+        << QDate(2025, 2, 1) << QDate(2025, 1, 31) << u"Крайната дата е преди началната."_s;
+    QTest::newRow("nothing in the period")
+        << QDate(2025, 2, 1) << QDate(2025, 2, 28)
+        << u"Няма записи в касовата книга от 01.02.2025 до 28.02.2025."_s;
     QTest::newRow("no date") << QDate() << QDate(2025, 2, 28) << u"Невалидна дата"_s;
 }
 
@@ -118,7 +124,8 @@ void TestPeriodClosing::refused()
     QFETCH(QDate, to);
     QFETCH(QString, told);
     TempStore t;
-    seedCashBook(*t.store, {{u"1"_s, QDate(2025, 1, 10), {}, 500}, {u"2"_s, QDate(2025, 3, 1), {}, 700}});
+    seedCashBook(*t.store,
+                 {{u"1"_s, QDate(2025, 1, 10), {}, 500}, {u"2"_s, QDate(2025, 3, 1), {}, 700}});
     const QStringList before = book(t);
     QVERIFY(!ClosePeriod(*t.store, from, to, false));
     QCOMPARE(t.ui.texts(), QStringList{told});
@@ -133,8 +140,7 @@ void TestPeriodClosing::cancelLeavesTheBook()
         TempStore t;
         seedCashBook(*t.store, {{u"1"_s, QDate(2025, 4, 1), {}, 500}});
         const QStringList before = book(t);
-        for (int i = 0; i < yes; ++i)
-            t.ui.answer(true);
+        for (int i = 0; i < yes; ++i) t.ui.answer(true);
         t.ui.answer(false);
         QVERIFY(!ClosePeriod(*t.store, QDate(2025, 1, 1), QDate(2025, 12, 31), false));
         QCOMPARE(t.ui.shown().size(), yes + 1);
@@ -147,10 +153,12 @@ void TestPeriodClosing::cancelLeavesTheBook()
 void TestPeriodClosing::failureLeavesTheBook()
 {
     TempStore t;
-    seedCashBook(*t.store, {{u"1"_s, QDate(2024, 4, 1), {}, 500}, {u"2"_s, QDate(2025, 2, 1), {}, 700}});
+    seedCashBook(*t.store,
+                 {{u"1"_s, QDate(2024, 4, 1), {}, 500}, {u"2"_s, QDate(2025, 2, 1), {}, 700}});
     const QStringList before = book(t);
-    QVERIFY(execOn(t.path(u"Remitor.MDB"_s), u"CREATE TRIGGER stop BEFORE INSERT ON KasaTable "
-                                             "BEGIN SELECT RAISE(ABORT, 'disk I/O'); END"_s));
+    QVERIFY(execOn(t.path(u"Remitor.MDB"_s),
+                   u"CREATE TRIGGER stop BEFORE INSERT ON KasaTable "
+                   "BEGIN SELECT RAISE(ABORT, 'disk I/O'); END"_s));
     t.ui.answer(true);
     QVERIFY(!ClosePeriod(*t.store, QDate(2024, 1, 1), QDate(2024, 12, 31), false));
     QCOMPARE(t.ui.texts().last(), u"Касовата книга не е приключена."_s);

@@ -93,8 +93,9 @@ void TestCashOrders::typedPostedAndPrinted()
     app.click(u"cmdBase"_s);  // the amount field is still being typed
     QCOMPARE(amount->text(), u"1234.50"_s);
     const QString mdb = app.dir.filePath(u"Remitor.MDB"_s);
-    QCOMPARE(rowsOn(mdb, u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable "
-                          "ORDER BY kod DESC LIMIT 1"_s),
+    QCOMPARE(rowsOn(mdb,
+                    u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable "
+                    "ORDER BY kod DESC LIMIT 1"_s),
              QStringList{bookRow});
     // The order posted is the order stored.
     QCOMPARE(app.stored(u"kod, "_s + number + u", suma"_s),

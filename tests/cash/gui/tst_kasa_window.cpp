@@ -43,15 +43,15 @@ struct KasaApp : EditorApp {
     }
     QStringList book() const
     {
-        return rowsOn(dir.filePath(u"Remitor.MDB"_s),
-                      u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable ORDER BY kod"_s);
+        return rowsOn(
+            dir.filePath(u"Remitor.MDB"_s),
+            u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable ORDER BY kod"_s);
     }
     // The keys of the page, first and last.
     QString page() const
     {
         int last = CashPageRows - 1;
-        while (last > 0 && kasa->keyAt(last) == 0)
-            --last;
+        while (last > 0 && kasa->keyAt(last) == 0) --last;
         return QString::number(kasa->keyAt(0)) + u".."_s + QString::number(kasa->keyAt(last));
     }
     OborotWindow *reports() { return window.findChild<OborotWindow *>(u"frmOborot"_s); }
@@ -221,7 +221,8 @@ void TestKasaWindow::reportsAndClosing()
     // 1300.00 leva are 664.68 euro; January's row stays after the balance.
     QCOMPARE(app.book(), (QStringList{u"1|0|2026-01-01|Салдо от 1300.00 лв.|6646800|0"_s,
                                       u"2|1|2026-01-08|Продажба|100000|0"_s}));
-    QCOMPARE(w->text(), u"Касовата книга е приключена до 31.12.2025.\nСалдо към 01.01.2026: 664.68 евро\n"_s);
+    QCOMPARE(w->text(),
+             u"Касовата книга е приключена до 31.12.2025.\nСалдо към 01.01.2026: 664.68 евро\n"_s);
     QCOMPARE(app.page(), u"1..2"_s);
     QCOMPARE(app.cell(0, KasaWindow::Prihod)->text(), u"664.68"_s);
 }
