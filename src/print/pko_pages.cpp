@@ -92,36 +92,38 @@ QList<PageElement> signatures(int top, const QStringList &who)
     return e;
 }
 
-PageLayout buildPko()
+// An order: the head, its own entries, the amount at `amountTop`, and the
+// signatures below it.
+PageLayout order(const QString &name, const QString &title, const QString &numberField,
+                 const QList<PageElement> &entries, int amountTop, const QStringList &who)
 {
     PageLayout p;
-    p.name = u"PrintPKO"_s;
-    p.elements = head(u"ПРИХОДЕН КАСОВ ОРДЕР"_s, u"PKOno"_s);
-    QList<PageElement> &e = p.elements;
-    e << twoLines(u"Да се приеме от:"_s, u"Vnositel"_s, 2850)
-      << twoLines(u"За/срещу:"_s, u"Osnovanie"_s, 3450);
-    e << amount(4150);
-    e << signatures(5600,
-                    {u"Ръководител:"_s, u"Гл. счетоводител:"_s, u"Внесъл сумата:"_s, u"Касиер:"_s});
+    p.name = name;
+    p.elements =
+        head(title, numberField) + entries + amount(amountTop) + signatures(amountTop + 1450, who);
     return p;
+}
+
+PageLayout buildPko()
+{
+    return order(u"PrintPKO"_s, u"ПРИХОДЕН КАСОВ ОРДЕР"_s, u"PKOno"_s,
+                 twoLines(u"Да се приеме от:"_s, u"Vnositel"_s, 2850) +
+                     twoLines(u"За/срещу:"_s, u"Osnovanie"_s, 3450),
+                 4150,
+                 {u"Ръководител:"_s, u"Гл. счетоводител:"_s, u"Внесъл сумата:"_s, u"Касиер:"_s});
 }
 
 PageLayout buildRko()
 {
-    PageLayout p;
-    p.name = u"PrintRKO"_s;
-    p.elements = head(u"РАЗХОДЕН КАСОВ ОРДЕР"_s, u"RKOno"_s);
-    QList<PageElement> &e = p.elements;
+    QList<PageElement> e;
     e << entry(u"Да се брои на:"_s, u"Poluchatel"_s, 2800) << entry(u"Адрес:"_s, u"Adress"_s, 3180)
       << entry(u"Лична карта/издадена на:/ от:"_s, u"Karta"_s, 3560)
       << entry(u"ЕГН"_s, u"EGN"_s, 3940, kValueLeft, 6000)
       << entry(u"Представител на:"_s, u"Predstavitel"_s, 4320)
       << entry(u"Пълномощно N:/дата"_s, u"Palnomostno"_s, 4700)
       << entry(u"За/срещу:"_s, u"Osnovanie"_s, 5080);
-    e << amount(5500);
-    e << signatures(
-        6900, {u"Ръководител:"_s, u"Гл. счетоводител:"_s, u"Касиер:"_s, u"Получил сумата:"_s});
-    return p;
+    return order(u"PrintRKO"_s, u"РАЗХОДЕН КАСОВ ОРДЕР"_s, u"RKOno"_s, e, 5500,
+                 {u"Ръководител:"_s, u"Гл. счетоводител:"_s, u"Касиер:"_s, u"Получил сумата:"_s});
 }
 
 // The currency after the amount and the words in it, from the order's

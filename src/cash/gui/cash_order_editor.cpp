@@ -35,6 +35,29 @@ QList<FormItem> CashOrderHead(const char *firmaField, const char16_t *title,
     };
 }
 
+QList<FormItem> CashOrderAmount(int top)
+{
+    using K = FormItem;
+    return {
+        {K::Caption, nullptr, u"Сумата:", 240, top + 20, 2300, 270},
+        {K::Field, "suma", nullptr, 2560, top, 2600, 300},
+        {K::Caption, nullptr, u"Словом:", 240, top + 500, 2300, 270},
+        {K::Caption, "slovom", u"", 2560, top + 500, 7400, 600},
+    };
+}
+
+KindWiring CashOrderWiring(const QString &kind, const FormSpec &form, const KindPrint &(*print)())
+{
+    KindWiring w;
+    w.kind = kind;
+    w.form = form;
+    w.print = print;
+    w.menuItem = u"mnu"_s + kind;
+    w.toolButton = u"cmd"_s + kind;
+    w.extend = &ExtendCashOrderEditor;
+    return w;
+}
+
 void ExtendCashOrderEditor(EditorWindow &editor)
 {
     DocumentWorkflow &flow = editor.workflow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/gui/form.h"
+#include "documents/gui/kind_wiring.h"
 
 namespace remitor {
 
@@ -11,6 +12,13 @@ class EditorWindow;
 // its picker.
 QList<FormItem> CashOrderHead(const char *firmaField, const char16_t *title,
                               const char *numberField);
+
+// The amount and its words, at `top` below the order's own fields.
+QList<FormItem> CashOrderAmount(int top);
+
+// A cash order's wiring: its form and page, the menu item "mnu<kind>" and
+// the picture button "cmd<kind>", and the editor extended as below.
+KindWiring CashOrderWiring(const QString &kind, const FormSpec &form, const KindPrint &(*print)());
 
 // What the cash order editors add to the shared editor: "cmdNo" proposes
 // the number from the cash book, "slovom" follows the amount and the date

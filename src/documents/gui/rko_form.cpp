@@ -29,16 +29,13 @@ const QList<FormItem> rkoFormBody = {
     {K::Field, "Palnomostno", nullptr, 2560, 4080, 7400, 300},
     {K::Caption, nullptr, u"За/срещу:", 240, 4580, 2300, 270},
     {K::Field, "Osnovanie", nullptr, 2560, 4560, 7400, 300},
-    {K::Caption, nullptr, u"Сумата:", 240, 5060, 2300, 270},
-    {K::Field, "suma", nullptr, 2560, 5040, 2600, 300},
-    {K::Caption, nullptr, u"Словом:", 240, 5540, 2300, 270},
-    {K::Caption, "slovom", u"", 2560, 5540, 7400, 600},
 };
 
 const QList<FormItem> &form()
 {
     static const QList<FormItem> items =
-        CashOrderHead("FirmaRKO", u"РАЗХОДЕН КАСОВ ОРДЕР", "RKOno") + rkoFormBody;
+        CashOrderHead("FirmaRKO", u"РАЗХОДЕН КАСОВ ОРДЕР", "RKOno") + rkoFormBody +
+        CashOrderAmount(5040);
     return items;
 }
 
@@ -46,14 +43,7 @@ const QList<FormItem> &form()
 
 KindWiring CashDisbursementWiring()
 {
-    KindWiring w;
-    w.kind = u"RKO"_s;
-    w.form = {&form, 10800, 7000};
-    w.print = &CashDisbursementPrint;
-    w.menuItem = u"mnuRKO"_s;
-    w.toolButton = u"cmdRKO"_s;
-    w.extend = &ExtendCashOrderEditor;
-    return w;
+    return CashOrderWiring(u"RKO"_s, {&form, 10800, 7000}, &CashDisbursementPrint);
 }
 
 }  // namespace remitor
