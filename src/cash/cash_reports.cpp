@@ -42,15 +42,18 @@ CashCurrency currencyOf(const QString &isoDate)
                                                             : CashCurrency::Leva;
 }
 
-// Every row dated up to `to` (and every row without a date), in key order.
-void scanBook(Store &store, const QDate &to, const std::function<void(const Entry &)> &visit)
+// Every row dated up to `to` (and every row without a date), in the order
+// of the book or, `byDate`, of the dates (rows of one date in the book's).
+void scanBook(Store &store, const QDate &to, const std::function<void(const Entry &)> &visit,
+              bool byDate = false)
 {
     auto t = store.table(CashBookTable());
     if (!t)
         return;
     Statement st = t->db().prepare(
         u"SELECT kod, DocNo, DocDate, Note, Prihod, Razhod FROM KasaTable "
-        "WHERE DocDate IS NULL OR DocDate <= ?1 ORDER BY kod"_s);
+        "WHERE DocDate IS NULL OR DocDate <= ?1 ORDER BY "_s +
+        (byDate ? u"DocDate, kod"_s : u"kod"_s));
     st.bind(1, iso(to));
     Entry e;
     while (st.next()) {
@@ -247,30 +250,33 @@ QString CashJournalText(Store &store, const QDate &from, const QDate &to, const 
     Money levaAll;
     bool anyLeva = false;
     int running = 0;
-    scanBook(store, to, [&](const Entry &e) {
-        const CashCurrency c = currencyOf(e.isoDate);
-        if (c == CashCurrency::Leva) {
-            levaAll += e.in - e.out;
-            anyLeva = true;
-        }
-        JournalSection *p = partFor(c);
-        if (!p)
-            return;
-        if (opens(e, p->fromIso)) {
-            p->totals.opening += e.in - e.out;
-            return;
-        }
-        p->totals.receipts += e.in;
-        p->totals.disbursements += e.out;
-        if (!wanted.isEmpty() && !e.note.contains(wanted, Qt::CaseInsensitive))
-            return;
-        p->listedIn += e.in;
-        p->listedOut += e.out;
-        p->lines << u'|' + QString::number(++running).rightJustified(5) + u' ' + u'|' + u' ' +
-                        e.number.trimmed().left(12).leftJustified(12) + u'|' +
-                        cell(dateOfIso(e.isoDate), 10) + u'|' + cell(e.note.trimmed(), 30) + u'|' +
-                        amountCell(e.in) + u'|' + amountCell(e.out) + u'|';
-    });
+    scanBook(
+        store, to,
+        [&](const Entry &e) {
+            const CashCurrency c = currencyOf(e.isoDate);
+            if (c == CashCurrency::Leva) {
+                levaAll += e.in - e.out;
+                anyLeva = true;
+            }
+            JournalSection *p = partFor(c);
+            if (!p)
+                return;
+            if (opens(e, p->fromIso)) {
+                p->totals.opening += e.in - e.out;
+                return;
+            }
+            p->totals.receipts += e.in;
+            p->totals.disbursements += e.out;
+            if (!wanted.isEmpty() && !e.note.contains(wanted, Qt::CaseInsensitive))
+                return;
+            p->listedIn += e.in;
+            p->listedOut += e.out;
+            p->lines << u'|' + QString::number(++running).rightJustified(5) + u' ' + u'|' + u' ' +
+                            e.number.trimmed().left(12).leftJustified(12) + u'|' +
+                            cell(dateOfIso(e.isoDate), 10) + u'|' + cell(e.note.trimmed(), 30) +
+                            u'|' + amountCell(e.in) + u'|' + amountCell(e.out) + u'|';
+        },
+        true);
     if (!parts.isEmpty()) {
         QList<CashSection> totals;
         for (const JournalSection &p : parts) totals << p.totals;

@@ -34,8 +34,8 @@ QList<CashSection> CashTurnover(Store &store, const QDate &from, const QDate &to
 // and the rest, right-aligned in 12 characters, one block per section.
 QString CashTurnoverText(const QList<CashSection> &sections);
 
-// "ДНЕВНИК НА КАСАТА" (mode "DK"): one line per row of the period with its
-// running number, document number, date, text, receipt and disbursement,
+// "ДНЕВНИК НА КАСАТА" (mode "DK"): one line per row of the period, by date,
+// with its running number, document number, date, text, receipt and disbursement,
 // the opening balance first and the sums and the rest last. With a search
 // text only the rows whose text holds it are listed, with their sums (an
 // opening and a rest of some rows would be no balance of the cash desk).

@@ -108,7 +108,7 @@ void KasaWindow::addCommands()
         {u"cmdOborot", u"Касов оборот", tileIcon(u"О"_s, green), nullptr},
         {u"cmdPrint", u"Печата дневник", tileIcon(u"П"_s, blue), nullptr},
         {u"cmdEndPeriod", u"Приключва период", tileIcon(u"С"_s, red), nullptr},
-        {u"cmdHelp", u"Помощ", st->standardIcon(QStyle::SP_DialogHelpButton), &KasaWindow::help},
+        {u"cmdHelp", u"Помощ", tileIcon(u"?"_s, blue), &KasaWindow::help},
         {u"cmdExit", u"Изход", tileIcon(u"Х"_s, red), nullptr},
     };
     int i = 0;

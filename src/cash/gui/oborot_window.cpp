@@ -38,6 +38,7 @@ QString captionOf(OborotWindow::Mode m)
 OborotWindow::OborotWindow(Session &session, QWidget *parent) : QWidget(parent), m_session(session)
 {
     setObjectName(u"frmOborot"_s);
+    setWindowTitle(u"Обороти"_s);
     setFixedSize(twipsSize(12000, 8400));
     const auto label = [this](const QString &text, int x, int y) {
         auto *l = new QLabel(text, this);
@@ -63,6 +64,13 @@ OborotWindow::OborotWindow(Session &session, QWidget *parent) : QWidget(parent),
     QPushButton *go = button("cmdStart", u"Старт"_s, 7400, 225, 1300);
     m_print = button("cmdPrint", u"Печат"_s, 8800, 225, 1300);
     QPushButton *exit = button("cmdExit", u"Изход"_s, 10400, 225, 1300);
+    // Which report the window makes, above the text.
+    m_title = new QLabel(this);
+    m_title->setObjectName(u"lblMode"_s);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+    m_title->setGeometry(twipsRect(240, 700, 11000, 300));
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(u"Text1"_s);
     m_text->setReadOnly(true);
@@ -71,7 +79,7 @@ OborotWindow::OborotWindow(Session &session, QWidget *parent) : QWidget(parent),
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPointSize(9);
     m_text->setFont(mono);
-    m_text->setGeometry(twipsRect(120, 780, 11760, 7500));
+    m_text->setGeometry(twipsRect(120, 1080, 11760, 7200));
 
     for (QLineEdit *f : {m_from, m_to})
         connect(f, &QLineEdit::editingFinished, this, [this, f] { dateOf(f, true); });
@@ -106,7 +114,7 @@ void OborotWindow::setMode(Mode mode, const QString &search)
 {
     m_mode = mode;
     m_search = mode == Mode::Journal ? search.trimmed() : QString();
-    setWindowTitle(captionOf(mode));
+    m_title->setText(captionOf(mode));
     m_text->clear();
     m_pages.clear();
     m_print->setEnabled(mode != Mode::Closing);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -13,7 +14,8 @@ namespace remitor {
 
 class Session;
 
-// "Обороти": the period dialog of the cash reports. From and To, each with
+// "Обороти": the period dialog of the cash reports, the report named
+// above its text. From and To, each with
 // its date picker; Start writes the report of the mode into the text field,
 // "Печат" sends it through the print preview (and from there to paper or
 // a PDF file). The period closing of the cash book runs in it too.
@@ -55,12 +57,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The date of a period field, normalised in the field; a text that is
+    // no date is cleared (and told, with `tell`).
     QDate dateOf(QLineEdit *field, bool tell);
     void pick(QLineEdit *field);
 
     Session &m_session;
     Mode m_mode = Mode::Turnover;
     QString m_search;
+    QLabel *m_title;
     QLineEdit *m_from;
     QLineEdit *m_to;
     QPlainTextEdit *m_text;

@@ -13,7 +13,7 @@ using K = FormItem;
 // The receipt as the cash desk's pad has it: the firm at the top, the
 // title with number and date, then who pays in, for what, and how much.
 const QList<FormItem> pkoFormBody = {
-    {K::Frame, "fraOrder", u"", 120, 1920, 9960, 3260},
+    {K::Frame, "fraOrder", u"", 120, 1920, 9960, 2500},
     {K::Caption, nullptr, u"Да се приеме от:", 240, 2100, 2300, 270},
     {K::Field, "Vnositel", nullptr, 2560, 2080, 7400, 300},
     {K::Caption, nullptr, u"За/срещу:", 240, 2580, 2300, 270},

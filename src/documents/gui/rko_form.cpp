@@ -14,12 +14,12 @@ using K = FormItem;
 // the cash is paid to, the papers that show who took it, the basis and
 // the amount.
 const QList<FormItem> rkoFormBody = {
-    {K::Frame, "fraOrder", u"", 120, 1920, 9960, 4960},
+    {K::Frame, "fraOrder", u"", 120, 1920, 9960, 4500},
     {K::Caption, nullptr, u"Да се брои на:", 240, 2100, 2300, 270},
     {K::Field, "Poluchatel", nullptr, 2560, 2080, 7400, 300},
     {K::Caption, nullptr, u"Адрес:", 240, 2500, 2300, 270},
     {K::Field, "Adress", nullptr, 2560, 2480, 7400, 300},
-    {K::Caption, nullptr, u"Лична карта/издадена на:/ от:", 240, 2900, 2300, 270},
+    {K::Small, nullptr, u"Лична карта/издадена на:/ от:", 240, 2850, 2300, 400},
     {K::Field, "Karta", nullptr, 2560, 2880, 7400, 300},
     {K::Caption, nullptr, u"ЕГН", 240, 3300, 2300, 270},
     {K::Field, "EGN", nullptr, 2560, 3280, 2000, 300},

@@ -179,7 +179,8 @@ void TestKasaWindow::reportsAndClosing()
     QTest::mouseClick(app.kasa->command(u"cmdOborot"_s), Qt::LeftButton);
     OborotWindow *w = app.reports();
     QVERIFY(w && w->isVisible());
-    QCOMPARE(w->windowTitle(), u"Касов оборот"_s);
+    QCOMPARE(w->windowTitle(), u"Обороти"_s);
+    QCOMPARE(w->findChild<QLabel *>(u"lblMode"_s)->text(), u"Касов оборот"_s);
     QCOMPARE(w->findChild<QLineEdit *>(u"otDate"_s)->text(), u"01.06.2025"_s);
     QTest::mouseClick(w->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
     QCOMPARE(w->text(), CashTurnoverText(CashTurnover(app.session.store(), QDate(2025, 6, 1),
@@ -206,7 +207,7 @@ void TestKasaWindow::reportsAndClosing()
     // The main window opens the same window for the list of documents.
     app.window.action(u"mnuCashDocs"_s)->trigger();
     QCOMPARE(app.reports(), w);
-    QCOMPARE(w->windowTitle(), u"Списък на касовите документи"_s);
+    QCOMPARE(w->findChild<QLabel *>(u"lblMode"_s)->text(), u"Списък на касовите документи"_s);
 
     // The closing offers last year and leaves one balance row, shown at once.
     QTest::mouseClick(app.kasa->command(u"cmdEndPeriod"_s), Qt::LeftButton);
