@@ -1,5 +1,6 @@
 #include "kinds.h"
 
+#include "cash/cash_orders.h"
 #include "rules/field_rules.h"
 #include "store/schema.h"
 
@@ -613,7 +614,20 @@ KindDescriptor currencyBuySell()
 }
 
 // The cash orders of the firm's own cash desk. The firm's name field of
-// each window has a name of its own.
+// each window has a name of its own. They open with the firm and a number
+// from the cash book, start a new order without asking, look an order up
+// by the other party's name, and post into the cash book where the other
+// kinds copy into the reports base.
+void cashOrder(KindDescriptor &k, int nameField)
+{
+    k.opening = &OpenCashOrder;
+    k.renew = &RenewCashOrder;
+    k.readByName = nameField;
+    k.deletedText = u" е изтрит."_s;
+    k.postTip = u"Записа документа в касовата книга"_s;
+    k.post = &PostCashOrder;
+}
+
 KindDescriptor cashReceipt()
 {
     KindDescriptor k = base("PKO", "PKOTable", 11, 11, 11, "frmPKO", u"Приходен Касов Ордер"_s);
@@ -627,6 +641,7 @@ KindDescriptor cashReceipt()
                            {"Vnositel", R::Trimmed},  {"Osnovanie", R::Trimmed},
                            {"suma", R::Amount}});
     fieldOf(k.entryOrder, "Firma").widget = u"FirmaPKO"_s;
+    cashOrder(k, 0);
     return k;
 }
 
@@ -645,6 +660,7 @@ KindDescriptor cashDisbursement()
                            {"Predstavitel", R::Text},  {"Palnomostno", R::Text},
                            {"Osnovanie", R::Trimmed},  {"suma", R::Amount}});
     fieldOf(k.entryOrder, "Firma").widget = u"FirmaRKO"_s;
+    cashOrder(k, 1);
     return k;
 }
 

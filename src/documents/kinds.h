@@ -11,6 +11,8 @@
 
 namespace remitor {
 
+class Record;
+class Session;
 struct TableDef;
 
 struct FieldSpec {
@@ -103,6 +105,21 @@ struct KindDescriptor {
     // message when it fails, empty when it holds. Save tells it and goes
     // on; printing tells it and prints nothing.
     QString (*check)(const Record &record) = nullptr;
+    // What a kind does in place of a shared step, where it is particular
+    // (the cash orders); null or empty: the shared step.
+    // Opening the editor, after the national currency is set.
+    void (*opening)(Session &session, Record &record) = nullptr;
+    // New without the question, clearing what the kind clears.
+    void (*renew)(Session &session, Record &record) = nullptr;
+    // Read asks for a name in an input box ("Търси фирма по име") and lists
+    // the documents whose search field `readByName` (0 payer, 1 payee) holds
+    // it, instead of the search window; -1: the search window.
+    int readByName = -1;
+    // "cmdBase" books the document elsewhere than in the reports base (the
+    // cash orders into the cash book): the button's tip and the posting,
+    // which says in `status` what came of it.
+    QString postTip;
+    bool (*post)(Session &session, Record &record, QString &status) = nullptr;
 
     const TableDef &tableDef() const;
     const TableDef *reportsTableDef() const;

@@ -63,6 +63,8 @@ void DocumentWorkflow::open()
     const QString &field = m_kind.currencyField;
     if (!field.isEmpty() && (record().key() == 0 || record().text(field).trimmed().isEmpty()))
         record().setText(field, m_session.nationalCurrency);
+    if (m_kind.opening)
+        m_kind.opening(m_session, record());
 }
 
 QString DocumentWorkflow::caption() const
@@ -170,6 +172,10 @@ bool DocumentWorkflow::convertToEuro()
 
 bool DocumentWorkflow::newDocument()
 {
+    if (m_kind.renew) {
+        m_kind.renew(m_session, record());
+        return true;
+    }
     if (!m_session.ui().askOkCancel(u"Изчиства текущия документ?"_s, {}, true))
         return false;
     clearRecord();
@@ -202,7 +208,16 @@ void DocumentWorkflow::step(bool forward)
 bool DocumentWorkflow::read()
 {
     Session &s = m_session;
-    const auto request = s.ui().askSearch(s.lastSearchText);
+    std::optional<SearchRequest> request;
+    if (m_kind.readByName >= 0) {
+        const auto name = s.ui().inputLine(u"Посочете име за търсене.\n\n"_s,
+                                           u"Търси фирма по име"_s, s.lastSearchText);
+        if (!name || name->isEmpty() || *name == u"false"_s)
+            return false;
+        request = SearchRequest{*name, m_kind.readByName};
+    } else {
+        request = s.ui().askSearch(s.lastSearchText);
+    }
     if (!request)
         return false;
     if (!request->text.isEmpty())
@@ -351,6 +366,14 @@ bool DocumentWorkflow::copyToReports()
     }
     m_status = u"Записан в базата за справки като No "_s + QString::number(free);
     return true;
+}
+
+bool DocumentWorkflow::base()
+{
+    if (!m_kind.post)
+        return copyToReports();
+    m_status.clear();
+    return m_kind.post(m_session, record(), m_status);
 }
 
 void DocumentWorkflow::accountLeft(const FieldSpec &account)

@@ -70,6 +70,9 @@ public:
     // Copies the document into the reports base under its own number; the
     // record keeps its number and date.
     bool copyToReports();
+    // "cmdBase": the kind's posting where it has one, else the copy into
+    // the reports base.
+    bool base();
     // An account was left, valid: an empty BIC and bank name beside it are
     // filled from the bank directory by the account's bank code, and a BIC of
     // another bank is told, once for each account and BIC typed.

@@ -170,8 +170,8 @@ struct PrintJob {
     PageFill fill;
     int heightTwips = TwoCopiesHeightTwips;
     QString documentName;  // for the print queue and the PDF's title
-
-    // A printout that fills the sheet (a report's page) rather than a form.
+    // A printout that fills the sheet (a report's page) rather than a form:
+    // drawn once, down the whole sheet.
     bool wholeSheet = false;
 
     // The copies that lie on the sheet: the upper one, and the lower one

@@ -30,14 +30,6 @@ using namespace remitor::test;
 
 namespace {
 
-QString pdfText(const QString &pdf)
-{
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 QCheckBox *pageChoice(EditorApp &app) { return app.editor->findChild<QCheckBox *>(u"Check1"_s); }
 
 }  // namespace

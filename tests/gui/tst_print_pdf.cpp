@@ -519,7 +519,7 @@ void TestPrintPdf::everyPageHoldsItsValuesInBothCopies()
             QCOMPARE(text, AmountInWordsBG(ParseAmount(j.fill.text(figures->name)),
                                            sample.text(k.currencyField)));
         }
-        QVERIFY2(checked >= 10, qPrintable(QString::number(checked)));
+        QVERIFY2(checked >= 5, qPrintable(QString::number(checked)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "print/buy_pages.h"
 #include "print/isk_pages.h"
 #include "print/mass_pages.h"
+#include "print/pko_pages.h"
 #include "print/pln_pages.h"
 #include "print/plnb4_pages.h"
 #include "print/plnb_pages.h"
@@ -62,6 +63,30 @@ Record order()
     return r;
 }
 
+// A cash receipt of the last days of the lev, and a disbursement of the
+// first days of the euro.
+Record cashOrder(const QString &kind)
+{
+    const bool receipt = kind == u"PKO"_s;
+    Record r(kindById(kind).tableDef());
+    r.setKey(3);
+    r.setText(u"Firma"_s, u"Алфа Транс ООД"_s);
+    r.setText(u"Bulstat"_s, u"121212125"_s);
+    r.setInteger(receipt ? u"PKOno"_s : u"RKOno"_s, 12);
+    r.setDate(u"pDate"_s, receipt ? QDate(2025, 12, 30) : QDate(2026, 1, 5));
+    r.setText(receipt ? u"Vnositel"_s : u"Poluchatel"_s, u"  Иван Петров Иванов"_s);
+    r.setText(u"Osnovanie"_s, u"Аванс за командировка до Варна, заповед 14 от 29.12.2025"_s);
+    r.setMoney(u"suma"_s, receipt ? Money::fromUnits(1234, 56) : Money::fromUnits(2001, 5));
+    if (!receipt) {
+        r.setText(u"Adress"_s, u"Габрово, ул. Брянска 12"_s);
+        r.setText(u"Karta"_s, u"645123456 / 12.04.2021 / МВР Габрово"_s);
+        r.setText(u"EGN"_s, u"7501020018"_s);
+        r.setText(u"Predstavitel"_s, u"Бета ЕООД"_s);
+        r.setText(u"Palnomostno"_s, u"17 / 04.01.2026"_s);
+    }
+    return r;
+}
+
 // The pages read against their golden files, with the kind that fills them.
 // Each page with a document of its kind as a user fills it (a sample with
 // every field set where none is given) and what the kind adds to its fill.
@@ -89,6 +114,8 @@ const GoldenPage kGoldenPages[] = {
      &BudgetOrganisationPrint},
     {"PlnM", &PrintPlnMLayout, &test::foreignOrder, &ForeignTransferPrint},
     {"Buy", &PrintBuyValutaLayout, &test::buySellOrder, &CurrencyBuySellPrint},
+    {"PKO", &PrintPKOLayout, +[] { return cashOrder(u"PKO"_s); }, &CashReceiptPrint},
+    {"RKO", &PrintRKOLayout, +[] { return cashOrder(u"RKO"_s); }, &CashDisbursementPrint},
 };
 
 }  // namespace

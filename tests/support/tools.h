@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -15,3 +16,16 @@
             QSKIP(tool " is not installed");                                                      \
         }                                                                                         \
     } while (false)
+
+namespace remitor::test {
+
+// The text of a PDF file as pdftotext lays it out.
+inline QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace remitor::test

@@ -5,6 +5,8 @@
 #include "session/session.h"
 #include "base/gui/screen_fit.h"
 #include "base/gui/twips.h"
+#include "cash/gui/kasa_window.h"
+#include "cash/gui/oborot_window.h"
 #include "documents/gui/editor_window.h"
 #include "documents/gui/kind_wiring.h"
 #include "lists/gui/klients_window.h"
@@ -130,8 +132,12 @@ void MainWindow::buildMenus()
     addItem(reports, u"mnuReports"_s, u"Справки"_s, [this] {
         showSingle(u"frmPDSpravki"_s, [this] { return new ReportWindow(m_session); });
     });
-    addItem(reports, u"mnuCashJournal"_s, u"Дневник на касата"_s);
-    addItem(reports, u"mnuCashDocs"_s, u"Списък на касовите документи"_s);
+    const auto cashReport = [this](OborotWindow::Mode mode) {
+        return [this, mode] { OborotWindow::open(this, m_session, mode); };
+    };
+    addItem(reports, u"mnuCashJournal"_s, u"Дневник на касата"_s, cashReport(OborotWindow::Mode::Journal));
+    addItem(reports, u"mnuCashDocs"_s, u"Списък на касовите документи"_s,
+            cashReport(OborotWindow::Mode::Documents));
     addItem(reports, u"mnuKomReport"_s, u"Справка за командировки"_s, [this] {
         showSingle(u"frmKomReport"_s, [this] { return new TripReportWindow(m_session); });
     });
@@ -147,8 +153,10 @@ void MainWindow::buildMenus()
 
     QMenu *cash = menuBar()->addMenu(u"Каса"_s);
     cash->setObjectName(u"mnuCash"_s);
-    addItem(cash, u"mnuKasa"_s, u"Касова книга"_s);
-    addItem(cash, u"mnuKasaJournal"_s, u"Дневник на касата"_s);
+    addItem(cash, u"mnuKasa"_s, u"Касова книга"_s, [this] {
+        showSingle(u"frmKasa"_s, [this] { return new KasaWindow(m_session); });
+    });
+    addItem(cash, u"mnuKasaJournal"_s, u"Дневник на касата"_s, cashReport(OborotWindow::Mode::Journal));
 
     QMenu *help = menuBar()->addMenu(u"Помощ"_s);
     help->setObjectName(u"mnuHelpMenu"_s);

@@ -141,7 +141,9 @@ void EditorWindow::addCommands()
     const QColor blue(0, 102, 170), green(0, 128, 64), red(170, 30, 30), gold(150, 110, 0);
     QStyle *st = style();
     const bool hasPrint = m_wiring.print != nullptr;
-    const bool hasReports = m_flow.kind().reportsCode != 0;
+    const bool hasReports = m_flow.kind().reportsCode != 0 || m_flow.kind().post;
+    const QString baseTip =
+        m_flow.kind().postTip.isEmpty() ? u"Запис в базата за справки"_s : m_flow.kind().postTip;
     const bool hasAmounts = !m_flow.kind().amountFields().isEmpty();
     // The keys every desktop program has, beside the form's own buttons;
     // each runs its button, so the field being typed is taken first.
@@ -173,8 +175,8 @@ void EditorWindow::addCommands()
         {u"cmdPrint"_s, m_wiring.printTip.isEmpty() ? u"Печата документ"_s : m_wiring.printTip,
          tileIcon(u"П"_s, blue),
          hasPrint ? std::function<void()>([this] { print(); }) : nullptr, QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {u"cmdBase"_s, u"Запис в базата за справки"_s, tileIcon(u"С"_s, green),
-         hasReports ? std::function<void()>([this] { m_flow.copyToReports(); }) : nullptr, {}},
+        {u"cmdBase"_s, baseTip, tileIcon(u"С"_s, green),
+         hasReports ? std::function<void()>([this] { m_flow.base(); }) : nullptr, {}},
         // Not Ctrl+E: a line edit takes it as "end of line".
         {u"cmdEuro"_s, u"Превръща сумите в евро"_s, tileIcon(u"€"_s, gold),
          hasAmounts ? std::function<void()>([this] { m_flow.convertToEuro(); }) : nullptr,

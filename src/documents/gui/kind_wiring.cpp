@@ -12,7 +12,8 @@ QList<KindWiring> build()
     return {BudgetOrderWiring(),        FourItemBudgetOrderWiring(), BudgetOrganisationWiring(),
             CreditTransferWiring(),     DirectDebitWiring(),         MassPaymentWiring(),
             DirectDebitConsentWiring(), ForeignTransferWiring(),     CurrencyBuySellWiring(),
-            OrderReceiptWiring(),       DepositSlipWiring()};
+            OrderReceiptWiring(),       DepositSlipWiring(),         CashReceiptWiring(),
+            CashDisbursementWiring()};
 }
 
 }  // namespace

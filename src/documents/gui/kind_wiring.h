@@ -94,5 +94,7 @@ KindWiring MassPaymentWiring();
 KindWiring BudgetOrderWiring();
 KindWiring FourItemBudgetOrderWiring();
 KindWiring BudgetOrganisationWiring();
+KindWiring CashReceiptWiring();
+KindWiring CashDisbursementWiring();
 
 }  // namespace remitor

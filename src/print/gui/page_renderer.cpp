@@ -308,18 +308,27 @@ bool PrintPage(QPrinter &printer, const PrintJob &job, QPoint offsetTwips)
 
 bool SavePagePdf(const PrintJob &job, const QString &path)
 {
+    return SavePagesPdf({job}, path);
+}
+
+bool SavePagesPdf(const QList<PrintJob> &pages, const QString &path)
+{
     QPdfWriter writer(path);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     // One device unit per twip.
     writer.setResolution(1440);
-    writer.setTitle(job.documentName);
+    writer.setTitle(pages.isEmpty() ? QString() : pages.first().documentName);
     writer.setCreator(u"Remitor"_s);
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    RenderPage(painter, job, writer.resolution());
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !writer.newPage())
+            return false;
+        RenderPage(painter, pages[i], writer.resolution());
+    }
     return painter.end();
 }
 

@@ -32,6 +32,8 @@ bool PrintPage(QPrinter &printer, const PrintJob &job, QPoint offsetTwips = {});
 // Writes the page as a PDF file of one A4 sheet. False when the file could
 // not be written.
 bool SavePagePdf(const PrintJob &job, const QString &path);
+// The pages of a report, one A4 sheet each, as one PDF file.
+bool SavePagesPdf(const QList<PrintJob> &pages, const QString &path);
 
 // The page as an image: the sheet's width, the page's height.
 QImage RenderPageImage(const PrintJob &job, int dotsPerInch);

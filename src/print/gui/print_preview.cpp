@@ -44,14 +44,21 @@ PrinterSettings UseProgramPrinter(QPrinter &printer, Store &store)
 
 bool SavePdfAs(QWidget *parent, Store &store, const PrintJob &job)
 {
-    const QString start = QDir(store.paths().programDir).filePath(pdfFileName(job));
+    return SavePdfAs(parent, store, QList<PrintJob>{job});
+}
+
+bool SavePdfAs(QWidget *parent, Store &store, const QList<PrintJob> &pages)
+{
+    if (pages.isEmpty())
+        return false;
+    const QString start = QDir(store.paths().programDir).filePath(pdfFileName(pages.first()));
     QString path = QFileDialog::getSaveFileName(parent, u"Запис като PDF"_s, start,
                                                 u"PDF файлове (*.pdf)"_s);
     if (path.isEmpty())
         return false;
     if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
         path += u".pdf"_s;
-    if (SavePagePdf(job, path))
+    if (SavePagesPdf(pages, path))
         return true;
     store.ui().tell(u"Файлът не може да бъде записан: "_s + QDir::toNativeSeparators(path),
                     Interaction::Icon::Critical);
@@ -60,24 +67,36 @@ bool SavePdfAs(QWidget *parent, Store &store, const PrintJob &job)
 
 void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job)
 {
+    ShowPrintPreview(parent, store, QList<PrintJob>{job});
+}
+
+void ShowPrintPreview(QWidget *parent, Store &store, const QList<PrintJob> &pages)
+{
+    if (pages.isEmpty())
+        return;
     QPrinter printer(QPrinter::HighResolution);
     UseProgramPrinter(printer, store);
-    PreparePrinter(printer, job.documentName);
+    PreparePrinter(printer, pages.first().documentName);
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(u"frmPrintPreview"_s);
     dialog.setWindowTitle(u"Преглед преди печат"_s);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&job, &store](QPrinter *target) {
+                     [&pages, &store](QPrinter *target) {
                          // The preview and the paper are drawn alike; what the
                          // user sets in the system's print dialog (copies,
                          // paper) is left as set. The shift is the calibration
                          // of the printer that prints: another one chosen in
                          // the print dialog was never calibrated.
                          QPainter painter;
-                         if (painter.begin(target))
-                             RenderPage(painter, job, target->resolution(),
-                                        PrinterShift(store, *target));
+                         if (!painter.begin(target))
+                             return;
+                         const QPoint shift = PrinterShift(store, *target);
+                         for (int i = 0; i < pages.size(); ++i) {
+                             if (i > 0)
+                                 target->newPage();
+                             RenderPage(painter, pages[i], target->resolution(), shift);
+                         }
                      });
     if (auto *bar = dialog.findChild<QToolBar *>()) {
         bar->addSeparator();
@@ -85,7 +104,7 @@ void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job)
         pdf->setObjectName(u"actSavePdf"_s);
         pdf->setToolTip(u"Записва документа като PDF файл"_s);
         QObject::connect(pdf, &QAction::triggered, &dialog,
-                         [&dialog, &store, &job] { SavePdfAs(&dialog, store, job); });
+                         [&dialog, &store, &pages] { SavePdfAs(&dialog, store, pages); });
     }
     // As large as a page is worth, no larger than the screen it opens on.
     dialog.resize(900, 1000);

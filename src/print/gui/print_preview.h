@@ -21,10 +21,13 @@ PrinterSettings UseProgramPrinter(QPrinter &printer, Store &store);
 // prints on paper (the system's print dialog opens on the program's
 // printer) or saves the page as a PDF file.
 void ShowPrintPreview(QWidget *parent, Store &store, const PrintJob &job);
+// The same for a report of several pages.
+void ShowPrintPreview(QWidget *parent, Store &store, const QList<PrintJob> &pages);
 
 // Asks where to save the page as PDF and writes it there; false when the
 // user cancels or the file cannot be written (then the user is told).
 bool SavePdfAs(QWidget *parent, Store &store, const PrintJob &job);
+bool SavePdfAs(QWidget *parent, Store &store, const QList<PrintJob> &pages);
 
 // "Принтер": the system's printer dialog. The printer the user confirms is
 // the program's printer for every later print of this run and of the next

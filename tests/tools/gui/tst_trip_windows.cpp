@@ -70,14 +70,6 @@ void click(TripOrderWindow *w, const QString &command)
     QTest::mouseClick(w->command(command), Qt::LeftButton);
 }
 
-QString pdfText(const QString &pdf)
-{
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 }  // namespace
 
 class TestTripWindows : public QObject {
