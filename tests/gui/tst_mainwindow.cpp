@@ -1,7 +1,7 @@
 #include "app/gui/help_windows.h"
 #include "app/gui/main_window.h"
 #include "session/session.h"
-#include "rules/gui/firma_window.h"
+#include "app/gui/firma_window.h"
 #include "support/gui_support.h"
 #include "support/ibans.h"
 #include "support/scripted_interaction.h"

@@ -3,7 +3,7 @@
 #include "print/buy_pages.h"
 #include "print/isk_pages.h"
 #include "print/mass_pages.h"
-#include "print/pko_pages.h"
+#include "cash/pko_pages.h"
 #include "print/pln_pages.h"
 #include "print/plnb4_pages.h"
 #include "print/plnb_pages.h"

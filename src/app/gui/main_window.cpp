@@ -15,7 +15,7 @@
 #include "print/gui/print_preview.h"
 #include "reports/gui/deletion_windows.h"
 #include "reports/gui/report_window.h"
-#include "rules/gui/firma_window.h"
+#include "app/gui/firma_window.h"
 #include "tools/gui/notes_window.h"
 #include "tools/gui/trip_order_window.h"
 #include "tools/gui/trip_report_window.h"

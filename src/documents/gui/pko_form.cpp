@@ -1,6 +1,6 @@
-#include "cash/gui/cash_order_editor.h"
+#include "documents/gui/cash_order_editor.h"
 #include "documents/gui/kind_wiring.h"
-#include "print/pko_pages.h"
+#include "cash/pko_pages.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "print/pko_pages.h"
+#include "cash/pko_pages.h"
 
 #include "cash/cash_orders.h"
 #include "print/form_style.h"

@@ -1,4 +1,4 @@
-#include "cash/gui/cash_order_editor.h"
+#include "documents/gui/cash_order_editor.h"
 
 #include "cash/cash_orders.h"
 #include "cash/gui/kasa_window.h"
