@@ -140,14 +140,12 @@ void fillCashOrder(const Record &order, PageFill &fill)
 
 const PageLayout &PrintPKOLayout()
 {
-    static const PageLayout page = buildPko();
-    return page;
+    return BuiltOnce<&buildPko>();
 }
 
 const PageLayout &PrintRKOLayout()
 {
-    static const PageLayout page = buildRko();
-    return page;
+    return BuiltOnce<&buildRko>();
 }
 
 const KindPrint &CashReceiptPrint()

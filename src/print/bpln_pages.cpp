@@ -149,8 +149,7 @@ PageLayout buildBpln()
 
 const PageLayout &PrintBplnLayout()
 {
-    static const PageLayout page = buildBpln();
-    return page;
+    return BuiltOnce<&buildBpln>();
 }
 
 const KindPrint &BudgetOrganisationPrint()

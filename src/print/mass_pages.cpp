@@ -145,14 +145,12 @@ PageLayout buildDeclaration()
 
 const PageLayout &PrintMassLayout()
 {
-    static const PageLayout page = buildOrder();
-    return page;
+    return BuiltOnce<&buildOrder>();
 }
 
 const PageLayout &PrintDeklLayout()
 {
-    static const PageLayout page = buildDeclaration();
-    return page;
+    return BuiltOnce<&buildDeclaration>();
 }
 
 const KindPrint &MassPaymentPrint()

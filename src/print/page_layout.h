@@ -179,6 +179,14 @@ struct PrintJob {
     int copies() const { return !wholeSheet && heightTwips > CopyOffsetTwips ? 2 : 1; }
 };
 
+// A page built once, on first use, by its builder: every page accessor is this.
+template <PageLayout (*Build)()>
+const PageLayout &BuiltOnce()
+{
+    static const PageLayout page = Build();
+    return page;
+}
+
 // Builders that keep the page tables readable.
 namespace layout {
 PageElement caption(const QString &text, int left, int top, const TextStyle &style);

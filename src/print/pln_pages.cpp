@@ -224,14 +224,12 @@ QList<PageElement> PaymentDeclaration(int left, int top)
 
 const PageLayout &PrintPlnLayout()
 {
-    static const PageLayout page = buildPln();
-    return page;
+    return BuiltOnce<&buildPln>();
 }
 
 const PageLayout &PrintPln2Layout()
 {
-    static const PageLayout page = buildPln2();
-    return page;
+    return BuiltOnce<&buildPln2>();
 }
 
 const KindPrint &CreditTransferPrint()

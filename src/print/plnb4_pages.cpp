@@ -91,8 +91,7 @@ PageLayout buildPlnB4()
 
 const PageLayout &PrintPlnB4Layout()
 {
-    static const PageLayout page = buildPlnB4();
-    return page;
+    return BuiltOnce<&buildPlnB4>();
 }
 
 const KindPrint &FourItemBudgetOrderPrint()

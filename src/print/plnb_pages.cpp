@@ -255,8 +255,7 @@ PageLayout buildPlnB()
 
 const PageLayout &PrintPlnBLayout()
 {
-    static const PageLayout page = buildPlnB();
-    return page;
+    return BuiltOnce<&buildPlnB>();
 }
 
 const KindPrint &BudgetOrderPrint()

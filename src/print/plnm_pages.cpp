@@ -191,8 +191,7 @@ PageLayout build()
 
 const PageLayout &PrintPlnMLayout()
 {
-    static const PageLayout page = build();
-    return page;
+    return BuiltOnce<&build>();
 }
 
 const KindPrint &ForeignTransferPrint()

@@ -48,8 +48,7 @@ PageLayout build()
 
 const PageLayout &PrintRazLayout()
 {
-    static const PageLayout page = build();
-    return page;
+    return BuiltOnce<&build>();
 }
 
 const KindPrint &OrderReceiptPrint()

@@ -53,8 +53,7 @@ PageLayout build()
 
 const PageLayout &PrintSDDLayout()
 {
-    static const PageLayout page = build();
-    return page;
+    return BuiltOnce<&build>();
 }
 
 const KindPrint &DirectDebitConsentPrint()

@@ -65,8 +65,7 @@ QList<PageElement> CounterSlipBlock(const CounterSlipText &t, int bottom)
 
 const PageLayout &PrintVnosLayout()
 {
-    static const PageLayout page = build();
-    return page;
+    return BuiltOnce<&build>();
 }
 
 const KindPrint &DepositSlipPrint()

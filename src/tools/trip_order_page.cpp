@@ -110,8 +110,7 @@ void fillTrip(const Record &r, PageFill &fill)
 
 const PageLayout &TripOrderPage()
 {
-    static const PageLayout page = build();
-    return page;
+    return BuiltOnce<&build>();
 }
 
 PrintSubject TripOrderSubject()
