@@ -202,6 +202,15 @@ void TestKinds::rules_data()
                         const QString &typed, const QString &shown, const QString &stored = {}) {
         QTest::newRow(name) << id << field << before << typed << shown << stored;
     };
+    // The amount: decimal comma, blanks, rounded to the stotinka; none below it.
+    row("amount with blanks and comma", u"Pln"_s, u"suma"_s, {}, u" 1 234,565 "_s, u"1234.57"_s);
+    row("amount: half a stotinka", u"Pln"_s, u"suma"_s, {}, u"0,005"_s, u"0.01"_s);
+    row("amount: zero is empty", u"Pln"_s, u"suma"_s, u"5"_s, u"0"_s, {});
+    row("charges: the leading number", u"Pln"_s, u"tax"_s, {}, u"2 споделена"_s, u"2"_s);
+    row("no such date is empty", u"Pln"_s, u"workDate"_s, u"5/3/2010"_s, u"31.02.2010"_s, {});
+    row("long text keeps leading blanks", u"Pln"_s, u"Osnovanie"_s, {}, u"   Фактура 12  "_s,
+        u"   Фактура 12"_s);
+    row("cut to the width", u"Pln"_s, u"valuta"_s, {}, u"LEVA"_s, u"LEV"_s);
     row("budget: payee code keeps leading blanks", u"PlnB"_s, u"PayTypep"_s, {}, u"  4411  "_s, u"  4411"_s);
     row("organisation: kind 0 stays", u"BPln"_s, u"VidDoc"_s, u"3"_s, u"0"_s, u"3"_s);
     row("organisation: kind from ten characters", u"BPln"_s, u"VidDoc"_s, u"3"_s, u"         9"_s, u"9"_s);

@@ -128,8 +128,6 @@ void TestRecovery::missingFileComesBackFromTheFullestLeftover_data()
     QTest::newRow("cut between the two renames of an older version")
         << QStringList{u"Remitor.BAK=full"_s, u"Remitor.MDB.new=full"_s} << u"Remitor.MDB.new"_s
         << 12;
-    QTest::newRow("only the backup")
-        << QStringList{u"Remitor.BAK=full"_s} << u"Remitor.BAK"_s << 12;
     QTest::newRow("a half-written copy and the backup")
         << QStringList{u"Remitor.MDB.new=half"_s, u"Remitor.BAK=full"_s} << u"Remitor.BAK"_s << 12;
     QTest::newRow("the newer backup emptied")
@@ -258,9 +256,7 @@ void TestRecovery::damageIsFoundAtStartUpAndAskedAboutOnce_data()
     QTest::addColumn<bool>("repair");
     QTest::newRow("table page, no repair") << u"table"_s << false;
     QTest::newRow("table page, repaired") << u"table"_s << true;
-    QTest::newRow("index page, no repair") << u"index"_s << false;
     QTest::newRow("index page, repaired") << u"index"_s << true;
-    QTest::newRow("file header, no repair") << u"header"_s << false;
     QTest::newRow("file header, repaired") << u"header"_s << true;
 }
 
