@@ -75,8 +75,6 @@ private Q_SLOTS:
     void eachKindReadsItsOwnTable();
     void numbersThatDoNotFitAreNotCut();
     void oldFileWithFewerColumns();
-    void runFind_data();
-    void runFind();
     void numberOfLine_data();
     void numberOfLine();
 };
@@ -86,9 +84,6 @@ void TestFindList::creditTransferLine_data()
     QTest::addColumn<qint64>("kod");
     QTest::addColumn<QStringList>("texts");  // bank, payee, payer, reason
     QTest::addColumn<QString>("expected");
-    QTest::newRow("short texts padded to 15, 20, 20, 25")
-        << qint64(7) << QStringList{u"ОББ"_s, u"Иван Петров"_s, u"Алфа ООД"_s, u"Наем за май"_s}
-        << u"    7 | ОББ             | Иван Петров          | Алфа ООД             | Наем за май              "_s;
     QTest::newRow("long texts cut, five-digit number")
         << qint64(12345)
         << QStringList{u"Обединена българска банка"_s, u"Национална агенция за приходите"_s,
@@ -345,37 +340,10 @@ void TestFindList::oldFileWithFewerColumns()
     QVERIFY2(t.ui.shown().isEmpty(), qPrintable(t.ui.texts().join(u'\n')));
 }
 
-void TestFindList::runFind_data()
-{
-    QTest::addColumn<qint64>("pick");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("picked line")
-        << qint64(2)
-        << u"    2 | ДСК             | Иван Иванов          | Делта                | Услуга                   "_s;
-    QTest::newRow("cancelled") << qint64(0) << QString();
-}
-
-void TestFindList::runFind()
-{
-    QFETCH(qint64, pick);
-    QFETCH(QString, result);
-    TempStore t;
-    putPln(t, 1, u"ОББ"_s, u"Мария"_s, u"Алфа"_s, u"Наем"_s);
-    putPln(t, 2, u"ДСК"_s, u"Иван Иванов"_s, u"Делта"_s, u"Услуга"_s);
-    t.ui.pickNumber(pick);
-    const QString title = u"Платежно нареждане за кредитен превод"_s;
-    QCOMPARE(RunFind(*t.store, t.ui, FindQuery{3, QString(), 0, 1}, title), result);
-    QCOMPARE(t.ui.pendingAnswers(), 0);
-    QCOMPARE(t.ui.lastList().caption, title);
-    QCOMPARE(t.ui.lastList().lines.size(), 2);
-    QCOMPARE(t.ui.lastList().selected, 0);
-}
-
 void TestFindList::numberOfLine_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("number");
-    QTest::newRow("padded number") << u"    7 | ОББ"_s << qint64(7);
     QTest::newRow("negative") << u"   -3 | x"_s << qint64(-3);
     QTest::newRow("digits then letters") << u"  12ab"_s << qint64(12);
     QTest::newRow("empty") << QString() << qint64(0);
