@@ -149,19 +149,18 @@ void TestWorkflow::deletedDocumentReturns()
     QCOMPARE(f.rec().key(), 2);
 }
 
+// An empty record starts at the first document either way; the table's own
+// edges are the store's.
 void TestWorkflow::navigation()
 {
     Fixture f;
     f.seed({2, 5, 9});
-    f.flow.previous();  // an empty record shows the first document
-    QCOMPARE(f.rec().key(), 2);
     f.flow.previous();
     QCOMPARE(f.rec().key(), 2);
     f.flow.next();
     QCOMPARE(f.rec().key(), 5);
-    f.flow.next();
-    f.flow.next();  // the last document stays
-    QCOMPARE(f.rec().key(), 9);
+    f.flow.previous();
+    QCOMPARE(f.rec().key(), 2);
     f.rec().setKey(0);
     f.flow.next();
     QCOMPARE(f.rec().key(), 2);
