@@ -12,14 +12,15 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
+using remitor::test::pagesOf;
+using remitor::test::Word;
+using remitor::test::wordsOf;
 
 namespace {
 
@@ -28,56 +29,6 @@ const PageLayout &plnPage(bool secondPage) { return CreditTransferPrint().layout
 PageFill fillPln(const Record &r, bool secondPage, bool colour)
 {
     return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s).printSubject(), colour);
-}
-
-// One word of the PDF's text as pdftotext places it, in twips from the
-// sheet's top-left corner.
-struct Word {
-    QString text;
-    double left, top, right, bottom;
-};
-
-constexpr double kTwipsPerPoint = 20.0;
-
-QList<Word> wordsOf(const QString &pdf)
-{
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression re(
-        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
-    QList<Word> out;
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        QString text = m.captured(5);
-        text.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&quot;"_s, u"\""_s)
-            .replace(u"&amp;"_s, u"&"_s);
-        out.append({text, m.captured(1).toDouble() * kTwipsPerPoint, m.captured(2).toDouble() * kTwipsPerPoint,
-                    m.captured(3).toDouble() * kTwipsPerPoint, m.captured(4).toDouble() * kTwipsPerPoint});
-    }
-    // pdftotext reads the page in columns of its own guessing; the labels
-    // are read line by line from the left instead.
-    std::stable_sort(out.begin(), out.end(), [](const Word &a, const Word &b) { return a.top < b.top; });
-    for (qsizetype first = 0; first < out.size();) {
-        qsizetype end = first + 1;
-        while (end < out.size() && out[end].top - out[first].top < 10)
-            ++end;
-        std::stable_sort(out.begin() + first, out.begin() + end,
-                         [](const Word &a, const Word &b) { return a.left < b.left; });
-        first = end;
-    }
-    return out;
-}
-
-int pagesOf(const QString &pdf)
-{
-    QProcess p;
-    p.start(u"pdfinfo"_s, {pdf});
-    p.waitForFinished(60000);
-    static const QRegularExpression re(u"Pages:\\s+(\\d+)"_s);
-    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
 }
 
 // Where the words of `text`, one after the other, are found: the index of

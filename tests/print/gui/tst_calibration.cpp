@@ -17,9 +17,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,29 +26,6 @@ using namespace remitor;
 using namespace remitor::test;
 
 namespace {
-
-struct Word {
-    QString text;
-    double left, top;  // twips
-};
-
-// The words of a PDF as pdftotext places them, in the order it reads them.
-QList<Word> wordsOf(const QString &pdf)
-{
-    QProcess p;
-    p.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    static const QRegularExpression re(
-        uR"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="[-\d.]+" yMax="[-\d.]+">([^<]*)</word>)re"_s);
-    QList<Word> out;
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        out.append({m.captured(3), m.captured(1).toDouble() * 20, m.captured(2).toDouble() * 20});
-    }
-    return out;
-}
 
 // What goes to paper, written by a printer that makes a PDF file.
 bool printToPdf(const PrintJob &job, const QString &path, Store *calibrated)

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -135,10 +134,7 @@ void TestReportWindows::typedCopiedReportedAndPrinted()
     });
     QTest::mouseClick(viewer->findChild<QPushButton *>(u"cmdPrint"_s), Qt::LeftButton);
     QCOMPARE(printed, 1);
-    QProcess text;
-    text.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
-    QVERIFY(text.waitForFinished(30000));
-    const QString read = QString::fromUtf8(text.readAllStandardOutput());
+    const QString read = pdfText(pdf);
     QVERIFY2(read.contains(
                  u"СПРАВКА (Платежно Нареждане за Кредитен Превод) от 01.01.2026 до 31.01.2026"_s),
              qPrintable(read));
