@@ -57,7 +57,6 @@ private Q_SLOTS:
     void copyToReports();
     void payeeFromTheContractors();
     void executionDate();
-    void convertBetweenLayouts();
     void accountFillsItsBank_data();
     void accountFillsItsBank();
 };
@@ -286,24 +285,6 @@ void TestWorkflow::executionDate()
     QCOMPARE(f.rec().date(u"workDate"_s), QDate(2010, 5, 10));
 }
 
-void TestWorkflow::convertBetweenLayouts()
-{
-    Record main(tableDef(DbKind::Main, u"PlnMTable"_s));
-    main.setKey(3);
-    main.setInteger(u"OUR"_s, 1);
-    main.setInteger(u"Express"_s, 1);
-    main.setText(u"IBANp"_s, u"DE89370400440532013000123456789"_s);
-    main.setMoney(u"TAXsuma"_s, Money::fromUnits(5));
-    const Record copy = ConvertRecord(main, tableDef(DbKind::Reports, u"PlnMTable"_s));
-    QCOMPARE(copy.key(), 3);
-    QCOMPARE(copy.text(u"OUR"_s).trimmed(), u"1"_s);
-    QCOMPARE(copy.text(u"Express"_s), u"1  "_s);
-    QCOMPARE(copy.text(u"IBANp"_s).trimmed(), u"DE89370400440532013000123456789"_s);
-    QCOMPARE(copy.money(u"TAXsuma"_s), Money::fromUnits(5));
-    const Record back = ConvertRecord(copy, main.def());
-    QCOMPARE(back, main);
-}
-
 // A payee's account left with the BIC and bank beside it as the user left
 // them: what they hold afterwards, and what the user was told.
 void TestWorkflow::accountFillsItsBank_data()
@@ -316,11 +297,8 @@ void TestWorkflow::accountFillsItsBank_data()
     QTest::addColumn<int>("told");
     QTest::newRow("empty: filled") << u"UNCR"_s << QString() << QString() << u"UNCRBGSF"_s
                                    << u"УниКредит Булбанк АД"_s << 0;
-    QTest::newRow("typed bank kept") << u"UNCR"_s << QString() << u"Уникредит, клон Габрово"_s
-                                     << u"UNCRBGSF"_s << u"Уникредит, клон Габрово"_s << 0;
     QTest::newRow("BIC of another bank: told, kept") << u"STSA"_s << u"UNCRBGSF"_s << QString()
                                                      << u"UNCRBGSF"_s << QString() << 1;
-    QTest::newRow("unknown code: nothing") << u"ZZZZ"_s << QString() << QString() << QString() << QString() << 0;
 }
 
 void TestWorkflow::accountFillsItsBank()

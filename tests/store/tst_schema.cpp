@@ -166,14 +166,9 @@ void TestSchema::kindNumbers_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("table");
     QTest::newRow("1 contractors") << false << 1 << u"KlientTable"_s;
-    QTest::newRow("4 credit transfer") << false << 4 << u"PlnTable"_s;
     QTest::newRow("8 paragraphs") << false << 8 << u"ParagrafTable"_s;
-    QTest::newRow("14 foreign currency") << false << 14 << u"PlnMTable"_s;
-    QTest::newRow("15 buy/sell") << false << 15 << u"BuyTable"_s;
     QTest::newRow("0 none") << false << 0 << QString();
     QTest::newRow("16 none") << false << 16 << QString();
-    QTest::newRow("reports 8 foreign currency") << true << 8 << u"PlnMTable"_s;
-    QTest::newRow("reports 13 four-item") << true << 13 << u"PlnB4Table"_s;
     QTest::newRow("reports 9 none") << true << 9 << QString();
 }
 
