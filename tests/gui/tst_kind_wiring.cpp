@@ -6,10 +6,9 @@
 #include "documents/kinds.h"
 #include "print/form_style.h"
 #include "store/record.h"
-#include "support/editor_app.h"
 
-#include <QAction>
 #include <QSet>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
@@ -68,7 +67,6 @@ private Q_SLOTS:
     void pagesFillFromFieldsOfTheTable();
     void aFullRecordLeavesNoValueEmpty();
     void boxedCharactersFallIntoTheirBoxes();
-    void theMainWindowOpensEveryWiredKind();
 };
 
 void TestKindWiring::formsBindFieldsOfTheTable()
@@ -176,22 +174,6 @@ void TestKindWiring::boxedCharactersFallIntoTheirBoxes()
                 QCOMPARE(box, boxes->cells);
             }
         }
-    }
-}
-
-void TestKindWiring::theMainWindowOpensEveryWiredKind()
-{
-    EditorApp app;
-    for (const KindWiring &w : kindWirings()) {
-        QVERIFY2(app.window.action(w.menuItem) && app.window.action(w.menuItem)->isEnabled(), qPrintable(w.menuItem));
-        // The currency orders have no picture button on the bar.
-        QVERIFY2(w.toolButton.isEmpty() || (app.window.button(w.toolButton) &&
-                                            app.window.button(w.toolButton)->isEnabled()),
-                 qPrintable(w.toolButton));
-        app.window.action(w.menuItem)->trigger();
-        auto *editor = app.window.findChild<EditorWindow *>(kindById(w.kind).editor);
-        QVERIFY(editor && editor->isVisible());
-        editor->close();
     }
 }
 

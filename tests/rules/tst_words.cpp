@@ -16,8 +16,6 @@ class TestWords : public QObject {
 private Q_SLOTS:
     void inWords_data();
     void inWords();
-    void group_data();
-    void group();
     void properties();
 };
 
@@ -102,27 +100,6 @@ void TestWords::inWords()
     QCOMPARE(english ? remitor::AmountInWordsEN(amount, currency)
                      : remitor::AmountInWordsBG(amount, currency),
              words);
-}
-
-void TestWords::group_data()
-{
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<int>("groupNo");
-    QTest::addColumn<QString>("words");
-
-    QTest::newRow("nothing") << u"000"_s << 4 << u" "_s;
-    QTest::newRow("hundred and five") << u"105"_s << 2 << u"Сто и Пет "_s;
-    QTest::newRow("short text") << u"12"_s << 4 << u"Дванадесет "_s;
-    QTest::newRow("long text: last three") << u"1300"_s << 4 << u"Триста  "_s;
-    QTest::newRow("not digits") << u"4x2"_s << 4 << u"Четиристотин и Два "_s;
-}
-
-void TestWords::group()
-{
-    QFETCH(QString, group);
-    QFETCH(int, groupNo);
-    QFETCH(QString, words);
-    QCOMPARE(remitor::GroupInWordsBG(group, groupNo), words);
 }
 
 namespace
