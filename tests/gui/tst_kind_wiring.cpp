@@ -12,7 +12,6 @@
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
-using namespace remitor::test;
 
 namespace {
 
