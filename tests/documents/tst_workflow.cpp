@@ -53,7 +53,6 @@ private Q_SLOTS:
     void deletedDocumentReturns();
     void navigation();
     void readFindsAndClearsTheReportsFlag();
-    void reportsFlagRefusesSave();
     void copyToReports();
     void payeeFromTheContractors();
     void executionDate();
@@ -185,23 +184,6 @@ void TestWorkflow::readFindsAndClearsTheReportsFlag()
     f.ui.answerSearch(std::nullopt);
     QVERIFY(!f.flow.read());
     QCOMPARE(f.rec().key(), 2);
-}
-
-void TestWorkflow::reportsFlagRefusesSave()
-{
-    Fixture f;
-    f.seed({1});
-    f.rec().setKey(1);
-    f.flow.state().fromReports = true;
-    QVERIFY(!f.flow.save());
-    QCOMPARE(f.ui.texts(), QStringList{u"Този документ е от база справки."_s});
-    f.ui.answer(true);
-    QVERIFY(f.flow.newDocument());  // New does not clear the refusal
-    QVERIFY(f.ui.shown().last().cancelIsDefault);
-    f.ui.clear();
-    QVERIFY(!f.flow.save());
-    QCOMPARE(f.ui.texts(), QStringList{u"Този документ е от база справки."_s});
-    QCOMPARE(f.keys(), QList<int>{1});
 }
 
 void TestWorkflow::copyToReports()

@@ -123,8 +123,8 @@ void TestDeletion::deleteOneCopy()
     QVERIFY(doc.fromReports);
 }
 
-// Save refuses the deleted copy; the copy command stores it again under the
-// lowest free number.
+// Save refuses the deleted copy, New or not; the copy command stores it
+// again under the lowest free number.
 void TestDeletion::deletedCopyGoesBackThroughItsEditor()
 {
     App app;
@@ -135,7 +135,13 @@ void TestDeletion::deletedCopyGoesBackThroughItsEditor()
     DocumentWorkflow flow(app.session, kindById(u"Pln"_s));
     app.ui.clear();
     QVERIFY(!flow.save());
-    QCOMPARE(app.ui.texts(), QStringList{u"Този документ е от база справки."_s});
+    // New, asked with Cancel the default, does not clear the refusal.
+    app.ui.answer(true);
+    QVERIFY(flow.newDocument());
+    QVERIFY(app.ui.shown().last().cancelIsDefault);
+    QVERIFY(!flow.save());
+    QCOMPARE(app.ui.texts().first(), u"Този документ е от база справки."_s);
+    QCOMPARE(app.ui.texts().last(), u"Този документ е от база справки."_s);
     QCOMPARE(rowsOn(app.session.paths().mainPath, u"SELECT COUNT(*) FROM PlnTable"_s),
              QStringList{u"0"_s});
     app.ui.answerSave(SaveChoice::New);
