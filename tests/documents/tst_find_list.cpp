@@ -84,11 +84,6 @@ void TestFindList::creditTransferLine_data()
     QTest::addColumn<qint64>("kod");
     QTest::addColumn<QStringList>("texts");  // bank, payee, payer, reason
     QTest::addColumn<QString>("expected");
-    QTest::newRow("long texts cut, five-digit number")
-        << qint64(12345)
-        << QStringList{u"Обединена българска банка"_s, u"Национална агенция за приходите"_s,
-                       u"Търговска къща Черно море ЕООД"_s, u"Плащане по фактура 1234567890 от 01.05.2024"_s}
-        << u"12345 | Обединена бълга | Национална агенция з | Търговска къща Черно | Плащане по фактура 123456"_s;
     QTest::newRow("empty columns show 20 blanks, the bank too")
         << qint64(42) << QStringList{QString(), QString(), u"Алфа"_s, u"   "_s}
         << u"   42 |                      |                      | Алфа                 |                     "_s;

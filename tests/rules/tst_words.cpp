@@ -50,11 +50,8 @@ void TestWords::inWords_data()
     row("largest", u"999999999999.99"_s,
         u"Деветстотин Деветдесет и Девет Милиарда Деветстотин Деветдесет и Девет Милиона "
         u"Деветстотин Деветдесет и Девет Хиляди Деветстотин Деветдесет и Девет лв. 99 ст."_s);
-    row("too large", u"1000000000000"_s, u"ПРЕПЪЛВА"_s);
     row("stotinki only", u"0.50"_s, u" 50 ст."_s);
-    row("negative", u"-5.50"_s, QString());
     row("rounds up to a lev", u"0.999"_s, u"Един лв."_s);
-    row("rounds to nothing", u"0.004"_s, QString());
     row("other currency, lower case", u"12.05"_s, u"Дванадесет usd 5 cent"_s, u"usd"_s);
     row("bgn", u"3.10"_s, u"Три лв. 10 ст."_s, u"bgn"_s);
     row("лев", u"3.10"_s, u"Три лв. 10 ст."_s, u"лев"_s);
@@ -87,7 +84,6 @@ void TestWords::inWords_data()
        u"Eight Cents"_s);
     en("EN: rounded to cents", u"12.345"_s, u"Twelve USD and Thirty Five Cents"_s);
     en("EN: padded code", u"2"_s, u"Two GBP and No Cents"_s, u"GBP "_s);
-    en("EN: negative", u"-1"_s, QString());
 }
 
 void TestWords::inWords()

@@ -225,7 +225,6 @@ void TestTransfer::readingALine_data()
     QTest::newRow("a full line") << f << u"Фирма\t123\t7\t05.01.2010\tИван\tзаем\t12.5"_s
                                  << u"suma"_s << u"12.5"_s;
     QTest::newRow("missing fields are empty") << f << u"Фирма"_s << u"PKOno"_s << u"0"_s;
-    QTest::newRow("missing date") << f << u"Фирма\t1"_s << u"pDate"_s << QString();
     QTest::newRow("a long text is cut")
         << f << u"%1"_s.arg(QString(40, u'Ж')) << u"Firma"_s << QString(35, u'Ж');
     QTest::newRow("a control code is a blank") << f << u"\x01текст"_s << u"Firma"_s << QString();

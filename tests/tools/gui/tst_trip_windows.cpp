@@ -168,6 +168,8 @@ void TestTripWindows::typedOrderIsSavedReadListedAndPrinted()
         QVERIFY2(text.contains(QString(want).remove(u' ')), qPrintable(want));
 }
 
+// A field still being typed that cannot be taken stops the save; the
+// order's own refusals are the trip order's.
 void TestTripWindows::badInputSavesNothing()
 {
     App app;
@@ -177,35 +179,12 @@ void TestTripWindows::badInputSavesNothing()
     type(w, u"txtSrok"_s, u"2"_s);
     click(w, u"cmdSave"_s);
     QCOMPARE(app.stored(u"\"No\", Ime, srok"_s), QStringList{u"1|Петър Петров|2"_s});
-
-    const QString notSaved = u"\nЗаповедта не е записана."_s;
-    const struct {
-        const char *what;
-        QString field, text, told;
-    } rows[] = {
-        {"days that are no number", u"txtSrok"_s, u"три"_s,
-         u"Броят на дните трябва да е цяло число от 0 до 999."_s},
-        {"the end before the start", u"txtDateDo"_s, u"01.05.2010"_s,
-         u"Дата2 е по-малка от Дата1."_s + notSaved},
-    };
-    type(w, u"txtDateOt"_s, u"10.05.2010"_s);
-    for (const auto &r : rows) {
-        type(w, r.field, r.text, false);
-        app.ui.clear();
-        click(w, u"cmdSave"_s);
-        QVERIFY2(app.ui.texts().contains(r.told), r.what);
-        QVERIFY2(!app.ui.texts().last().endsWith(u"е записан."_s), r.what);
-    }
-    // A new order under the number of the stored one.
-    app.ui.answer(true);
-    click(w, u"cmdNew"_s);
-    type(w, u"txtNo"_s, u"1"_s);
-    type(w, u"txtIme"_s, u"Мария Иванова"_s, false);
+    type(w, u"txtSrok"_s, u"три"_s, false);
     app.ui.clear();
     click(w, u"cmdSave"_s);
-    QVERIFY(app.ui.texts().last().startsWith(
-        u"Заповед за командировка № 1 вече е записана за Петър Петров."_s));
-    QCOMPARE(app.stored(u"\"No\", Ime, srok, otDate"_s), QStringList{u"1|Петър Петров|2|NULL"_s});
+    QVERIFY(app.ui.texts().contains(u"Броят на дните трябва да е цяло число от 0 до 999."_s));
+    QVERIFY(!app.ui.texts().last().endsWith(u"е записан."_s));
+    QCOMPARE(app.stored(u"\"No\", Ime, srok"_s), QStringList{u"1|Петър Петров|2"_s});
 }
 
 void TestTripWindows::notesAreSeededAndPicked()
