@@ -6,6 +6,7 @@
 #include "rules/formatting.h"
 #include "rules/words.h"
 #include "store/record.h"
+#include "support/pln_order.h"
 #include "support/samples.h"
 #include "support/tools.h"
 
@@ -18,18 +19,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace remitor;
-using remitor::test::pagesOf;
-using remitor::test::Word;
-using remitor::test::wordsOf;
+using namespace remitor::test;
 
 namespace {
-
-// The credit transfer order's page, and its filling, as the print command makes them.
-const PageLayout &plnPage(bool secondPage) { return CreditTransferPrint().layout(secondPage); }
-PageFill fillPln(const Record &r, bool secondPage, bool colour)
-{
-    return FillPage(plnPage(secondPage), r, kindById(u"Pln"_s).printSubject(), colour);
-}
 
 // Where the words of `text`, one after the other, are found: the index of
 // the first word of each place.
@@ -53,33 +45,6 @@ QList<Word> placesOf(const QList<Word> &words, const QString &text)
     for (qsizetype i : indicesOf(words, text))
         out.append(words[i]);
     return out;
-}
-
-Record order()
-{
-    Record r(tableDef(DbKind::Main, u"PlnTable"_s));
-    r.setKey(3);
-    const std::pair<QString, QString> texts[] = {
-        {u"DoBanka"_s, u"Обединена българска банка"_s}, {u"clon"_s, u"Русе"_s},
-        {u"adress"_s, u"ул. Александровска 14"_s},      {u"grad"_s, u"Габрово"_s},
-        {u"pdate"_s, u"05 март 2010 г."_s},             {u"poluchatel"_s, u"Водоснабдяване ЕООД"_s},
-        {u"IBANp"_s, u"BG80BNBG96611020345678"_s},      {u"BICp"_s, u"BNBGBGSD"_s},
-        {u"Bankap"_s, u"Българска народна банка"_s},    {u"valuta"_s, u"EUR"_s},
-        {u"osnovanie"_s, u"Фактура 1002003"_s},         {u"poiasnenia"_s, u"Вода за февруари"_s},
-        {u"nareditel"_s, u"Алфа Транс ООД"_s},          {u"IBANn"_s, u"BG18RZBB91550123456789"_s},
-        {u"BICn"_s, u"RZBBBGSF"_s},                     {u"paySystem"_s, u"БИСЕРА"_s},
-        {u"TAXvaluta"_s, u"BGN"_s},                     {u"countryN"_s, u"България"_s},
-        {u"countryP"_s, u"Германия"_s},                 {u"adressN"_s, u"Габрово, ул. Брянска 12"_s},
-        {u"adressP"_s, u"Берлин, Фридрихщрасе 44"_s},   {u"note"_s, u"Заем от чуждестранно лице"_s},
-        {u"BNBno"_s, u"XQ0012345678901"_s}};
-    for (const auto &[field, text] : texts)
-        r.setText(field, text);
-    r.setMoney(u"suma"_s, Money::fromUnits(1234, 50));
-    r.setMoney(u"TAXsuma"_s, Money::fromUnits(2, 40));
-    r.setInteger(u"tax"_s, 2);
-    r.setDate(u"workDate"_s, QDate(2010, 3, 5));
-    r.setBoolean(u"polMode"_s, true);
-    return r;
 }
 
 PrintJob job(const Record &r, bool secondPage, Copies copies, bool colour = true)
