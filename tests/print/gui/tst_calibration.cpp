@@ -6,6 +6,7 @@
 #include "print/gui/print_preview.h"
 #include "print/pln_pages.h"
 #include "session/session.h"
+#include "support/editor_app.h"
 #include "support/gui_support.h"
 #include "support/scripted_interaction.h"
 #include "support/tools.h"
@@ -90,18 +91,8 @@ PrintJob tripOrder()
     return j;
 }
 
-struct App {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    Session session{dir.path(), ui, QDate(2010, 5, 20)};
-    MainWindow window{session};
-    ModalGuard guard;
-    App()
-    {
-        session.startUp();
-        window.show();
-    }
-};
+// The program with its main window, as the editors' tests start it.
+using App = EditorApp;
 
 }  // namespace
 
