@@ -50,8 +50,11 @@ void TestWords::inWords_data()
     row("largest", u"999999999999.99"_s,
         u"Деветстотин Деветдесет и Девет Милиарда Деветстотин Деветдесет и Девет Милиона "
         u"Деветстотин Деветдесет и Девет Хиляди Деветстотин Деветдесет и Девет лв. 99 ст."_s);
+    row("too large", u"1000000000000"_s, u"ПРЕПЪЛВА"_s);
     row("stotinki only", u"0.50"_s, u" 50 ст."_s);
+    row("negative", u"-5.50"_s, QString());
     row("rounds up to a lev", u"0.999"_s, u"Един лв."_s);
+    row("rounds to nothing", u"0.004"_s, QString());
     row("other currency, lower case", u"12.05"_s, u"Дванадесет usd 5 cent"_s, u"usd"_s);
     row("bgn", u"3.10"_s, u"Три лв. 10 ст."_s, u"bgn"_s);
     row("лев", u"3.10"_s, u"Три лв. 10 ст."_s, u"лев"_s);
@@ -59,13 +62,27 @@ void TestWords::inWords_data()
     row("padded field", u"3.10"_s, u"Три лв. 10 ст."_s, u" BGN "_s);
     row("лв is not a currency code", u"3"_s, u"Три лв"_s, u"лв"_s);
 
-    // The euro is neuter in the units group only; its genders and cents over
-    // every amount are read back below.
+    // The euro is neuter in the units group only.
     const auto eur = [](const char *name, const QString &f, const QString &w,
                         const QString &c = u"EUR"_s) {
         QTest::newRow(name) << false << f << c << w;
     };
     eur("EUR 1", u"1"_s, u"Едно евро"_s);
+    eur("EUR 2.50", u"2.50"_s, u"Две евро 50 цента"_s);
+    eur("EUR 11", u"11"_s, u"Единадесет евро"_s);
+    eur("EUR 12", u"12"_s, u"Дванадесет евро"_s);
+    eur("EUR 21.01", u"21.01"_s, u"Двадесет и Едно евро 1 цент"_s);
+    eur("EUR 101", u"101"_s, u"Сто и Едно евро"_s);
+    eur("EUR 1 001", u"1001"_s, u"Хиляда и Едно евро"_s);
+    eur("EUR 2 000", u"2000"_s, u"Две Хиляди  евро"_s);
+    eur("EUR 21 000", u"21000"_s, u"Двадесет и Една Хиляди  евро"_s);
+    eur("EUR 1 000 001", u"1000001"_s, u"Един Милион и Едно евро"_s);
+    eur("EUR 1 002 000", u"1002000"_s, u"Един Милион Две Хиляди  евро"_s);
+    eur("EUR 2 001 000 002", u"2001000002"_s, u"Два Милиарда Един Милион и Две евро"_s);
+    eur("EUR 0.01", u"0.01"_s, u" 1 цент"_s);
+    eur("EUR 0.11", u"0.11"_s, u" 11 цента"_s);
+    eur("EUR 0.91", u"0.91"_s, u" 91 цент"_s);
+    eur("EUR zero", u"0"_s, QString());
     eur("EURO", u"1.10"_s, u"Едно евро 10 цента"_s, u"EURO"_s);
     eur("евро, padded", u"1"_s, u"Едно евро"_s, u" евро "_s);
     eur("eur, lower case", u"1"_s, u"Едно евро"_s, u"eur"_s);
@@ -84,6 +101,7 @@ void TestWords::inWords_data()
        u"Eight Cents"_s);
     en("EN: rounded to cents", u"12.345"_s, u"Twelve USD and Thirty Five Cents"_s);
     en("EN: padded code", u"2"_s, u"Two GBP and No Cents"_s, u"GBP "_s);
+    en("EN: negative", u"-1"_s, QString());
 }
 
 void TestWords::inWords()
