@@ -9,8 +9,6 @@ using namespace remitor;
 class TestSchema : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void fieldCounts_data();
-    void fieldCounts();
     void indexNamesAreUniquePerFile();
     void keysAndIndexesNameRealFields();
     void declaredTypesReadBack_data();
@@ -19,71 +17,6 @@ private Q_SLOTS:
     void kindNumbers();
     void keywordsAreQuoted();
 };
-
-void TestSchema::fieldCounts_data()
-{
-    QTest::addColumn<bool>("reports");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("firstFields");
-    QTest::addColumn<QString>("lastField");
-    const QList<std::tuple<bool, const char *, int, const char *, const char *>> rows = {
-        {false, "PlnTable", 30, "kod,DoBanka,clon", "BNBno"},
-        {false, "IskTable", 28, "kod,DoBanka,clon,adress,grad,pdate,Platec", "BNBno"},
-        {false, "PlnBTable", 31, "kod,DoBanka", "PayTypen"},
-        {false, "PlnB4Table", 60, "kod,DoBanka", "PayTypen"},
-        {false, "BPlnTable", 24, "kod", "SEBRA"},
-        {false, "PlnMTable", 35, "kod", "BNBno"},
-        {false, "MassTable", 17, "kod,vid", "rows"},
-        {false, "SDDTable", 12, "kod", "Platec"},
-        {false, "VnosTable", 13, "kod", "osnovanie"},
-        {false, "RazTable", 14, "kod", "egn"},
-        {false, "PKOTable", 8, "kod", "suma"},
-        {false, "RKOTable", 13, "kod", "suma"},
-        {false, "KasaTable", 6, "kod,DocNo,DocDate,Note,Prihod", "Razhod"},
-        {false, "KlientTable", 13, "kod,KlIme", "bstreet"},
-        {false, "ParagrafTable", 3, "row,kod", "ime"},
-        {false, "KomandTable", 22, "Firma,No,Date", "smetka"},
-        {false, "BuyTable", 33, "kod,DoBanka,Centre,Address,Titul,IDnomer,RegNo,Valuta0,Valuta20,IBAN10,suma0,slovom0,BankName,BankNameL,kurs0", "workDate1"},
-        {false, "NotesTable", 2, "Kod", "Ime"},
-        {false, "Firma", 14, "ime,Grad", "Kasier"},
-        {false, "ParamTable", 13, "Version,DanNomer,podpis1", "textraz"},
-        {true, "BPlnTable", 24, "Kod", "SEBRA"},
-        {true, "PlnBTable", 31, "Kod", "PayTypen"},
-        {true, "PlnB4Table", 60, "Kod", "PayTypen"},
-        {true, "PlnTable", 30, "Kod", "BNBno"},
-        {true, "IskTable", 28, "Kod", "BNBno"},
-        {true, "RazTable", 14, "Kod", "EGN"},
-        {true, "VnosTable", 13, "Kod", "Osnovanie"},
-        {true, "PKOTable", 8, "Kod", "suma"},
-        {true, "RKOTable", 13, "Kod", "suma"},
-        {true, "PlnMTable", 36, "Kod", "BNBno"},
-    };
-    for (const auto &[reports, table, count, first, last] : rows)
-        QTest::addRow("%s %s", reports ? "reports" : "main", table)
-            << reports << QString::fromLatin1(table) << count << QString::fromLatin1(first)
-            << QString::fromLatin1(last);
-}
-
-void TestSchema::fieldCounts()
-{
-    QFETCH(bool, reports);
-    QFETCH(QString, table);
-    QFETCH(int, count);
-    QFETCH(QString, firstFields);
-    QFETCH(QString, lastField);
-    const TableDef *t = findTable(reports ? DbKind::Reports : DbKind::Main, table);
-    QVERIFY(t);
-    QCOMPARE(t->fields.size(), count);
-    const QStringList first = firstFields.split(u',');
-    for (int i = 0; i < first.size(); ++i)
-        QCOMPARE(t->fields[i].name.toLower(), first[i].toLower());
-    QCOMPARE(t->fields.last().name.toLower(), lastField.toLower());
-    QSet<QString> names;
-    for (const FieldDef &f : t->fields)
-        names.insert(f.name.toLower());
-    QCOMPARE(names.size(), t->fields.size());  // no field twice
-}
 
 void TestSchema::indexNamesAreUniquePerFile()
 {
@@ -106,6 +39,10 @@ void TestSchema::keysAndIndexesNameRealFields()
 {
     for (DbKind kind : {DbKind::Main, DbKind::Reports})
         for (const TableDef &t : tablesOf(kind)) {
+            QSet<QString> names;
+            for (const FieldDef &f : t.fields)
+                names.insert(f.name.toLower());
+            QVERIFY2(names.size() == t.fields.size(), qPrintable(t.name + u": a field twice"_s));
             if (!t.keyField.isEmpty())
                 QCOMPARE(t.field(t.keyField)->type, t.name == u"NotesTable"_s ? FieldType::Int16 : FieldType::Int32);
             for (const IndexDef &i : t.indexes)
