@@ -85,28 +85,20 @@ void TestMain::answersWithoutWindow()
 void TestMain::databasesGoToTheDataFolder_data()
 {
     QTest::addColumn<QStringList>("args");  // "{root}" stands for the scratch folder
-    QTest::addColumn<bool>("databaseInWorkingDir");
     QTest::addColumn<QString>("expected");  // below the scratch folder
     QTest::newRow("--data, folder missing")
-        << QStringList{u"--data"_s, u"{root}/chosen/new"_s} << false << u"chosen/new"_s;
-    QTest::newRow("terminal") << QStringList() << false << u"work"_s;
-    QTest::newRow("desktop") << QStringList{u"--desktop"_s} << false << u"xdg/Remitor"_s;
-    QTest::newRow("desktop, database in working dir")
-        << QStringList{u"--desktop"_s} << true << u"work"_s;
+        << QStringList{u"--data"_s, u"{root}/chosen/new"_s} << u"chosen/new"_s;
+    QTest::newRow("terminal") << QStringList() << u"work"_s;
+    QTest::newRow("desktop") << QStringList{u"--desktop"_s} << u"xdg/Remitor"_s;
 }
 
 void TestMain::databasesGoToTheDataFolder()
 {
     QFETCH(QStringList, args);
-    QFETCH(bool, databaseInWorkingDir);
     QFETCH(QString, expected);
     QTemporaryDir scratch;
     const QDir root(scratch.path());
     QVERIFY(root.mkpath(u"work"_s));
-    if (databaseInWorkingDir) {
-        QFile db(root.filePath(u"work/Remitor.MDB"_s));  // empty, as SQLite takes it
-        QVERIFY(db.open(QIODevice::WriteOnly));
-    }
     args.replaceInStrings(u"{root}"_s, scratch.path());
     const ProgramRun r = start(args << u"--init-only"_s, root.filePath(u"work"_s), scratch.path());
     QVERIFY2(r.finished && r.code == 0 && r.err.isEmpty(), qPrintable(r.err));

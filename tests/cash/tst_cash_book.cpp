@@ -111,8 +111,6 @@ void TestCashBook::commitRow_data()
         << QStringList();
     QTest::newRow("no such day") << u"31.02.2026"_s << u"12"_s << before
                                  << QStringList{u"Невалидна дата"_s};
-    QTest::newRow("no date at all")
-        << u"вчера"_s << u"12"_s << before << QStringList{u"Невалидна дата"_s};
 }
 
 void TestCashBook::commitRow()
@@ -239,8 +237,6 @@ void TestCashBook::postingRefused_data()
     QTest::addColumn<QString>("told");
     QTest::newRow("restored from the reports base")
         << true << qint64(50000) << u"Този документ е от база справки."_s;
-    QTest::newRow("no amount") << false << qint64(0)
-                               << u"Няма сума за отразяване в касовата книга."_s;
     QTest::newRow("less than a stotinka")
         << false << qint64(49) << u"Няма сума за отразяване в касовата книга."_s;
 }

@@ -151,7 +151,6 @@ void TestFindList::emptyLists_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("headers");
-    QTest::newRow("empty credit transfers") << 3 << paymentHeaders;
     QTest::newRow("empty reports base") << 22 << paymentHeaders + QStringList{u"Сума"_s};
     QTest::newRow("no such search kind") << 16 << QStringList{};
 }

@@ -49,7 +49,6 @@ private Q_SLOTS:
     void convert_data();
     void convert();
     void fourItemTotalKeepsMatching();
-    void buySellSides();
 };
 
 void TestEuro::levaToEuro_data()
@@ -255,25 +254,6 @@ void TestEuro::fourItemTotalKeepsMatching()
         QCOMPARE(r.money(u"suma4"_s), Money());
         QCOMPARE(r.text(u"valuta"_s), u"EUR"_s);
     }
-}
-
-// Each side's amount follows its own currency.
-void TestEuro::buySellSides()
-{
-    const TableDef &def = tableDef(DbKind::Main, u"BuyTable"_s);
-    const QList<AmountField> fields = AmountFieldsOf(def, u"Valuta"_s);
-    Record r(def);
-    r.setText(u"Valuta0"_s, u"BGN"_s);
-    r.setMoney(u"suma0"_s, Money::fromUnits(1000));
-    r.setText(u"Valuta1"_s, u"USD"_s);
-    r.setMoney(u"suma1"_s, Money::fromUnits(300));
-    ScriptedInteraction ui;
-    ui.answer(true);
-    QVERIFY(ConvertToEuro(r, fields, ui));
-    QCOMPARE(r.money(u"suma0"_s), Money::fromUnits(511, 29));
-    QCOMPARE(r.text(u"Valuta0"_s).trimmed(), u"EUR"_s);
-    QCOMPARE(r.money(u"suma1"_s), Money::fromUnits(300));
-    QCOMPARE(r.text(u"Valuta1"_s).trimmed(), u"USD"_s);
 }
 
 QTEST_GUILESS_MAIN(TestEuro)

@@ -26,6 +26,7 @@ void TestSessionCurrency::startUpAndChange()
         QVERIFY(SetNationalCurrency(s, u"bgn"_s));
         QCOMPARE(s.nationalCurrency, u"BGN"_s);
         QVERIFY(!SetNationalCurrency(s, u"USD"_s));
+        QVERIFY(!SetNationalCurrency(s, QString()));
         QCOMPARE(s.nationalCurrency, u"BGN"_s);
     }
     {
@@ -33,6 +34,8 @@ void TestSessionCurrency::startUpAndChange()
         s.startUp();
         QCOMPARE(s.nationalCurrency, u"BGN"_s);
     }
+    QCOMPARE(rowsOn(dir.filePath(u"Remitor.MDB"_s), u"SELECT NacValuta FROM ValutaTable"_s),
+             QStringList{u"BGN"_s});
     QVERIFY(ui.texts().isEmpty());
 }
 

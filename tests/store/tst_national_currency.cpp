@@ -13,30 +13,12 @@ using namespace remitor::test;
 class TestNationalCurrency : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void keptForTheNextStart();
     void olderFileReadsAsEuro();
     void strangeStoredValue_data();
     void strangeStoredValue();
     void fitsDate_data();
     void fitsDate();
 };
-
-void TestNationalCurrency::keptForTheNextStart()
-{
-    TempStore t;
-    QCOMPARE(LoadNationalCurrency(*t.store), u"EUR"_s);
-    QVERIFY(t.ui.shown().isEmpty());
-    QVERIFY(SaveNationalCurrency(*t.store, u" bgn "_s));
-    Store again(DbPaths::inDirectory(t.dir.path()), t.ui);
-    QCOMPARE(LoadNationalCurrency(again), u"BGN"_s);
-    // No choice: refused, the stored one stays.
-    QVERIFY(!SaveNationalCurrency(again, u"USD"_s));
-    QVERIFY(!SaveNationalCurrency(again, QString()));
-    QCOMPARE(LoadNationalCurrency(again), u"BGN"_s);
-    QVERIFY(SaveNationalCurrency(again, u"EUR"_s));
-    QCOMPARE(rowsOn(t.path(u"Remitor.MDB"_s), u"SELECT NacValuta FROM ValutaTable"_s),
-             QStringList{u"EUR"_s});
-}
 
 // A file of an older version has the parameter record and no ValutaTable:
 // it reads as the euro, and saving the setting leaves the parameters alone.
