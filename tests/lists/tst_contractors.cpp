@@ -104,7 +104,6 @@ void TestContractors::newTakesTheNumberAfterTheLast_data()
     QTest::addColumn<Keys>("keys");
     QTest::addColumn<qint64>("expected");
     QTest::addColumn<qint64>("firstRow");
-    QTest::newRow("empty list") << Keys{} << qint64(1) << qint64(0);
     QTest::newRow("1 2 5: not the gap") << Keys{1, 2, 5} << qint64(6) << qint64(5);
 }
 

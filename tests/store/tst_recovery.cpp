@@ -255,7 +255,6 @@ void TestRecovery::damageIsFoundAtStartUpAndAskedAboutOnce_data()
     QTest::addColumn<QString>("damage");  // "table", "index" (a page in the middle) or "header"
     QTest::addColumn<bool>("repair");
     QTest::newRow("table page, no repair") << u"table"_s << false;
-    QTest::newRow("table page, repaired") << u"table"_s << true;
     QTest::newRow("index page, repaired") << u"index"_s << true;
     QTest::newRow("file header, repaired") << u"header"_s << true;
 }
