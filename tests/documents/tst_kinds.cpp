@@ -104,10 +104,8 @@ struct Pln : KindFixture {
     QList<int> keys()
     {
         QList<int> out;
-        session.store().table(DbKind::Main, u"PlnTable"_s)->scan(Table::Order::Key, [&](const Record &r) {
-            out.append(r.key());
-            return true;
-        });
+        for (const QString &k : rowsOn(dir.filePath(u"Remitor.MDB"_s), u"SELECT kod FROM PlnTable ORDER BY kod"_s))
+            out << k.toInt();
         return out;
     }
 };
@@ -251,7 +249,6 @@ void TestKinds::rules_data()
     row("long text keeps leading blanks", u"Pln"_s, u"Osnovanie"_s, {}, u"   Фактура 12  "_s,
         u"   Фактура 12"_s);
     row("budget: payee code keeps leading blanks", u"PlnB"_s, u"PayTypep"_s, {}, u"  4411  "_s, u"  4411"_s);
-    row("organisation: kind 0 stays", u"BPln"_s, u"VidDoc"_s, u"3"_s, u"0"_s, u"3"_s);
     row("organisation: kind from ten characters", u"BPln"_s, u"VidDoc"_s, u"3"_s, u"         9"_s, u"9"_s);
     row("organisation: number past ten characters", u"BPln"_s, u"VidDoc"_s, u"3"_s, u"          9"_s, u"3"_s);
     row("consent: limit as amount text", u"SDD"_s, u"Razmer"_s, {}, u"500,5"_s, u"500.50"_s, u"500.5"_s);
@@ -630,8 +627,6 @@ void TestKinds::accountFillsItsBank()
     QCOMPARE(f.rec().text(u"BICp"_s).trimmed(), bicAfter);
     QCOMPARE(f.rec().text(u"Bankap"_s).trimmed(), bankAfter);
     QCOMPARE(f.ui.shown().size(), told);
-    if (told)
-        QVERIFY(f.ui.texts().first().contains(u"Банка ДСК"_s) && f.ui.texts().first().contains(u"УниКредит"_s));
     // Left again unchanged, the account says nothing more.
     f.flow.accountLeft(*f.flow.kind().fieldSpec(u"IBANp"_s));
     QCOMPARE(f.ui.shown().size(), told);

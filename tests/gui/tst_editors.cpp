@@ -207,19 +207,11 @@ void TestEditors::leavingAnAccountUpperCasesAndWarns()
     }
 }
 
-// Ctrl+S while a field is being typed saves what was typed; the keys are
-// named in their buttons' tips.
+// Ctrl+S while a field is being typed saves what was typed; Ctrl+N asks.
 void TestEditors::keysRunTheirButtons()
 {
     EditorApp app;
     QVERIFY(app.open());
-    const QList<std::pair<QString, QString>> tips = {{u"cmdSave"_s, u"Записва документ (Ctrl+S)"_s},
-                                                    {u"cmdPrint"_s, u"Печата документ (Ctrl+P)"_s},
-                                                    {u"cmdNew"_s, u"Изчиства документ (Ctrl+N)"_s},
-                                                    {u"cmdRead"_s, u"Чете документ (Ctrl+F)"_s},
-                                                    {u"cmdEuro"_s, u"Превръща сумите в евро (F9)"_s}};
-    for (const auto &[button, tip] : tips)
-        QCOMPARE(app.editor->command(button)->toolTip(), tip);
     QLineEdit *payer = app.field(u"Nareditel"_s);
     payer->setFocus();
     typeText(payer, u"Алфа ООД"_s);

@@ -251,8 +251,6 @@ void TestTransfer::readingALine_data()
     const QString dated = u"\t\t\t\t%1"_s;
     QTest::newRow("text date") << pln << dated.arg(u"05.01.2010"_s) << u"pDate"_s
                                << u"05 януари 2010 г."_s;
-    QTest::newRow("text date with dashes")
-        << pln << dated.arg(u"5-1-2010 г."_s) << u"pDate"_s << u"05 януари 2010 г."_s;
     QTest::newRow("long date stays")
         << pln << dated.arg(u"05 май 2010 г."_s) << u"pDate"_s << u"05 май 2010 г."_s;
     QTest::newRow("text that is no date stays")
