@@ -32,8 +32,6 @@ void TestStore::firstStartCreatesEverythingSilently()
     TempStore t;
     const StartupState s = RunStartup(*t.store, QDate(2010, 1, 5));
     QVERIFY2(t.ui.shown().isEmpty(), qPrintable(t.ui.texts().join(u'\n')));
-    QVERIFY(QFile::exists(t.path(u"Remitor.MDB"_s)));
-    QVERIFY(QFile::exists(t.path(u"SprDocs.MDB"_s)));
     for (DbKind kind : {DbKind::Main, DbKind::Reports}) {
         const QString file = t.store->paths().pathOf(kind);
         for (const TableDef &def : tablesOf(kind)) {
