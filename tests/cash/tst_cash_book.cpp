@@ -138,11 +138,11 @@ void TestCashBook::commitRow()
 void TestCashBook::sortByDate()
 {
     Fixture f;
-    seedCashBook(f.store(), {{u"a"_s, QDate(2026, 1, 9)},
-                             {u"b"_s, QDate(2026, 1, 2)},
-                             {u"c"_s, QDate(2026, 1, 9)},
-                             {u"d"_s, QDate()},
-                             {u"e"_s, QDate(2026, 1, 2)}});
+    seedCashBook(f.store(), {{u"a"_s, QDate(2026, 1, 9), {}},
+                             {u"b"_s, QDate(2026, 1, 2), {}},
+                             {u"c"_s, QDate(2026, 1, 9), {}},
+                             {u"d"_s, QDate(), {}},
+                             {u"e"_s, QDate(2026, 1, 2), {}}});
     const auto order = [&f] {
         return rowsOn(f.mdb(), u"SELECT kod || DocNo FROM KasaTable ORDER BY kod"_s);
     };

@@ -1,7 +1,9 @@
+#include "rules/formatting.h"
 #include "session/session.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 #include "tools/trip_order.h"
+#include "tools/trip_order_page.h"
 
 #include <QTest>
 
@@ -60,6 +62,9 @@ private Q_SLOTS:
     void newOrderIsNumberedOn();
     void deletedOrderStaysAndReturns();
     void periodReport();
+    void dailyAllowanceOnTheBack_data();
+    void dailyAllowanceOnTheBack();
+    void sidesFitTheirHalves();
 };
 
 void TestTripOrders::daysAndDates_data()
@@ -231,6 +236,50 @@ void TestTripOrders::periodReport()
              (QStringList{u"1"_s, u"3"_s, QString(), u"Вътре"_s, QString(), u"10.05.2010"_s,
                           u"12.05.2010"_s, u"3"_s}));
     QCOMPARE(lines.last(), u"   Командировки: 1, дни: 3"_s);
+}
+
+// The back fills in the daily allowance of the whole trip; nothing when
+// the order gives no days or no rate.
+void TestTripOrders::dailyAllowanceOnTheBack_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("three days") << 3 << u"40"_s << u"120.00"_s;
+    QTest::newRow("no days") << 0 << u"40"_s << QString();
+    QTest::newRow("no rate") << 2 << QString() << QString();
+    QTest::newRow("the product rounded to the cent") << 999 << u"12,345"_s << u"12332.66"_s;
+}
+
+void TestTripOrders::dailyAllowanceOnTheBack()
+{
+    QFETCH(int, days);
+    QFETCH(QString, rate);
+    QFETCH(QString, total);
+    Fixture f;
+    f.rec().setInteger(u"srok"_s, days);
+    f.rec().setMoney(u"dnevni"_s, ParseAmount(rate));
+    const PageFill fill =
+        FillPage(TripReportPage(), f.rec(), TripOrderSubject(), true, TripReportPrint().fill);
+    QCOMPARE(fill.text(u"dnevniTotal"_s), total);
+}
+
+// Each side stays in the half of the sheet it prints in, so that two copies
+// (or the order and its back) never overlap.
+void TestTripOrders::sidesFitTheirHalves()
+{
+    const auto bottom = [](const PageLayout &page) {
+        int lowest = 0;
+        for (const PageElement &e : page.elements) {
+            const int text =
+                e.kind == PageElement::Kind::Caption ? e.style.sizeTwips * 115 / 100 : 0;
+            lowest = std::max(lowest, e.top + std::max(e.height, text));
+        }
+        return lowest;
+    };
+    QVERIFY(bottom(TripOrderPage()) <= OneCopyHeightTwips);
+    QVERIFY(bottom(TripReportPage()) <= OneCopyHeightTwips);
+    QCOMPARE(bottom(TripOneSheetPage()), CopyOffsetTwips + bottom(TripReportPage()));
 }
 
 QTEST_GUILESS_MAIN(TestTripOrders)

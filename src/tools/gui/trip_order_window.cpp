@@ -4,9 +4,11 @@
 #include "base/gui/tile_icon.h"
 #include "base/gui/twips.h"
 #include "documents/gui/form.h"
+#include "print/gui/print_preview.h"
 #include "session/session.h"
 #include "tools/trip_order_page.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,7 +27,7 @@ namespace {
 using K = FormItem;
 
 constexpr int kFormWidth = 10750;
-constexpr int kFormHeight = 6500;
+constexpr int kFormHeight = 7100;  // the column of ten command buttons
 
 // The order as its paper form reads, top to bottom.
 const QList<FormItem> &tripForm()
@@ -90,6 +92,9 @@ const QList<FormItem> &tripForm()
         {K::Caption, nullptr, u"са за сметка на:", 120, 6000, 2550, 270},
         {K::Field, "txtSmetka", nullptr, 2700, 5980, 6750, 300},
         {K::Button, "cmdNotes", u"...", 9500, 5980, 400, 300},
+
+        // For a printer that prints one side: the order and its back on one sheet.
+        {K::Check, "Check1", u"Заповед и отчет на един лист", 120, 6460, 4500, 300},
     };
     return items;
 }
@@ -114,6 +119,7 @@ TripOrderWindow::TripOrderWindow(Session &session, QWidget *parent)
     for (int i = 0; i + 1 < m_edits.size(); ++i) QWidget::setTabOrder(m_edits[i], m_edits[i + 1]);
     m_oral = findChild<QRadioButton *>(u"optUstno"_s);
     m_written = findChild<QRadioButton *>(u"optPismeno"_s);
+    m_oneSheet = findChild<QCheckBox *>(u"Check1"_s);
     connect(m_oral, &QRadioButton::clicked, this,
             [this] { run([this] { m_flow.setWrittenReport(false); }); });
     connect(m_written, &QRadioButton::clicked, this,
@@ -182,12 +188,13 @@ void TripOrderWindow::addCommands()
          st->standardIcon(QStyle::SP_TrashIcon),
          [this] { m_flow.remove(); },
          {}},
-        {u"cmdPrint", u"Печата документ", tileIcon(u"П"_s, blue),
-         [this] {
-             PrintDocument(this, m_session, TripOrderSubject(), TripOrderPrint(), m_flow.record(),
-                           false, m_present);
-         },
+        {u"cmdPrint", u"Печата документ", tileIcon(u"П"_s, blue), [this] { print(false); },
          QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {u"cmdPrint2",
+         u"Печата гърба: отчета за командировката",
+         tileIcon(u"О"_s, blue),
+         [this] { print(true); },
+         {}},
         {u"cmdHelp",
          u"Помощ",
          tileIcon(u"?"_s, grey),
@@ -220,6 +227,21 @@ void TripOrderWindow::addCommands()
             connect(key, &QShortcut::activated, b, &QToolButton::click);
         }
     }
+}
+
+void TripOrderWindow::print(bool back)
+{
+    if (m_oneSheet->isChecked()) {
+        // Both sides at once: there is one sheet, so no copies to choose.
+        const PrintJob job = TripOneSheetJob(m_flow.record(), m_session.colorPrinting);
+        if (m_present)
+            m_present(this, job);
+        else
+            ShowPrintPreview(this, m_session.store(), job);
+        return;
+    }
+    PrintDocument(this, m_session, TripOrderSubject(), back ? TripReportPrint() : TripOrderPrint(),
+                  m_flow.record(), false, m_present);
 }
 
 QLineEdit *TripOrderWindow::field(const QString &widget) const

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 class QToolButton;
@@ -41,6 +42,8 @@ protected:
 
 private:
     void addCommands();
+    // The order, or its back; both on one sheet when "Check1" is ticked.
+    void print(bool back);
     void run(const std::function<void()> &command);
     // Takes a field whose text differs from what it shows; false when refused.
     bool leave(int place);
@@ -53,6 +56,7 @@ private:
     QHash<QLineEdit *, QString> m_shown;
     QRadioButton *m_oral = nullptr;
     QRadioButton *m_written = nullptr;
+    QCheckBox *m_oneSheet = nullptr;
     PrintPresenter m_present;
     bool m_busy = false;
 };

@@ -12,6 +12,7 @@
 #include "tools/gui/trip_report_window.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -166,6 +167,34 @@ void TestTripWindows::typedOrderIsSavedReadListedAndPrinted()
           u"Дунав Транс ЕООД"_s, u"03.05.2010"_s, u"05.05.2010"_s, u"55.50"_s, u"Фирмата"_s,
           u"В тридневен срок от завръщането да се докладва писмено за извършената работа"_s})
         QVERIFY2(text.contains(QString(want).remove(u' ')), qPrintable(want));
+
+    // The back in two copies, with what the order already fixes filled in.
+    app.ui.answerSave(SaveChoice::Overwrite);
+    click(w, u"cmdPrint2"_s);
+    QCOMPARE(printed.layout->name, u"frmPrintKom2"_s);
+    QCOMPARE(printed.copies(), 2);
+    QCOMPARE(printed.fill.text(u"arrivedAt"_s), u"Русе, Дунав Транс ЕООД"_s);
+    QCOMPARE(printed.fill.text(u"dnevniTotal"_s), u"120.00"_s);
+
+    // Both sides on one sheet, once, without the copies question: the order
+    // above, its back in the lower half.
+    QTest::mouseClick(w->findChild<QCheckBox *>(u"Check1"_s), Qt::LeftButton);
+    app.ui.clear();
+    click(w, u"cmdPrint2"_s);
+    QVERIFY(app.ui.shown().isEmpty());
+    QCOMPARE(printed.layout->name, u"frmPrintCom"_s);
+    QCOMPARE(printed.copies(), 1);
+    const QString sheet = (shots.isEmpty() ? app.dir.path() : shots) + u"/frmPrintCom.pdf"_s;
+    QVERIFY(SavePagePdf(printed, sheet));
+    QCOMPARE(pagesOf(sheet), 1);
+    const QList<Word> words = wordsOf(sheet);
+    const auto top = [&words](const QString &text) {
+        const auto w =
+            std::find_if(words.begin(), words.end(), [&](const Word &w) { return w.text == text; });
+        return w == words.end() ? -1.0 : w->top;
+    };
+    QVERIFY(top(u"Иван"_s) >= 0 && top(u"Иван"_s) < CopyOffsetTwips);
+    QVERIFY(top(u"120.00"_s) > CopyOffsetTwips);
 }
 
 // A field still being typed that cannot be taken stops the save; the
