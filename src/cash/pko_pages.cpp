@@ -80,7 +80,8 @@ QList<PageElement> twoLines(const QString &label, const QString &name, int top)
         hline(kValueLeft, top + 440, kRight - kValueLeft, 8)};
 }
 
-// Signature lines, two to a row.
+// Signature lines, two to a row. Under the lines of the firm's own
+// officers their names from the firm's data, as the editor gives them.
 QList<PageElement> signatures(int top, const QStringList &who)
 {
     QList<PageElement> e;
@@ -88,6 +89,12 @@ QList<PageElement> signatures(int top, const QStringList &who)
         const int left = i % 2 == 0 ? kLeft : 6100;
         const int y = top + (i / 2) * 520;
         e << caption(who[i], left, y, kLabel) << hline(left + 2000, y + 200, 2600, 8);
+        for (const CashOrderSigner &s : CashOrderSigners())
+            if (s.caption == who[i]) {
+                PageElement name = value(s.firmaField, left + 2000, y + 220, 2600, 200, kSmall);
+                name.align = Align::Center;
+                e << name.as(ValueFormat::Window);
+            }
     }
     return e;
 }
@@ -137,6 +144,14 @@ void fillCashOrder(const Record &order, PageFill &fill)
 }
 
 }  // namespace
+
+const QList<CashOrderSigner> &CashOrderSigners()
+{
+    static const QList<CashOrderSigner> signers = {{u"Ръководител:"_s, u"Upravitel"_s},
+                                                   {u"Гл. счетоводител:"_s, u"Schetovod"_s},
+                                                   {u"Касиер:"_s, u"Kasier"_s}};
+    return signers;
+}
 
 const PageLayout &PrintPKOLayout()
 {

@@ -13,4 +13,13 @@ const PageLayout &PrintRKOLayout();
 const KindPrint &CashReceiptPrint();
 const KindPrint &CashDisbursementPrint();
 
+// The firm's officers who sign the orders: the signature line's caption and
+// the field of the firm's data that holds the name printed under it. The
+// editor fills each name under the field's name.
+struct CashOrderSigner {
+    QString caption;
+    QString firmaField;
+};
+const QList<CashOrderSigner> &CashOrderSigners();
+
 }  // namespace remitor

@@ -2,6 +2,7 @@
 
 #include "cash/cash_orders.h"
 #include "cash/gui/kasa_window.h"
+#include "cash/pko_pages.h"
 #include "documents/gui/editor_window.h"
 #include "documents/gui/field_binder.h"
 #include "session/session.h"
@@ -89,6 +90,11 @@ void ExtendCashOrderEditor(EditorWindow &editor)
         QObject::connect(amount, &QLineEdit::textChanged, words, write);
         QObject::connect(date, &QLineEdit::textChanged, words, write);
     }
+    // The names of the firm's officers under their signature lines.
+    editor.pageAdds = [&session](PageFill &fill) {
+        for (const CashOrderSigner &s : CashOrderSigners())
+            fill.setText(s.firmaField, session.firma.text(s.firmaField).trimmed());
+    };
     // Connected after the editor's own handler: the posting has run.
     if (QToolButton *base = editor.command(u"cmdBase"_s))
         QObject::connect(base, &QToolButton::clicked, &editor, [] { KasaWindow::reloadOpen(); });

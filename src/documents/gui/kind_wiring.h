@@ -15,8 +15,8 @@ struct FormSpec {
     const QList<FormItem> &(*items)() = nullptr;
     int widthTwips = 0;
     int heightTwips = 0;
-    QString name;  // "frmPln2"
-    QString title;  // "Данни за преводи между местни и чуждестранни лица"
+    QString name{};  // "frmPln2"
+    QString title{};  // "Данни за преводи между местни и чуждестранни лица"
     explicit operator bool() const { return items != nullptr; }
 };
 

@@ -95,6 +95,9 @@ void TestCashOrders::typedPostedAndPrinted()
     QCOMPARE(QApplication::focusWidget(), app.field(number));
     app.field(number)->setText(proposed);
 
+    // The firm's officers sign under their names; the manager is not given.
+    app.session.firma.setText(u"Schetovod"_s, u"Мария Колева  "_s);
+    app.session.firma.setText(u"Kasier"_s, u"Петя Стоянова"_s);
     PrintJob printed;
     app.editor->setPrintPresenter([&printed](QWidget *, const PrintJob &job) { printed = job; });
     app.ui.answerSave(SaveChoice::New);  // one copy
@@ -109,6 +112,9 @@ void TestCashOrders::typedPostedAndPrinted()
     QVERIFY2(text.contains(u"1234.50 "_s + (date.endsWith(u"2026"_s) ? u"евро"_s : u"лв."_s)),
              qPrintable(text));
     QVERIFY(text.contains(u"No "_s + proposed + u" Дата "_s + date));
+    QCOMPARE(printed.fill.text(u"Schetovod"_s), u"Мария Колева"_s);
+    QVERIFY2(text.contains(u"Петя Стоянова"_s), qPrintable(text));
+    QCOMPARE(printed.fill.text(u"Upravitel"_s), QString());
 }
 
 QTEST_MAIN(TestCashOrders)
