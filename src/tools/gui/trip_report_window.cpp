@@ -1,5 +1,7 @@
 #include "tools/gui/trip_report_window.h"
 
+#include "print/gui/print_preview.h"
+#include "print/text_pages.h"
 #include "rules/dates.h"
 #include "session/session.h"
 #include "tools/trip_order.h"
@@ -35,6 +37,7 @@ TripReportWindow::TripReportWindow(Session &session, QWidget *parent)
     QPushButton *d1 = button(u"cmdD1"_s, u"..."_s);
     QPushButton *d2 = button(u"cmdD2"_s, u"..."_s);
     QPushButton *go = button(u"cmdStart"_s, u"Старт"_s);
+    QPushButton *printButton = button(u"cmdPrint"_s, u"Печат"_s);
     QPushButton *exit = button(u"cmdExit"_s, u"Изход"_s);
     for (QPushButton *b : {d1, d2}) b->setFixedWidth(30);
     m_text = new QPlainTextEdit(this);
@@ -54,8 +57,9 @@ TripReportWindow::TripReportWindow(Session &session, QWidget *parent)
     period->addWidget(m_to, 0, 4);
     period->addWidget(d2, 0, 5);
     period->addWidget(go, 0, 6);
-    period->addWidget(exit, 0, 7);
-    period->setColumnStretch(8, 1);
+    period->addWidget(printButton, 0, 7);
+    period->addWidget(exit, 0, 8);
+    period->setColumnStretch(9, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(period);
     layout->addWidget(m_text, 1);
@@ -64,6 +68,7 @@ TripReportWindow::TripReportWindow(Session &session, QWidget *parent)
     connect(d1, &QPushButton::clicked, this, [this] { pick(m_from); });
     connect(d2, &QPushButton::clicked, this, [this] { pick(m_to); });
     connect(go, &QPushButton::clicked, this, &TripReportWindow::start);
+    connect(printButton, &QPushButton::clicked, this, &TripReportWindow::print);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -101,6 +106,18 @@ bool TripReportWindow::start()
     m_session.periodTo = to;
     m_text->setPlainText(TripReportText(TripsInPeriod(m_session.store(), from, to), from, to));
     return true;
+}
+
+void TripReportWindow::print()
+{
+    if (m_text->toPlainText().trimmed().isEmpty() && !start())
+        return;
+    m_pages = TextPages(u"frmKomReport"_s, m_text->toPlainText());
+    const QList<PrintJob> jobs = TextPrintJobs(m_pages, windowTitle());
+    if (m_present)
+        m_present(jobs);
+    else
+        ShowPrintPreview(this, m_session.store(), jobs);
 }
 
 void TripReportWindow::keyPressEvent(QKeyEvent *event)
