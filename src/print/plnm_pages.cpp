@@ -42,7 +42,7 @@ QList<PageElement> order()
       << boxedValue(u"IBANp"_s, kLeft + 150, 1720, 34, kForeignAccount, ValueFormat::Iban)
       << caption(u"BIC на банката на получателя / BIC of Beneficiary Bank"_s, kSplit + 810, 1575,
                  kCaption)
-      << boxedValue(u"BICp"_s, kSplit + 900, 1710, 8, kSpread, ValueFormat::Spread) << rule(1920)
+      << boxedValue(u"BICp"_s, kSplit + 900, 1710, 11, kSpread, ValueFormat::Spread) << rule(1920)
       << cell(u"При банка - име на банката на получателя / Beneficiary Bank"_s, u"Bankap"_s, kLeft,
               kRight, 1920)
       << rule(2220)

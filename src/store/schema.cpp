@@ -217,9 +217,11 @@ QList<TableDef> buildMain()
     t << keyed(M, u"PlnB4Table"_s, plnB4Layout(), u"PlnB4Index"_s);
     t << keyed(M, u"BPlnTable"_s, bplnLayout, u"BPlnIndex"_s);
     t << keyed(M, u"PlnTable"_s, plnLayout, u"PlnIndex"_s);
+    // A foreign bank's BIC has eleven characters with its branch: the
+    // payee's bank is stored whole (older files are widened at the upgrade).
     t << keyed(M, u"PlnMTable"_s,
                u"kod Long, DoBanka Text(35), Centre Text(35), adress Text(35), pdate Text(35),"
-               " poluchatel Text(85), Addressp Text(85), IBANp Text(40), BICp Text(10),"
+               " poluchatel Text(85), Addressp Text(85), IBANp Text(40), BICp Text(11),"
                " Bankap Text(85), BankAdr Text(85), CorespBank Text(85), valuta Text(3),"
                " suma Currency, osnovanie Text(85), nareditel Text(85), NarAddress Text(85),"
                " Bulstat Text(85), IBANn Text(22), BICn Text(10), OUR Integer, SHA Integer,"
@@ -302,7 +304,7 @@ QList<TableDef> buildReports()
     // document it is made from: older files gain them at the upgrade.
     t << dated(u"PlnMTable"_s,
                u"Kod Long, DoBanka Text(35), Centre Text(35), Adress Text(35), pDate Text(35),"
-               " Poluchatel Text(85), Addressp Text(85), IBANp Text(40), BICp Text(10),"
+               " Poluchatel Text(85), Addressp Text(85), IBANp Text(40), BICp Text(11),"
                " Bankap Text(85), BankAdr Text(85), CorespBank Text(85), valuta Text(3),"
                " suma Currency, Osnovanie Text(85), Nareditel Text(85), NarAddress Text(85),"
                " Bulstat Text(85), IBANn Text(22), BICn Text(10), OUR Text(35), SHA Integer,"

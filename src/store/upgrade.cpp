@@ -36,6 +36,7 @@ const Step steps[] = {
     {M, "PlnMTable", "TAXvaluta", Step::AddIfMissing},
     {M, "PlnMTable", "TAXsuma", Step::AddIfMissing},
     {M, "PlnMTable", "IBANp", Step::ResizeIfNot, 40},
+    {M, "PlnMTable", "BICp", Step::ResizeIfNot, 11},
     {M, "KomandTable", "Work", Step::ResizeIfNot, 180},
     {M, "KomandTable", "smetka", Step::ResizeIfNot, 80},
     {M, "KlientTable", "bgrad", Step::ResizeIfNot, 35},
@@ -45,6 +46,7 @@ const Step steps[] = {
     {R, "PlnMTable", "TAXsuma", Step::AddIfMissing},
     {R, "PlnMTable", "KodValuta", Step::DropIfWidthNot, 3},
     {R, "PlnMTable", "IBANp", Step::ResizeIfNot, 40},
+    {R, "PlnMTable", "BICp", Step::ResizeIfNot, 11},
 };
 
 struct Column {

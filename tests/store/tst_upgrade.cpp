@@ -96,16 +96,17 @@ void TestUpgrade::reportsBase()
     TempStore t;
     const QString spr = t.path(u"SprDocs.MDB"_s);
     QVERIFY(execOn(spr, u"CREATE TABLE PlnMTable (Kod INTEGER, pDate TEXT(35), IBANp TEXT(22),"
-                        " BICn TEXT(10), workDate DATE, KodValuta TEXT(10), narMode SMALLINT);"
+                        " BICp TEXT(10), BICn TEXT(10), workDate DATE, KodValuta TEXT(10), narMode SMALLINT);"
                         "CREATE INDEX PlnMIndex ON PlnMTable (pDate);"
-                        "INSERT INTO PlnMTable VALUES (3, '05.03.2010', 'DE89370400440532013000', 'X', NULL, 'EUR', 1)"_s));
+                        "INSERT INTO PlnMTable VALUES (3, '05.03.2010', 'DE89370400440532013000', 'COBADEFFXX', 'X', NULL, 'EUR', 1)"_s));
     UpgradeSchema(*t.store);
     const QStringList cols = layout(spr, u"PlnMTable"_s);
     QVERIFY(cols.contains(u"IBANp TEXT(40)"_s));
+    QVERIFY(cols.contains(u"BICp TEXT(11)"_s));  // a foreign bank's BIC with its branch
     QVERIFY(cols.contains(u"TAXvaluta TEXT(3)"_s));
     QVERIFY(cols.contains(u"TAXsuma MONEY"_s));
     QVERIFY(!cols.join(u',').contains(u"KodValuta"_s));
-    QCOMPARE(queryOn(spr, u"SELECT IBANp FROM PlnMTable"_s), u"DE89370400440532013000"_s);
+    QCOMPARE(queryOn(spr, u"SELECT IBANp || BICp FROM PlnMTable"_s), u"DE89370400440532013000COBADEFFXX"_s);
     // The key index has its proper shape again.
     QCOMPARE(rowsOn(spr, u"PRAGMA index_info(PlnMIndex)"_s).value(0).section(u'|', 2), u"Kod"_s);
 }
