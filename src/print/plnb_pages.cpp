@@ -137,7 +137,7 @@ QList<PageElement> parties(int top)
       << boxedValue(u"Bulstat"_s, 1150, boxes, 13, kSpread, ValueFormat::Spread, 170)
       << vline(3600, ids, BoxRow) << caption(u"ЕГН на задълженото лице"_s, 3660, ids)
       << boxedValue(u"EGN"_s, 3750, boxes, 10, kSpread, ValueFormat::Spread, 170)
-      << vline(5650, ids, BoxRow) << caption(u"ЛНЧна задълженото лице"_s, 5710, ids)
+      << vline(5650, ids, BoxRow) << caption(u"ЛНЧ на задълженото лице"_s, 5710, ids)
       << boxedValue(u"LNC"_s, 5800, boxes, 10, kSpread, ValueFormat::Spread, 170);
 
     const int payer = ids + BoxRow;

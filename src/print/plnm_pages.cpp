@@ -26,7 +26,7 @@ QList<PageElement> order()
                     {u"DoBanka"_s, u"Centre"_s, u"Adress"_s}, 100, 6200)
       << title({u"ПЛАТЕЖНО НАРЕЖДАНЕ / PAYMENT ORDER"_s,
                 u"за кредитен превод в чуждестранна валута"_s,
-                u"For Credit Transfer in Forreign Currency"_s},
+                u"For Credit Transfer in Foreign Currency"_s},
                40)
       << caption(u"Дата на представяне / Date"_s, 6500, 705, kCaption)
       << value(u"pDate"_s, 8250, 660, kRight - 8250, kFieldHeight, kField)
@@ -89,11 +89,11 @@ QList<PageElement> order()
 
     // The charges, one of three, and the bank's fee.
     e << rule(4920)
-      << check(u"OUR"_s, u"OUR  За сметка на наредителя / At the exspense of Ordering"_s,
+      << check(u"OUR"_s, u"OUR  За сметка на наредителя / At the expense of Ordering"_s,
                kLeft + 60, 4990, 120, kCaption, u"OUR"_s, 1)
       << check(u"SHA"_s, u"SHA  Споделени / Shared"_s, kLeft + 3850, 4990, 120, kCaption, u"SHA"_s,
                1)
-      << check(u"BEN"_s, u"BEN  За сметка на получателя / At the exspense of Beneficiary"_s,
+      << check(u"BEN"_s, u"BEN  За сметка на получателя / At the expense of Beneficiary"_s,
                kLeft + 5850, 4990, 120, kCaption, u"BEN"_s, 1);
     e << rule(5180) << vline(kLeft + 5200, 5180, 370) << vline(kLeft + 6500, 5180, 370)
       << captionIn(

@@ -93,7 +93,7 @@ QList<FormItem> partiesItems(int top)
         {K::Field, "Bulstat", nullptr, 240, top + 880, 2400, 260},
         {K::Caption, nullptr, u"ЕГН на задълженото лице", 3500, top + 660, 3000, 260},
         {K::Field, "EGN", nullptr, 3500, top + 880, 2400, 260},
-        {K::Caption, nullptr, u"ЛНЧна задълженото лице", 6760, top + 660, 3000, 260},
+        {K::Caption, nullptr, u"ЛНЧ на задълженото лице", 6760, top + 660, 3000, 260},
         {K::Field, "LNC", nullptr, 6760, top + 880, 2400, 260},
 
         {K::Frame, "fraNareditel", u"", 120, payer, 9960, 1200},

@@ -16,11 +16,11 @@ using K = FormItem;
 const QList<FormItem> plnmForm = {
     {K::Frame, "fraBank", u"", 120, 120, 6400, 1280},
     {K::Caption, nullptr, u"До / To", 240, 220, 3000, 260},
-    {K::Field, "DoBanka", nullptr, 3300, 200, 3100, 300},
-    {K::Caption, nullptr, u"Финансов център / Financial Centre", 240, 580, 3000, 260},
-    {K::Field, "Centre", nullptr, 3300, 560, 3100, 300},
+    {K::Field, "DoBanka", nullptr, 3360, 200, 3040, 300},
+    {K::Caption, nullptr, u"Финансов център / Financial Centre", 240, 580, 3100, 260},
+    {K::Field, "Centre", nullptr, 3360, 560, 3040, 300},
     {K::Caption, nullptr, u"Адрес / Address", 240, 940, 3000, 260},
-    {K::Field, "Adress", nullptr, 3300, 920, 3100, 300},
+    {K::Field, "Adress", nullptr, 3360, 920, 3040, 300},
 
     {K::Frame, "fraDates", u"", 6640, 120, 4360, 1280},
     {K::Caption, nullptr, u"Дата на подаване / Date of submission", 6760, 180, 4000, 260},
@@ -32,7 +32,7 @@ const QList<FormItem> plnmForm = {
 
     {K::Title, "lblTitle", u"ПЛАТЕЖНО НАРЕЖДАНЕ / PAYMENT ORDER", 300, 1480, 10600, 400},
     {K::Caption, nullptr,
-     u"за кредитен превод в чуждестранна валута / For Credit Transfer in Forreign Currency", 2600,
+     u"за кредитен превод в чуждестранна валута / For Credit Transfer in Foreign Currency", 2600,
      1900, 8000, 260},
 
     {K::Frame, "fraPoluchatel", u"", 120, 2160, 10880, 2980},
@@ -56,10 +56,10 @@ const QList<FormItem> plnmForm = {
     {K::Field, "CorespBank", nullptr, 5560, 4780, 5320, 300},
 
     {K::Frame, "fraSuma", u"", 120, 5200, 10880, 1460},
-    {K::Caption, nullptr, u"Вид валута / Currency", 240, 5260, 1800, 240},
+    {K::Caption, nullptr, u"Вид валута / Currency", 240, 5260, 2000, 240},
     {K::Field, "valuta", nullptr, 240, 5500, 900, 300},
-    {K::Caption, nullptr, u"Сума / Amount", 2100, 5260, 2000, 240},
-    {K::Field, "suma", nullptr, 2100, 5500, 2000, 300},
+    {K::Caption, nullptr, u"Сума / Amount", 2300, 5260, 1900, 240},
+    {K::Field, "suma", nullptr, 2300, 5500, 1900, 300},
     {K::Caption, nullptr, u"Словом / In words", 4300, 5260, 3000, 240},
     {K::Small, "lblSlovom", u"", 4300, 5480, 6580, 480},
     {K::Caption, nullptr,
@@ -83,10 +83,10 @@ const QList<FormItem> plnmForm = {
 
     // The charges: one of three, each a flag of its own.
     {K::Frame, "fraCharges", u"", 120, 8620, 10880, 1040},
-    {K::Radio, "optOUR", u"OUR - За сметка на наредителя / At the exspense of Ordering", 240, 8680,
+    {K::Radio, "optOUR", u"OUR - За сметка на наредителя / At the expense of Ordering", 240, 8680,
      6600, 300, "OUR"},
     {K::Radio, "optSHA", u"SHA - Споделени / Shared", 240, 8980, 6600, 300, "SHA"},
-    {K::Radio, "optBEN", u"BEN - За сметка на получателя / At the exspense of Beneficiary", 240,
+    {K::Radio, "optBEN", u"BEN - За сметка на получателя / At the expense of Beneficiary", 240,
      9280, 6600, 300, "BEN"},
     {K::Check, "chkExpress", u"Експресен превод / Urgent payment", 7000, 8680, 3900, 300,
      "Express"},
