@@ -31,8 +31,7 @@ private:
     static void kinds()
     {
         QTest::addColumn<QString>("kind");
-        for (const KindWiring &w : kindWirings())
-            QTest::newRow(qPrintable(w.kind)) << w.kind;
+        for (const KindWiring &w : kindWirings()) QTest::newRow(qPrintable(w.kind)) << w.kind;
     }
 };
 
@@ -46,8 +45,9 @@ void TestEditors::opensOnTheKeptRecord()
     QCOMPARE(app.editor->windowTitle(), app.kind().captionTitle + u"No:0"_s);
     if (!app.kind().currencyField.isEmpty())
         QCOMPARE(app.field(app.kind().currencyField)->text(), u"EUR"_s);
-    auto *choice = app.wiring.pageChoice.isEmpty() ? nullptr
-                                                   : app.editor->findChild<QCheckBox *>(app.wiring.pageChoice);
+    auto *choice = app.wiring.pageChoice.isEmpty()
+                       ? nullptr
+                       : app.editor->findChild<QCheckBox *>(app.wiring.pageChoice);
     if (choice) {
         QVERIFY(!choice->isChecked());
         choice->setChecked(true);
@@ -64,6 +64,28 @@ void TestEditors::opensOnTheKeptRecord()
     if (choice)
         QVERIFY(!choice->isChecked());
     QVERIFY(app.ui.shown().isEmpty());
+
+    // What the document holds on its second page stays when the editor
+    // closes: the page never opened, then opened for another document.
+    if (!app.editor->secondPage())
+        return;
+    const auto secondPage = [&app](const Record &r) {
+        QStringList shown;
+        for (const FieldSpec &f : app.kind().secondPage) shown << DisplayText(r, f.name, f.rule);
+        return shown;
+    };
+    const Record full = sampleFull(kind);
+    const Record blank(full.def());
+    QVERIFY(secondPage(full) != secondPage(blank));
+    for (const Record &document : {full, blank}) {
+        app.rec() = document;
+        app.editor->showRecord();
+        app.editor->close();
+        QCOMPARE(secondPage(app.rec()), secondPage(document));
+        QVERIFY(app.open());
+        app.editor->showSecondPage();
+        app.editor->secondPage()->close();
+    }
 }
 
 // Enter walks the fields the window shows, past the last back to the first.
@@ -146,8 +168,7 @@ void TestEditors::typedSavedClearedAndReadBack()
     }
     const auto shownNow = [&] {
         QStringList out;
-        for (const FieldSpec &f : order)
-            out << app.field(f.objectName())->text();
+        for (const FieldSpec &f : order) out << app.field(f.objectName())->text();
         return out;
     };
     // Accounts are told as wrong on the way; what was typed still stands.

@@ -46,7 +46,10 @@ void SecondPageWindow::keyPressEvent(QKeyEvent *event)
 
 void SecondPageWindow::closeEvent(QCloseEvent *event)
 {
-    m_fields->takeAll();
+    // Only a page on screen shows the document: a page never opened, or
+    // closed before the editor moved on, holds no text of this document.
+    if (isVisible())
+        m_fields->takeAll();
     QWidget::closeEvent(event);
 }
 
