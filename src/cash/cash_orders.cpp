@@ -127,6 +127,22 @@ bool PostCashOrder(Session &session, Record &order, QString &status)
     }
     Database &db = orders->db();
     const Record before = order;
+    // Posting stores the order. One read from the stored orders and changed
+    // since would go over the order it was started from: the user chooses,
+    // as on saving, between its number and a new one.
+    if (order.key() != 0)
+        if (const std::optional<Record> stored = orders->find(order.key());
+            stored && !(*stored == order)) {
+            SaveChoice choice;
+            choice.overwriteCaption = u"Презапис"_s + numberText(order.key());
+            choice.newCaption = u"Нов запис"_s + numberText(orders->nextFreeKey());
+            choice.offsetTwips = QPoint(0, 1650);
+            switch (ui.chooseSave(choice)) {
+            case SaveChoice::Cancel: status = u"Не е отразен."_s; return false;
+            case SaveChoice::New: order.setKey(0); break;
+            case SaveChoice::Overwrite: break;
+            }
+        }
     if (!order.date(u"pDate"_s).isValid())
         order.setDate(u"pDate"_s, session.today);
     const Record row = bookRowOf(order, LastCashKey(db) + 1);

@@ -190,6 +190,17 @@ void TestCashBook::postingWritesOrderAndRowTogether()
     QVERIFY(PostCashOrder(f.session, order, status));
     QCOMPARE(f.book().size(), 3);
     QCOMPARE(rowsOn(f.mdb(), u"SELECT COUNT(*) FROM PKOTable"_s), QStringList{u"1"_s});
+
+    // The stored order changed into another one: posted under a new number
+    // when the user says so, the stored one kept.
+    order.setMoney(u"suma"_s, Money::fromUnits(50));
+    f.ui.answer(true);
+    f.ui.answerSave(SaveChoice::New);
+    QVERIFY(PostCashOrder(f.session, order, status));
+    QCOMPARE(f.ui.lastSave().overwriteCaption, u"Презапис 1"_s);
+    QCOMPARE(order.key(), 2);
+    QCOMPARE(rowsOn(f.mdb(), u"SELECT kod, suma FROM PKOTable ORDER BY kod"_s),
+             (QStringList{u"1|1234500"_s, u"2|500000"_s}));
 }
 
 // A disbursement of 100.00 goes out, the payee cut to the book's 30
