@@ -215,7 +215,9 @@ void ReportViewer::print()
     QPrinter printer(QPrinter::HighResolution);
     UseProgramPrinter(printer, m_session.store());
     PreparePrinter(printer, windowTitle());
-    const int paperMm = int(printer.pageLayout().fullRect(QPageLayout::Millimeter).width());
+    // The page is drawn from the printable corner: what lies beyond the
+    // printable width is cut by the printer's margin.
+    const int paperMm = int(printer.pageLayout().paintRect(QPageLayout::Millimeter).width());
     if (page.textWidthMm() > paperMm &&
         !m_session.ui().askOkCancel(u"Ширината на страницата ("_s + QString::number(paperMm) +
                                     u"мм)\nе по-малка от ширината на текста. ("_s +

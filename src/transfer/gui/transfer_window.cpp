@@ -181,8 +181,10 @@ void TransferWindow::run(bool isImport)
     });
     for (QPushButton *b : std::as_const(m_commands)) b->setEnabled(false);
     const QString where = folder();
+    m_running = true;
     const TransferResult r =
         isImport ? transfer.importFrom(where, kinds) : transfer.exportTo(where, kinds);
+    m_running = false;
     for (QPushButton *b : std::as_const(m_commands)) b->setEnabled(true);
     if (isImport)
         for (int k : kinds)
