@@ -203,6 +203,19 @@ void TestPlnEditor::f2ReplacesTheAccountEverywhere()
     copy->hide();
     QTest::keyClick(app.field(u"Clon"_s), Qt::Key_F2);
     QVERIFY(!copy->isVisible());
+
+    // The editor moved on to a document with another account before the
+    // replacement ran: that document keeps its own.
+    iban->setFocus();
+    QTest::keyClick(iban, Qt::Key_F2);
+    app.click(u"cmdNext"_s);
+    QCOMPARE(iban->text(), u"BG18RZBB91550123456789"_s);
+    app.ui.answer(true);
+    text2->selectAll();
+    typeText(text2, oldIban);
+    QTest::keyClick(text2, Qt::Key_Return);
+    QCOMPARE(app.ui.texts().last(), u"Заменено в 2 документа."_s);
+    QCOMPARE(app.rec().text(u"IBANn"_s).trimmed(), u"BG18RZBB91550123456789"_s);
 }
 
 QTEST_MAIN(TestPlnEditor)

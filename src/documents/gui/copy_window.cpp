@@ -101,7 +101,7 @@ void CopyWindow::replace()
     if (!done)
         return;  // refused or failed, and said so: the user may put it right
     if (done->account)
-        Q_EMIT accountReplaced(done->field, done->value);
+        Q_EMIT accountReplaced(done->field, m_text1->text().trimmed(), done->value);
     close();
 }
 

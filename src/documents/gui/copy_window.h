@@ -31,8 +31,10 @@ public:
 
 Q_SIGNALS:
     // An account was replaced: the opening editor puts `account` into its
-    // own record field `field` ("IBANp", "IBANn", "budjetKod") and shows it.
-    void accountReplaced(const QString &field, const QString &account);
+    // own record field `field` ("IBANp", "IBANn", "budjetKod") and shows it
+    // when its document held the account replaced, `old` (the window's
+    // first field may have been changed, or the editor moved on, since).
+    void accountReplaced(const QString &field, const QString &old, const QString &account);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -320,7 +320,9 @@ void EditorWindow::replaceAccount(const FieldSpec &field, const QString &account
     if (!m_copyWindow) {
         auto *w = new CopyWindow(m_session, this);
         connect(w, &CopyWindow::accountReplaced, this,
-                [this](const QString &name, const QString &value) {
+                [this](const QString &name, const QString &old, const QString &value) {
+                    if (m_flow.record().text(name).trimmed() != old)
+                        return;  // this document did not hold the account replaced
                     m_flow.record().setText(name, value);
                     showRecord();
                 });
