@@ -255,12 +255,14 @@ bool DocumentWorkflow::remove()
     const auto row = table ? table->find(number) : std::nullopt;
     if (!row)
         return false;
-    record() = *row;
+    // The document deleted stays on screen, to be saved again if need be;
+    // a cancelled or failed deletion leaves the one typed there.
     const QString name = m_kind.deleteName() + u" No:"_s + numberText(number);
     if (!s.ui().askOkCancel(u"Изтрива: "_s + name))
         return false;
     if (!table->remove(number))
         return false;
+    record() = *row;
     const QString deleted =
         m_kind.deletedTitle.isEmpty() ? name : m_kind.deletedTitle + u" No:"_s + numberText(number);
     s.ui().tell(deleted + m_kind.deletedText);

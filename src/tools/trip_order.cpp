@@ -340,13 +340,19 @@ bool TripOrderFlow::remove()
     s.currentSearchText.clear();
     const qint64 number = NumberOfLine(
         RunFind(s.store(), s.ui(), {TripSearchKind, QString(), 0, record().key()}, kTitle));
+    // The order deleted stays on screen, to be saved again if need be; a
+    // cancelled or failed deletion leaves the order typed there.
+    const Record typed = record();
+    const qint32 stored = m_stored;
     if (number == 0 || !load(number))
         return false;
-    if (!s.ui().askOkCancel(u"Изтрива командировъчно № "_s + QString::number(number)))
-        return false;
     auto table = s.store().table(TripOrderTable());
-    if (!table || !table->remove(number))
+    if (!s.ui().askOkCancel(u"Изтрива командировъчно № "_s + QString::number(number)) || !table ||
+        !table->remove(number)) {
+        record() = typed;
+        m_stored = stored;
         return false;
+    }
     s.ui().tell(u"Командировъчно № "_s + QString::number(number) +
                 u" е изтрито.\nДанните са на екрана.\nМожете да го запишете отново."_s);
     return true;

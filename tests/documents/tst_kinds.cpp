@@ -357,13 +357,17 @@ void TestKinds::eachKind()
     for (int i = 0; i < fields.size(); ++i)
         QCOMPARE(f.flow.display(fields[i]), shown[i]);
 
-    // The delete question names the kind; cancelled, it deletes nothing.
+    // The delete question names the kind; cancelled, it deletes nothing and
+    // leaves the document on screen (here a new one) as it was.
     f.ui.clear();
     f.ui.pickNumber(1);
     f.ui.answer(false);
+    f.rec().setKey(0);
+    const Record typed = f.rec();
     QVERIFY(!f.flow.remove());
     QCOMPARE(f.ui.texts(), (QStringList{k.title, u"Изтрива: "_s + k.deleteName() + u" No: 1"_s}));
     QVERIFY(f.session.store().table(k.tableDef())->find(1));
+    QVERIFY(f.rec() == typed);
 
     if (picked.isEmpty()) {
         QVERIFY(k.dateField.isEmpty());

@@ -184,6 +184,14 @@ void TestTripOrders::deletedOrderStaysAndReturns()
     Fixture f;
     f.store(3, u"Петър Петров"_s, may(1), may(2));
     f.store(5, u"Мария Иванова"_s, may(3), may(4));
+    // Cancelled, the order typed stays on screen.
+    f.rec().setText(u"Ime"_s, u"Нова заповед"_s);
+    f.ui.pickNumber(5);
+    f.ui.answer(false);
+    QVERIFY(!f.flow.remove());
+    QCOMPARE(f.rec().text(u"Ime"_s).trimmed(), u"Нова заповед"_s);
+    QCOMPARE(f.stored(u"\"No\""_s), (QStringList{u"3"_s, u"5"_s}));
+    f.ui.clear();
     f.ui.pickNumber(5);
     f.ui.answer(true);
     QVERIFY(f.flow.remove());
