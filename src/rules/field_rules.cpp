@@ -75,8 +75,13 @@ QString DisplayText(const Record &record, const QString &field, FieldRule rule)
     case FieldType::Boolean: return record.boolean(field) ? u"1"_s : QString();
     case FieldType::Text: break;
     }
-    if (rule == FieldRule::AmountText)
-        return FormatSpacePadded(ParseAmount(record.text(field)), 12, 2).trimmed();
+    if (rule == FieldRule::AmountText) {
+        // Twelve places as the window has them; a larger limit is shown
+        // whole, since "Препълва" taken back would read as no limit at all.
+        const Money amount = ParseAmount(record.text(field));
+        const QString shown = FormatSpacePadded(amount, 12, 2);
+        return (shown == OverflowText(12) ? FormatSpacePadded(amount, 24, 2) : shown).trimmed();
+    }
     // Long free texts keep the blanks the user typed in front.
     if (f->width >= 85 || rule == FieldRule::RightTrimmed || rule == FieldRule::FirstBreakBlanks)
         return RightTrimmed(record.text(field));

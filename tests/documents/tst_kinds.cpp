@@ -253,6 +253,8 @@ void TestKinds::rules_data()
     row("organisation: number past ten characters", u"BPln"_s, u"VidDoc"_s, u"3"_s, u"          9"_s, u"3"_s);
     row("consent: limit as amount text", u"SDD"_s, u"Razmer"_s, {}, u"500,5"_s, u"500.50"_s, u"500.5"_s);
     row("consent: no limit", u"SDD"_s, u"Razmer"_s, u"12"_s, u"няма"_s, {}, u"0"_s);
+    row("consent: a limit past twelve places shown whole", u"SDD"_s, u"Razmer"_s, {},
+        u"1 000 000 000"_s, u"1000000000.00"_s, u"1000000000"_s);
     row("mass: date kept as text", u"Mass"_s, u"pDate"_s, {}, u"5/3/2025"_s, u"05.03.2025"_s);
     row("mass: no date empties", u"Mass"_s, u"pDate"_s, u"5/3/2025"_s, u"утре"_s, {});
     row("mass: rows", u"Mass"_s, u"rows"_s, u"4"_s, u" 12 "_s, u"12"_s);
