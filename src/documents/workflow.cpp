@@ -5,6 +5,7 @@
 #include "rules/bank_directory.h"
 #include "rules/dates.h"
 #include "rules/formatting.h"
+#include "rules/identifiers.h"
 #include "rules/field_rules.h"
 #include "store/params.h"
 #include "rules/words.h"
@@ -397,6 +398,20 @@ void DocumentWorkflow::accountLeft(const FieldSpec &account)
     m_banksChecked.insert(account.name, iban + u'|' + bic);
 }
 
+namespace {
+
+// A contractor's or the firm's text as the document's field takes it: a BIC
+// in the form that fits the field.
+QString copiedText(const Record &document, const QString &field, const QString &text)
+{
+    if (!field.startsWith(u"BIC"_s, Qt::CaseInsensitive))
+        return text;
+    const FieldDef *f = document.def().field(field);
+    return BicForWidth(text, f ? f->width : 11);
+}
+
+}  // namespace
+
 bool DocumentWorkflow::pickContractor(const QList<FieldCopy> &copies)
 {
     Session &s = m_session;
@@ -423,7 +438,8 @@ bool DocumentWorkflow::pickContractor(const QList<FieldCopy> &copies)
         if (!c.also.isEmpty())
             parts << row->text(c.also).trimmed();
         parts.removeAll(QString());
-        record().setText(c.to, c.also.isEmpty() ? row->text(c.from) : parts.join(u", "_s));
+        record().setText(c.to, c.also.isEmpty() ? copiedText(record(), c.to, row->text(c.from))
+                                                : parts.join(u", "_s));
     }
     return true;
 }
@@ -468,7 +484,7 @@ bool DocumentWorkflow::pickPayer()
         {u"bankime"_s, account.text(u"BankIme"_s).trimmed()}};
     for (const FieldCopy &c : m_kind.payer)
         if (known.contains(c.from.toLower()))
-            record().setText(c.to, known.value(c.from.toLower()));
+            record().setText(c.to, copiedText(record(), c.to, known.value(c.from.toLower())));
     return true;
 }
 

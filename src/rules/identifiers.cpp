@@ -133,4 +133,10 @@ bool CheckBulstat(const QString &bulstat, qint16 showMessage, Interaction *ui)
     return valid;
 }
 
+QString BicForWidth(const QString &bic, int width)
+{
+    const QString b = bic.trimmed();
+    return b.size() == 11 && width < 11 && b.endsWith(u"XXX"_s, Qt::CaseInsensitive) ? b.left(8) : b;
+}
+
 } // namespace remitor

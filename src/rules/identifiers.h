@@ -29,4 +29,10 @@ bool CheckForeignIBAN(const QString &iban, Interaction *ui);
 // critical icon; any other value, or a null `ui`, keeps it silent.
 bool CheckBulstat(const QString &bulstat, qint16 showMessage, Interaction *ui);
 
+// A BIC for a field of `width` characters: an eleven-character BIC of the
+// bank's head office ("…XXX") names the same bank as its first eight, and
+// only those fit a narrower field (cut to ten, it would be no BIC at all).
+// Any other text comes back trimmed.
+QString BicForWidth(const QString &bic, int width);
+
 } // namespace remitor
