@@ -120,7 +120,12 @@ CommitOutcome CommitCashRow(Store &store, Record &row, const QString &dateText, 
         ui.tell(u"Невалидна дата"_s, Interaction::Icon::Warning);
         return CommitOutcome::BadDate;
     }
-    row.setDate(u"DocDate"_s, typed.isEmpty() ? today : DateFromText(normal));
+    // A new row without a date is of the working day. A stored row that has
+    // none (older books have such balance rows) keeps none: the working
+    // date would move it into another period, and its leva into euro.
+    const bool undatedStored = row.key() != 0 && !row.date(u"DocDate"_s).isValid();
+    row.setDate(u"DocDate"_s, typed.isEmpty() ? (undatedStored ? QDate() : today)
+                                              : DateFromText(normal));
     auto t = store.table(CashBookTable());
     if (!t)
         return CommitOutcome::Failed;

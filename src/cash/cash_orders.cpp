@@ -76,7 +76,9 @@ Record bookRowOf(const Record &order, qint32 key)
     row.setText(u"DocNo"_s, QString::number(order.integer(CashOrderNumberField(order))));
     row.setDate(u"DocDate"_s, order.date(u"pDate"_s));
     row.setText(u"Note"_s, order.text(CashOrderPartyField(order)).trimmed().left(30));
-    row.setMoney(IsCashReceipt(order) ? u"Prihod"_s : u"Razhod"_s, order.money(u"suma"_s));
+    // The amount to the cent, as the order shows and prints it.
+    row.setMoney(IsCashReceipt(order) ? u"Prihod"_s : u"Razhod"_s,
+                 ShownAmount(order.money(u"suma"_s)));
     return row;
 }
 

@@ -154,6 +154,11 @@ void TestCashBook::sortByDate()
     QCOMPARE(f.ui.texts(),
              (QStringList{u"Сортира записите по дати?"_s, u"Сортира записите по дати?"_s}));
     QCOMPARE(order(), (QStringList{u"1d"_s, u"2b"_s, u"3e"_s, u"4a"_s, u"5c"_s}));
+    // The row without a date, committed again, stays without one.
+    Record undated = *f.store().table(CashBookTable())->find(1);
+    QCOMPARE(CommitCashRow(f.store(), undated, QString(), f.session.today, f.ui),
+             CommitOutcome::Stored);
+    QCOMPARE(f.book().first(), u"1|d|NULL||0|0"_s);
 }
 
 // The order is stored with its row, under the lowest free number; the
@@ -203,20 +208,21 @@ void TestCashBook::postingWritesOrderAndRowTogether()
              (QStringList{u"1|1234500"_s, u"2|500000"_s}));
 }
 
-// A disbursement of 100.00 goes out, the payee cut to the book's 30
-// characters; an order without a date is posted with the working date.
+// A disbursement of 100.005 goes out as the 100.01 its order shows, the
+// payee cut to the book's 30 characters; an order without a date is posted
+// with the working date.
 void TestCashBook::postingDisbursement()
 {
     Fixture f;
     Record order(kindById(u"RKO"_s).tableDef());
     order.setInteger(u"RKOno"_s, 3);
     order.setText(u"Poluchatel"_s, u"Петър Георгиев Стоянов-Вълканов от Габрово"_s);
-    order.setMoney(u"suma"_s, Money::fromUnits(100));
+    order.setMoney(u"suma"_s, Money::fromRaw(1000050));
     QString status;
     f.ui.answer(true);
     QVERIFY(PostCashOrder(f.session, order, status));
     QCOMPARE(f.ui.texts(), QStringList{u"Отразява разхода в касовата книга"_s});
-    QCOMPARE(f.book(), QStringList{u"1|3|2026-02-10|Петър Георгиев Стоянов-Вълкано|0|1000000"_s});
+    QCOMPARE(f.book(), QStringList{u"1|3|2026-02-10|Петър Георгиев Стоянов-Вълкано|0|1000100"_s});
     QCOMPARE(order.date(u"pDate"_s), QDate(2026, 2, 10));
 }
 

@@ -164,6 +164,8 @@ void OborotWindow::start()
 {
     const QDate from = dateOf(m_from, false), to = dateOf(m_to, false);
     m_pages.clear();
+    if (m_mode != Mode::Closing)
+        m_text->clear();  // no report of another period stays beside these dates
     if (!from.isValid() || !to.isValid()) {
         m_session.ui().tell(u"Невалидна дата"_s, Interaction::Icon::Warning);
         return;
@@ -199,8 +201,9 @@ void OborotWindow::print()
 {
     if (m_mode == Mode::Closing)
         return;
-    if (text().trimmed().isEmpty())
-        start();
+    // Made again over the period the window now shows: the dates may have
+    // changed since "Старт".
+    start();
     if (text().trimmed().isEmpty())
         return;
     m_pages = TextPages(u"frmOborot"_s, text());

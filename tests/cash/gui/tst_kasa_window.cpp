@@ -203,6 +203,12 @@ void TestKasaWindow::reportsAndClosing()
     QVERIFY(!w->text().contains(u"Наем"_s));
     QCOMPARE(printed.size(), 1);
     QVERIFY(printed.first().wholeSheet);
+    // The period changed after the report: printing makes it again.
+    const QString before = w->text();
+    w->findChild<QLineEdit *>(u"doDate"_s)->setText(u"31.12.2025"_s);
+    QTest::mouseClick(w->findChild<QPushButton *>(u"cmdPrint"_s), Qt::LeftButton);
+    QVERIFY(w->text() != before);
+    QVERIFY2(w->text().contains(u"31.12.2025"_s), qPrintable(w->text()));
 
     // The main window opens the same window for the list of documents.
     app.window.action(u"mnuCashDocs"_s)->trigger();
