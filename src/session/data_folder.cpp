@@ -42,11 +42,16 @@ DataFolder ChooseDataFolder(const LaunchPlace &place)
         return {QDir::cleanPath(working.absoluteFilePath(place.explicitDir)),
                 DataFolder::Reason::Explicit};
     const QString workingPath = QDir::cleanPath(working.absolutePath());
+    const QString userPath = QDir::cleanPath(QDir(place.userDataDir).absolutePath());
+    // Once the user's own data exist, the menu opens them: a database that
+    // one start from a terminal left in the folder the menu starts in must
+    // not take their place.
+    if (place.fromDesktop && QFileInfo(QDir(userPath).filePath(MainFile)).isFile())
+        return {userPath, DataFolder::Reason::UserData};
     if (QFileInfo(working.filePath(MainFile)).isFile())
         return {workingPath, DataFolder::Reason::HoldsDatabase};
     if (place.fromDesktop)
-        return {QDir::cleanPath(QDir(place.userDataDir).absolutePath()),
-                DataFolder::Reason::UserData};
+        return {userPath, DataFolder::Reason::UserData};
     return {workingPath, DataFolder::Reason::WorkingDirectory};
 }
 

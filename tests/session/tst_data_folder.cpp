@@ -27,36 +27,41 @@ Q_DECLARE_METATYPE(DataFolder::Reason)
 void TestDataFolder::choice_data()
 {
     QTest::addColumn<QString>("explicitDir");  // "{root}" stands for a scratch folder
-    QTest::addColumn<bool>("databaseInWorkingDir");
+    QTest::addColumn<QStringList>("databases");  // the folders that hold Remitor.MDB
     QTest::addColumn<bool>("fromDesktop");
     QTest::addColumn<QString>("expected");  // below the scratch folder
     QTest::addColumn<DataFolder::Reason>("reason");
     using R = DataFolder::Reason;
-    QTest::newRow("terminal") << QString() << false << false << u"work"_s << R::WorkingDirectory;
-    QTest::newRow("terminal, database there")
-        << QString() << true << false << u"work"_s << R::HoldsDatabase;
-    QTest::newRow("desktop") << QString() << false << true << u"user"_s << R::UserData;
+    const QStringList none, work{u"work"_s}, both{u"work"_s, u"user"_s};
+    QTest::newRow("terminal") << QString() << none << false << u"work"_s << R::WorkingDirectory;
+    QTest::newRow("terminal, database there") << QString() << both << false << u"work"_s
+                                              << R::HoldsDatabase;
+    QTest::newRow("desktop") << QString() << none << true << u"user"_s << R::UserData;
     // Someone who kept Remitor.MDB in the folder the menu starts in keeps it.
-    QTest::newRow("desktop, database there")
-        << QString() << true << true << u"work"_s << R::HoldsDatabase;
+    QTest::newRow("desktop, database there") << QString() << work << true << u"work"_s
+                                             << R::HoldsDatabase;
+    // One left there by a start from a terminal does not hide the user's data.
+    QTest::newRow("desktop, the user's data too") << QString() << both << true << u"user"_s
+                                                  << R::UserData;
     QTest::newRow("--data relative to the working dir")
-        << u"books/2024"_s << true << true << u"work/books/2024"_s << R::Explicit;
+        << u"books/2024"_s << both << true << u"work/books/2024"_s << R::Explicit;
     QTest::newRow("--data absolute")
-        << u"{root}/other/."_s << false << false << u"other"_s << R::Explicit;
+        << u"{root}/other/."_s << none << false << u"other"_s << R::Explicit;
 }
 
 void TestDataFolder::choice()
 {
     QFETCH(QString, explicitDir);
-    QFETCH(bool, databaseInWorkingDir);
+    QFETCH(QStringList, databases);
     QFETCH(bool, fromDesktop);
     QFETCH(QString, expected);
     QFETCH(DataFolder::Reason, reason);
     QTemporaryDir root;
     const QDir r(root.path());
     QVERIFY(r.mkpath(u"work"_s));
-    if (databaseInWorkingDir) {
-        QFile db(r.filePath(u"work/Remitor.MDB"_s));
+    for (const QString &folder : databases) {
+        QVERIFY(r.mkpath(folder));
+        QFile db(r.filePath(folder + u"/Remitor.MDB"_s));
         QVERIFY(db.open(QIODevice::WriteOnly));
     }
     LaunchPlace place;
