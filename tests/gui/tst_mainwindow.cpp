@@ -318,6 +318,11 @@ void TestMainWindow::signaturesAreSaved()
     QTest::mouseClick(w->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
     QCOMPARE(app.ui.texts(), QStringList{u"Параметрите са записани."_s});
     shoot(w, u"signatures"_s);
+    // A line changed and left without "Запис" is not shown as saved.
+    line3->setText(u"Не е записан"_s);
+    QTest::keyClick(w, Qt::Key_Escape);
+    app.window->action(u"mnuPodpisi"_s)->trigger();
+    QCOMPARE(line3->text(), u"Гл. счетоводител: ________"_s);
     app.start();
     QCOMPARE(app.session->params.text(u"podpis3"_s).trimmed(), u"Гл. счетоводител: ________"_s);
     QCOMPARE(app.session->params.text(u"podpis5"_s).trimmed(), QString());

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -209,7 +210,6 @@ SignaturesWindow::SignaturesWindow(Session &session, QWidget *parent)
         edit->setObjectName(u"Text%1"_s.arg(i + 1));
         edit->setMaxLength(85);
         edit->setMinimumWidth(560);
-        edit->setText(RightTrimmed(session.params.text(u"podpis%1"_s.arg(i + 1))));
         label->setBuddy(edit);
         layout->addWidget(label);
         layout->addWidget(edit);
@@ -227,6 +227,17 @@ SignaturesWindow::SignaturesWindow(Session &session, QWidget *parent)
     buttons->addWidget(save);
     buttons->addWidget(exit);
     layout->addLayout(buttons);
+}
+
+void SignaturesWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Each opening shows what is stored: lines changed and left without
+    // "Запис" were not saved, and must not look as if they were.
+    if (event->spontaneous())
+        return;
+    for (int i = 0; i < m_lines.size(); ++i)
+        m_lines[i]->setText(RightTrimmed(m_session.params.text(u"podpis%1"_s.arg(i + 1))));
 }
 
 void SignaturesWindow::save()

@@ -163,6 +163,9 @@ ReportWindow::~ReportWindow()
 void ReportWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Restored from the task bar, the window keeps what the user chose.
+    if (event->spontaneous())
+        return;
     // A window without a From date starts on today's.
     if (!dateOf(m_from).isValid()) {
         m_from->setText(ShortDateText(m_session.today));
