@@ -2,11 +2,13 @@
 #include "app/gui/main_window.h"
 #include "session/session.h"
 #include "app/gui/firma_window.h"
+#include "lists/gui/klients_window.h"
 #include "support/gui_support.h"
 #include "support/ibans.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_store.h"
 #include "support/typing.h"
+#include "transfer/gui/transfer_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void invalidBulstatKeepsTheOldValue();
     void enterWalksTheCompanyFields();
     void signaturesAreSaved();
+    void openListFollowsAnImport();
     void staysItsSizeUnlessMaximised();
     void helpAndAbout();
 };
@@ -326,6 +329,26 @@ void TestMainWindow::signaturesAreSaved()
     app.start();
     QCOMPARE(app.session->params.text(u"podpis3"_s).trimmed(), u"Гл. счетоводител: ________"_s);
     QCOMPARE(app.session->params.text(u"podpis5"_s).trimmed(), QString());
+}
+
+// An import gives the list's numbers to other rows: the open contractor list
+// shows them before anything typed there could be written over them.
+void TestMainWindow::openListFollowsAnImport()
+{
+    App app;
+    app.start();
+    const QString mdb = app.dir.filePath(u"Remitor.MDB"_s);
+    QVERIFY(execOn(mdb, u"INSERT INTO KlientTable (kod, KlIme) VALUES (1, 'Алфа ООД')"_s));
+    app.window->action(u"mnuKlients"_s)->trigger();
+    auto *list = app.window->findChild<KlientsWindow *>(u"frmKlients"_s);
+    QVERIFY(list && list->isVisible());
+    QCOMPARE(list->nameField(0)->text(), u"Алфа ООД"_s);
+    QVERIFY(execOn(mdb, u"UPDATE KlientTable SET KlIme = 'Бета АД' WHERE kod = 1"_s));
+    app.window->action(u"mnuTransfer"_s)->trigger();
+    auto *transfer = app.window->findChild<TransferWindow *>(u"frmTransfer"_s);
+    QVERIFY(transfer);
+    Q_EMIT transfer->imported();
+    QCOMPARE(list->nameField(0)->text(), u"Бета АД"_s);
 }
 
 void TestMainWindow::staysItsSizeUnlessMaximised()

@@ -124,7 +124,18 @@ void MainWindow::buildMenus()
 
     // A menu without items: its title opens the export and import window.
     addItem(nullptr, u"mnuTransfer"_s, u"Трансфер"_s, [this] {
-        showSingle(u"frmTransfer"_s, [this] { return new TransferWindow(m_session); });
+        showSingle(u"frmTransfer"_s, [this] {
+            auto *transfer = new TransferWindow(m_session);
+            // An import may give the lists' numbers to other rows: an open
+            // list must not write its old page over them.
+            connect(transfer, &TransferWindow::imported, this, [this] {
+                if (auto *k = qobject_cast<KlientsWindow *>(m_windows.value(u"frmKlients"_s)))
+                    k->reload();
+                if (auto *p = qobject_cast<ParagraphsWindow *>(m_windows.value(u"frmParagraf"_s)))
+                    p->reload();
+            });
+            return transfer;
+        });
     });
 
     QMenu *reports = menuBar()->addMenu(u"Справки"_s);

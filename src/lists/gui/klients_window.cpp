@@ -455,6 +455,12 @@ void KlientsWindow::showEvent(QShowEvent *event)
     focusPlace(m_fieldNumber < 0 ? 0 : m_fieldNumber);
 }
 
+void KlientsWindow::reload()
+{
+    m_list.open();
+    showPage();
+}
+
 void KlientsWindow::closeEvent(QCloseEvent *event)
 {
     commitRow();

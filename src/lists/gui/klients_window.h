@@ -32,6 +32,8 @@ public:
     QPushButton *button(const QString &objectName) const;
     // The entry place of the field that had the focus last (-1 before any).
     int fieldNumber() const { return m_fieldNumber; }
+    // The page read again, after other windows changed the table.
+    void reload();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

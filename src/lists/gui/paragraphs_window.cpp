@@ -327,6 +327,12 @@ void ParagraphsWindow::showEvent(QShowEvent *event)
     focusCell(0, 0);
 }
 
+void ParagraphsWindow::reload()
+{
+    m_list.open();
+    showPage();
+}
+
 void ParagraphsWindow::closeEvent(QCloseEvent *event)
 {
     commitRow();

@@ -28,6 +28,8 @@ public:
     QLineEdit *textField(int row) const { return m_texts.value(row); }
     QPushButton *button(const QString &objectName) const;
     int currentRow() const { return m_row; }
+    // The page read again, after other windows changed the table.
+    void reload();
 
     // What "Печат" does with the list's text; by default the print preview.
     void setPrintPresenter(std::function<void(const QString &text)> present)

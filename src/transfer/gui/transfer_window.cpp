@@ -194,6 +194,8 @@ void TransferWindow::run(bool isImport)
     if (r.completed) {
         m_progress->setValue(100);
         SaveTransferFolder(m_session.store(), where);
+        if (isImport)
+            Q_EMIT imported();
     }
 }
 

@@ -23,6 +23,13 @@ class TransferWindow : public QWidget {
 public:
     explicit TransferWindow(Session &session, QWidget *parent = nullptr);
 
+Q_SIGNALS:
+    // An import has written its rows: windows that show stored rows of the
+    // lists read them again before anything typed there is written.
+    void imported();
+
+public:
+
     // The folder of the runs (what "Drive1" shows).
     QString folder() const;
     void setFolder(const QString &folder);
