@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void boxesKeepTheirColourUnlessColourIsOff();
     void noAmountCrossesTheBoxesOut();
     void printerGetsOnePageOneCopy();
+    void twoCopiesFitAPrinterWithMargins();
     void everyPageHoldsItsValuesInBothCopies_data();
     void everyPageHoldsItsValuesInBothCopies();
 
@@ -176,6 +178,32 @@ void TestPrintPdf::noAmountCrossesTheBoxesOut()
     r.setMoney(u"suma"_s, Money());
     const QImage crossed = RenderPageImage(job(r, false, Copies::One), dpi);
     QVERIFY(darkness(crossed, midX, midY, dpi) > 100);
+}
+
+// Margins of 10 mm leave less than the two copies' height: the page is drawn
+// smaller, and every word of it stays within the printable area.
+void TestPrintPdf::twoCopiesFitAPrinterWithMargins()
+{
+    REMITOR_REQUIRE_TOOL("pdftotext");
+    const PrintJob j = job(order(), true, Copies::Two);
+    QList<Word> words[2];
+    for (const int margin : {0, 10}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = m_dir.filePath(u"margins%1.pdf"_s.arg(margin));
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+        QPainter painter;
+        QVERIFY(painter.begin(&printer));
+        RenderPrinterPages(painter, printer, {j});
+        QVERIFY(painter.end());
+        words[margin > 0] = wordsOf(path);
+    }
+    QCOMPARE(words[1].size(), words[0].size());  // nothing lost
+    const double foot = A4HeightTwips - 10 * 1440 / 25.4;
+    for (const Word &w : std::as_const(words[1]))
+        QVERIFY2(w.bottom <= foot, qPrintable(w.text + u' ' + QString::number(w.bottom)));
 }
 
 void TestPrintPdf::printerGetsOnePageOneCopy()

@@ -302,8 +302,27 @@ bool PrintPage(QPrinter &printer, const PrintJob &job, QPoint offsetTwips)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    RenderPage(painter, job, printer.resolution(), offsetTwips);
+    RenderPrinterPages(painter, printer, {job}, offsetTwips);
     return painter.end();
+}
+
+void RenderPrinterPages(QPainter &painter, QPrinter &printer, const QList<PrintJob> &pages,
+                        QPoint offsetTwips)
+{
+    const int dpi = printer.resolution();
+    const double printable =
+        printer.pageLayout().paintRectPixels(dpi).height() * 1440.0 / std::max(dpi, 1);
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        const double fit = printable > 0 && pages[i].heightTwips > printable
+                               ? printable / pages[i].heightTwips
+                               : 1.0;
+        painter.save();
+        painter.scale(fit, fit);
+        RenderPage(painter, pages[i], dpi, offsetTwips);
+        painter.restore();
+    }
 }
 
 bool SavePagePdf(const PrintJob &job, const QString &path)

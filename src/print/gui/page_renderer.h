@@ -29,6 +29,13 @@ void PreparePrinter(QPrinter &printer, const QString &documentName);
 // not be started.
 bool PrintPage(QPrinter &printer, const PrintJob &job, QPoint offsetTwips = {});
 
+// Draws the pages on a printer that `painter` has begun, one sheet each. A
+// page higher than the printer's printable area (two copies of a form on a
+// printer with wide margins) is drawn smaller, whole, rather than losing the
+// foot of the lower copy.
+void RenderPrinterPages(QPainter &painter, QPrinter &printer, const QList<PrintJob> &pages,
+                        QPoint offsetTwips = {});
+
 // Writes the page as a PDF file of one A4 sheet. False when the file could
 // not be written.
 bool SavePagePdf(const PrintJob &job, const QString &path);

@@ -91,12 +91,8 @@ void ShowPrintPreview(QWidget *parent, Store &store, const QList<PrintJob> &page
                          QPainter painter;
                          if (!painter.begin(target))
                              return;
-                         const QPoint shift = PrinterShift(store, *target);
-                         for (int i = 0; i < pages.size(); ++i) {
-                             if (i > 0)
-                                 target->newPage();
-                             RenderPage(painter, pages[i], target->resolution(), shift);
-                         }
+                         RenderPrinterPages(painter, *target, pages,
+                                            PrinterShift(store, *target));
                      });
     if (auto *bar = dialog.findChild<QToolBar *>()) {
         bar->addSeparator();
