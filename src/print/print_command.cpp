@@ -1,5 +1,6 @@
 #include "print/print_command.h"
 
+#include "rules/field_rules.h"
 #include "rules/formatting.h"
 #include "rules/identifiers.h"
 
@@ -29,6 +30,15 @@ std::optional<PrintJob> PreparePrint(const PrintSubject &subject, const KindPrin
     if (subject.check)
         if (const QString failed = subject.check(record); !failed.isEmpty()) {
             ui.tell(failed);
+            return std::nullopt;
+        }
+    // Nor one whose amount the form's boxes cannot hold: "Препълва" beside
+    // the amount in words is no order a bank takes.
+    for (const PageElement &e : print.layout(secondPage).elements)
+        if ((e.format == ValueFormat::Amount || e.format == ValueFormat::AmountOrNone) &&
+            FormatValue(e, record, subject).contains(OverflowText(8))) {
+            ui.tell(u"Сумата %1 не се побира в полето на бланката (най-много 999999999.99)."_s.arg(
+                AmountDisplayText(record.money(e.source()))));
             return std::nullopt;
         }
 

@@ -34,6 +34,7 @@ class TestPrintCommand : public QObject {
 private Q_SLOTS:
     void copiesAndPage_data();
     void copiesAndPage();
+    void amountBeyondTheBoxesIsNotPrinted();
     void accountsAreCheckedButDoNotStopPrinting_data();
     void accountsAreCheckedButDoNotStopPrinting();
 };
@@ -50,6 +51,17 @@ void TestPrintCommand::copiesAndPage_data()
     QTest::newRow("2 копия, second page") << int(SaveChoice::Overwrite) << true << true << 16500 << u"PrintPln"_s;
     QTest::newRow("1 копие, declaration, plain") << int(SaveChoice::New) << false << false << 8200 << u"PrintPln2"_s;
     QTest::newRow("cancelled") << int(SaveChoice::Cancel) << true << true << 0 << QString();
+}
+
+// An amount beyond the form's boxes is told and nothing is printed.
+void TestPrintCommand::amountBeyondTheBoxesIsNotPrinted()
+{
+    ScriptedInteraction ui;
+    Record r = order(kGood, QString());
+    r.setMoney(u"suma"_s, Money::fromUnits(1'000'000'000));
+    QVERIFY(!PreparePrint(kindById(u"Pln"_s).printSubject(), CreditTransferPrint(), r, false, true, ui));
+    QCOMPARE(ui.texts(), QStringList{u"Сумата 1000000000.00 не се побира в полето на бланката "
+                                     "(най-много 999999999.99)."_s});
 }
 
 void TestPrintCommand::copiesAndPage()
