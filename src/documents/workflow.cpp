@@ -406,8 +406,9 @@ QString copiedText(const Record &document, const QString &field, const QString &
 {
     if (!field.startsWith(u"BIC"_s, Qt::CaseInsensitive))
         return text;
+    // The forms' boxes hold eight: a head office's BIC goes in as its eight.
     const FieldDef *f = document.def().field(field);
-    return BicForWidth(text, f ? f->width : 11);
+    return BicForWidth(text, f ? std::min(f->width, 8) : 8);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "rules/dates.h"
 #include "rules/formatting.h"
+#include "rules/identifiers.h"
 #include "rules/words.h"
 
 using namespace Qt::StringLiterals;
@@ -41,7 +42,12 @@ QString FormatValue(const PageElement &e, const Record &r, const PrintSubject &s
         return DisplayText(r, field, subject.ruleOf ? subject.ruleOf(field) : FieldRule::Text);
     }
     case ValueFormat::Trimmed: return r.text(field).trimmed();
-    case ValueFormat::Spread: return SpreadChars(r.text(field));
+    case ValueFormat::Spread:
+        // A head office's BIC of eleven ("…XXX") goes into the forms' eight
+        // boxes as the eight that name the same bank.
+        if (field.startsWith(u"BIC"_s, Qt::CaseInsensitive))
+            return SpreadChars(BicForWidth(r.text(field), 8));
+        return SpreadChars(r.text(field));
     case ValueFormat::SpreadUpper: return SpreadChars(r.text(field)).toUpper();
     case ValueFormat::Iban: return SpreadCharsGrouped(r.text(field));
     case ValueFormat::Amount: return amountText(r.money(field));

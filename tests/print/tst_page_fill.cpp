@@ -90,6 +90,8 @@ private Q_SLOTS:
     void executionDateBoxes();
     void amount_data();
     void amount();
+    void bicBoxes_data();
+    void bicBoxes();
     void colourOffMakesEveryBoxWhite();
     void goldenPages_data();
     void goldenPages();
@@ -139,6 +141,27 @@ void TestFill::amount()
     // The fee is laid out the same way, but no fee is only blanks.
     r.setMoney(u"TAXsuma"_s, Money::fromRaw(raw));
     QCOMPARE(fillPln(r, false, true).text(u"TAXsuma"_s), crossedOut ? u"   "_s : suma);
+}
+
+// The budget order keeps a BIC of up to fifteen characters; its boxes are eight.
+void TestFill::bicBoxes_data()
+{
+    QTest::addColumn<QString>("bic");
+    QTest::addColumn<QString>("boxes");
+    QTest::newRow("eight") << u"STSABGSF"_s << u"S T S A B G S F"_s;
+    QTest::newRow("the head office's eleven") << u"STSABGSFXXX"_s << u"S T S A B G S F"_s;
+    QTest::newRow("a branch's eleven, as typed") << u"STSABGSF001"_s << u"S T S A B G S F 0 0 1"_s;
+}
+
+void TestFill::bicBoxes()
+{
+    QFETCH(QString, bic);
+    QFETCH(QString, boxes);
+    Record r = test::sampleDocument(kindById(u"PlnB"_s).tableDef());
+    r.setText(u"BICp"_s, bic);
+    const PageFill f = FillPage(PrintPlnBLayout(), r, kindById(u"PlnB"_s).printSubject(), true,
+                                BudgetOrderPrint().fill);
+    QCOMPARE(f.text(u"BICp"_s).trimmed(), boxes);
 }
 
 void TestFill::colourOffMakesEveryBoxWhite()
