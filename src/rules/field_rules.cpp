@@ -141,7 +141,12 @@ qint64 OptionValue(const Record &r, const QString &field)
     switch (r.def().field(field)->type) {
     case FieldType::Boolean: return r.boolean(field) ? 1 : 0;
     case FieldType::Int16:
-    case FieldType::Int32: return r.integer(field);
+    case FieldType::Int32: {
+        // Older programs wrote a ticked option as -1 (files carried over by
+        // the transfer keep it): it is the option 1.
+        const qint32 v = r.integer(field);
+        return v == -1 ? 1 : v;
+    }
     case FieldType::Money: return r.money(field).wholeUnits();
     case FieldType::Double: return qint64(r.real(field));
     case FieldType::Date: return 0;

@@ -112,6 +112,10 @@ void TestFill::executionDateBoxes()
     Record r = order();
     r.setDate(u"workDate"_s, date);
     QCOMPARE(fillPln(r, false, true).text(u"workDate"_s), boxes);
+    // An option an older program wrote as -1 is ticked as its 1.
+    r.setInteger(u"narMode"_s, -1);
+    QVERIFY(fillPln(r, true, true).isChecked(u"Checkn2"_s));
+    QVERIFY(!fillPln(r, true, true).isChecked(u"Checkn1"_s));
 }
 
 void TestFill::amount_data()
