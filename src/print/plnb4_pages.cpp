@@ -55,11 +55,13 @@ QList<PageElement> item(const Item &it, int top)
       << value(name(it.osnovanie), 5260, top + 110, Right - 5320, kValueHeight, kValue);
     const int doc = top + ValueRow;
     e << hline(Left, doc, Right - Left) << tiny(u"Още пояснения"_s, Left + 60, doc)
-      << value(name(it.poiasnenia), Left + 60, doc + 120, 2280, kValueHeight, kValue)
+      // Up to 85 and 35 characters in narrow cells: two lines, set smaller
+      // as the text needs, rather than cut.
+      << textArea(name(it.poiasnenia), Left + 60, doc + 135, 2280, 220, kSmall)
       << vline(3400, doc, BoxRow) << tiny(u"Вид*"_s, 3460, doc)
       << digitBoxes(name(it.vidDoc), 3500, doc + 160, 1, 180, 180, kBoxDigit, FormBoxColour)
       << vline(3800, doc, BoxRow) << tiny(u"Номер на документа"_s, 3860, doc)
-      << value(name(it.docNum), 3860, doc + 120, 1280, kValueHeight, kValue)
+      << textArea(name(it.docNum), 3860, doc + 135, 1280, 220, kSmall)
       << vline(5200, doc, BoxRow) << fullDate(name(it.docDate), u"Дата  на документа"_s, 5300, doc)
       << vline(6800, doc, BoxRow) << fullDate(name(it.period1), u"от дата"_s, 6900, doc)
       << vline(8400, doc, BoxRow) << fullDate(name(it.period2), u"до дата"_s, 8500, doc);
