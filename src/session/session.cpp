@@ -68,8 +68,18 @@ void Session::reindex()
 
 void Session::sortDocuments()
 {
-    if (m_ui.askOkCancel(u"Подрежда таблиците по Наредител?"_s, u"Сортиране"_s))
-        SortDocuments(m_store);
+    if (!m_ui.askOkCancel(u"Подрежда таблиците по Наредител?"_s, u"Сортиране"_s))
+        return;
+    // The documents the editors hold follow their new numbers: saved over
+    // its old number, one would replace another document.
+    Renumbering moved;
+    if (!SortDocuments(m_store, &moved))
+        return;
+    for (auto &[table, state] : m_documents) {
+        const QHash<qint64, qint64> numbers = moved.value(table);
+        if (!state.fromReports && numbers.contains(state.record.key()))
+            state.record.setKey(numbers.value(state.record.key()));
+    }
 }
 
 void Session::repairAndCompact()

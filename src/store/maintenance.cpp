@@ -100,22 +100,24 @@ constexpr SortedTable sortedTables[] = {
 }  // namespace
 
 bool RenumberByText(Database &db, const TableDef &def, const QString &field,
-                    const QCollator &collator)
+                    const QCollator &collator, QHash<qint64, qint64> *moved)
 {
     struct Row {
         qint64 rowid;
         QCollatorSortKey key;
+        qint64 number;
     };
     QList<Row> rows;
     {
-        Statement st = db.prepare(u"SELECT rowid, "_s + quoted(field) + u" FROM "_s +
-                                  quoted(def.name) + u" ORDER BY "_s + quoted(def.keyField));
+        Statement st = db.prepare(u"SELECT rowid, "_s + quoted(field) + u", "_s +
+                                  quoted(def.keyField) + u" FROM "_s + quoted(def.name) +
+                                  u" ORDER BY "_s + quoted(def.keyField));
         while (st.next()) {
             // Blanks that pad a text do not count for the order.
             QString text = st.text(1);
             while (text.endsWith(u' '))
                 text.chop(1);
-            rows.append({st.integer(0), collator.sortKey(text)});
+            rows.append({st.integer(0), collator.sortKey(text), st.integer(2)});
         }
         if (st.error().isError())
             return false;
@@ -137,12 +139,14 @@ bool RenumberByText(Database &db, const TableDef &def, const QString &field,
         up.bind(1, qint64(i + 1)).bind(2, rows[i].rowid);
         if (!up.run())
             return false;
+        if (moved)
+            moved->insert(rows[i].number, i + 1);
     }
     db.readSchema();
     return db.createIndex(def, *key, [](const DbError &) {});
 }
 
-bool SortDocuments(Store &store)
+bool SortDocuments(Store &store, Renumbering *moved)
 {
     auto db = store.open(DbKind::Main);
     if (!db)
@@ -152,14 +156,16 @@ bool SortDocuments(Store &store)
         db->ensureTable(tableDef(DbKind::Main, QLatin1StringView(s.table)),
                         [&store](const DbError &e) { store.report(e); });
     DbError failure;
+    Renumbering renumbered;
     {
         Transaction tx(*db);  // rolls back unless every table was renumbered
         bool ok = tx.isActive();
         for (const SortedTable &s : sortedTables) {
             if (!ok)
                 break;
-            ok = RenumberByText(*db, tableDef(DbKind::Main, QLatin1StringView(s.table)),
-                          QLatin1StringView(s.field), collator);
+            const QString table = QLatin1StringView(s.table);
+            ok = RenumberByText(*db, tableDef(DbKind::Main, table), QLatin1StringView(s.field),
+                                collator, &renumbered[table]);
         }
         if (ok)
             ok = tx.commit();
@@ -170,6 +176,8 @@ bool SortDocuments(Store &store)
         store.report(failure);
         return false;
     }
+    if (moved)
+        *moved = renumbered;
     store.ui().tell(u"Базата е сортирана."_s);
     return true;
 }

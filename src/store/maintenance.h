@@ -3,6 +3,7 @@
 #include "store/file_ops.h"
 #include "store/schema.h"
 
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -25,10 +26,14 @@ void ReindexAll(Store &store, bool showMessage);
 // missing ones; with `rebuild`, sound ones are rebuilt too.
 bool RebuildIndexes(Store &store, Database &db, const TableDef &def, bool rebuild);
 
+// The numbers a sort gave: per table, each old number's new one.
+using Renumbering = QHash<QString, QHash<qint64, qint64>>;
+
 // Renumbers every document table 1..N in the Bulgarian order of its
 // ordering party (or payer, or payee), in one transaction: a failure leaves
-// the old numbering. Shows "Базата е сортирана." when done.
-bool SortDocuments(Store &store);
+// the old numbering. Shows "Базата е сортирана." when done; `moved` (when
+// given) then tells the new numbers, for the documents the editors hold.
+bool SortDocuments(Store &store, Renumbering *moved = nullptr);
 
 // Gives the rows of a keyed table the numbers 1..N in the collator's order
 // of `field` (blanks at the end of a text do not count; equal texts keep the
@@ -36,7 +41,7 @@ bool SortDocuments(Store &store);
 // are rewritten and made again afterwards. Run it inside the caller's
 // transaction: on false the caller rolls back and the old numbers stay.
 bool RenumberByText(Database &db, const TableDef &def, const QString &field,
-                    const QCollator &collator);
+                    const QCollator &collator, QHash<qint64, qint64> *moved = nullptr);
 
 // Asks "Ремонт на <path> ?"; on Yes checks both files and repairs a
 // damaged one as the compaction does. "Ремонтът завърши успешно!" only when

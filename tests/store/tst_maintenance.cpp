@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "session/session.h"
 #include "session/startup.h"
 #include "store/maintenance.h"
 #include "store/salvage.h"
@@ -15,6 +16,7 @@ class TestMaintenance : public QObject {
 private Q_SLOTS:
     void reindexMendsAWrongIndexAndChangesNoData();
     void sortByOrderingParty();
+    void sortMovesTheEditorsDocument();
     void failedSortKeepsTheOldNumbers();
     void backupNames_data();
     void backupNames();
@@ -92,6 +94,23 @@ void TestMaintenance::sortByOrderingParty()
              (QStringList{u"1||50000"_s, u"2|Арда|20000"_s, u"3|Ариана|40000"_s,
                           u"4|Банка|10000"_s, u"5|Банка|30000"_s}));
     QCOMPARE(queryOn(t.path(u"Remitor.MDB"_s), uniqueKeyIndex), u"1"_s);
+}
+
+// The document an editor holds follows its new number: saved over it, it
+// replaces itself and not the document that took its old number.
+void TestMaintenance::sortMovesTheEditorsDocument()
+{
+    QTemporaryDir dir;
+    ScriptedInteraction ui;
+    Session s(dir.path(), ui, QDate(2010, 1, 1));
+    s.startUp();
+    addOrders(s.store(), {u"В"_s, u"А"_s, u"Б"_s});
+    DocumentState &shown = s.document(tableDef(DbKind::Main, u"PlnTable"_s));
+    shown.record = *s.store().table(shown.record.def())->find(1);
+    ui.answer(true);
+    s.sortDocuments();
+    QCOMPARE(shown.record.key(), 3);
+    QCOMPARE(*s.store().table(shown.record.def())->find(3), shown.record);
 }
 
 void TestMaintenance::failedSortKeepsTheOldNumbers()
