@@ -5,6 +5,7 @@
 #include "store/store.h"
 
 #include <QCollator>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -253,6 +254,17 @@ CompactResult compactFile(Store &store, const QString &path, DbKind kind)
         }
     }
     const bool keepBackupAsOlder = QFileInfo::exists(backup) && backupIsBetter;
+    // A backup that cannot be read at all is the damaged file a repair kept:
+    // its records may still be got out of it, so it is never replaced. It
+    // goes aside under a name of its own that no compaction touches.
+    const QString replaced = keepBackupAsOlder ? older : backup;
+    if (QFileInfo::exists(replaced) && CountRecords(replaced, kind) < 0 &&
+        !ops.rename(replaced, replaced + QDateTime::currentDateTime().toString(
+                                              u".'damaged'-yyyyMMdd-hhmmss"_s))) {
+        dropTemps();
+        r.problem = u"Архивното копие "_s + replaced + u" не може да се преименува."_s;
+        return r;
+    }
     if (!ops.copy(path, backupTemp) || !ops.sync(backupTemp)) {
         dropTemps();
         r.problem = u"Архивното копие "_s + backup + u" не може да се запише."_s;

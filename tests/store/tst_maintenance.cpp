@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -190,6 +191,15 @@ void TestMaintenance::compactionReplacesAnOldBackup()
     QCOMPARE(ordersByKey(t.path(u"Remitor.BAK"_s)).size(), 3);
     QCOMPARE(ordersByKey(t.path(u"Remitor.BAK.1"_s)).size(), 2);
     QCOMPARE(ordersByKey(t.path(u"Remitor.MDB"_s)).size(), 3);
+    // The unreadable old backup (a damaged file a repair kept) was set aside,
+    // not replaced, and the compactions after leave it alone.
+    QVERIFY(RepairAndCompact(*t.store, 0));
+    const QStringList aside =
+        QDir(t.path(QString())).entryList({u"Remitor.BAK*.damaged-*"_s}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QFile kept(t.path(aside.first()));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("old backup"));
 }
 
 void TestMaintenance::unreadableFileGivesAnEmptyUsableDatabase()
