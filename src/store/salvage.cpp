@@ -106,7 +106,8 @@ public:
                 tailLost = true;  // no row after the damage: how many were there is not known
                 break;
             }
-            gapRows += nextRow - bad;
+            // Row numbers start at 1: a damaged first page loses those below.
+            gapRows += std::max<qint64>(0, nextRow - std::max<qint64>(bad, 1));
             from = *next;
         }
         sqlite3_reset(m_from.st);
@@ -135,18 +136,19 @@ private:
         qint64 lo = bad;  // a seek from here fails
         qint64 hi = 0;
         qint64 step = 1;
+        // Ever longer steps from the last failing seek, up to the largest
+        // number: a damaged first page (the walk starts at the smallest
+        // number) is passed too.
         for (;;) {
-            if (bad > LLONG_MAX - step)
-                return std::nullopt;
-            const qint64 x = bad + step;
+            const qint64 x = lo > LLONG_MAX - step ? LLONG_MAX : lo + step;
             if (probe(x, nextRow)) {
                 hi = x;
                 break;
             }
-            lo = x;
-            if (step > LLONG_MAX / 2)
+            if (x == LLONG_MAX)
                 return std::nullopt;
-            step *= 2;
+            lo = x;
+            step = step > LLONG_MAX / 2 ? LLONG_MAX : step * 2;
         }
         qint64 row = nextRow;
         while (hi - lo > 1) {
