@@ -10,7 +10,7 @@
 //
 // The same rows through the sqlite3 tool, timed the same way (for example
 // with /usr/bin/time), give the yardstick: the dump
-//   sqlite3 -cmd '.mode tabs' -cmd '.output dump.txt' FOLDER/Remitor.MDB \
+//   sqlite3 -cmd '.mode tabs' -cmd '.output dump.txt' FOLDER/Remitor.MDB
 //           'SELECT * FROM PlnTable ORDER BY kod'
 // and its import into a file that holds the empty table with its index
 //   sqlite3 empty.MDB '.mode tabs' '.import dump.txt PlnTable'

@@ -26,11 +26,11 @@ QString RowCountText(qint64 n)
 
 // ---- recovery of a missing file ---------------------------------------------
 
-bool RecoverMissingFile(Store &store, DbKind kind)
+Recovery RecoverMissingFile(Store &store, DbKind kind)
 {
     const QString path = store.paths().pathOf(kind);
     if (path.isEmpty() || QFileInfo::exists(path))
-        return false;
+        return Recovery::Nothing;
     const QString backup = BackupPathFor(path);
     struct Candidate {
         QString path;
@@ -52,7 +52,7 @@ bool RecoverMissingFile(Store &store, DbKind kind)
             best = {c, records, fi.lastModified()};
     }
     if (best.records < 0)
-        return false;
+        return Recovery::Nothing;
 
     // Copied, not renamed: the leftover stays as it was until the next
     // compaction, and a cut during the copy leaves it untouched.
@@ -65,13 +65,13 @@ bool RecoverMissingFile(Store &store, DbKind kind)
         store.ui().tell(
             u"Файлът "_s + path + u" липсва и не може да се възстанови от "_s + best.path + u'.',
             Interaction::Icon::Critical);
-        return false;
+        return Recovery::Failed;
     }
     ops.syncFolder(QFileInfo(path).absolutePath());
     store.ui().tell(u"Файлът "_s + path + u" липсва.\nВъзстановен е от "_s + best.path + u" ("_s +
                         RecordCountText(best.records) + u")."_s,
                     Interaction::Icon::Warning);
-    return true;
+    return Recovery::Recovered;
 }
 
 // ---- the start-up check -------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/schema.h"
+#include "store/store.h"
 
 #include <QDeadlineTimer>
 #include <QString>
@@ -15,9 +16,11 @@ class Store;
 // the copy "Remitor.MDB.new", the backups "Remitor.BAK", "Remitor.BAK.1"
 // and a backup copy not yet renamed ("Remitor.BAK.new"). The one with the
 // most records that can be read is copied into place (the leftovers stay
-// as they are) and the user is told. False when the file is there or there
-// is nothing to recover from: then the caller creates an empty file.
-bool RecoverMissingFile(Store &store, DbKind kind);
+// as they are) and the user is told. Nothing when the file is there or there
+// is nothing to recover from: then the caller creates an empty file. Failed
+// (told) when the copy could not be made: then no empty file may take the
+// missing one's place, or the next start would find nothing to recover.
+Recovery RecoverMissingFile(Store &store, DbKind kind);
 
 // What the start-up check found in one file.
 struct FileCheck {

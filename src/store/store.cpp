@@ -28,6 +28,16 @@ Store::Store(DbPaths paths, Interaction &ui)
 {
 }
 
+Recovery Store::recoverMissing(DbKind kind)
+{
+    bool &failed = m_recoveryFailed[index(kind)];
+    if (failed)
+        return Recovery::Failed;
+    const Recovery r = RecoverMissingFile(*this, kind);
+    failed = r == Recovery::Failed;
+    return r;
+}
+
 void Store::report(const DbError &error) const
 {
     m_ui.tell(error.text());
@@ -36,8 +46,8 @@ void Store::report(const DbError &error) const
 std::unique_ptr<Database> Store::open(DbKind kind)
 {
     const QString path = m_paths.pathOf(kind);
-    if (!path.isEmpty() && !QFileInfo::exists(path))
-        RecoverMissingFile(*this, kind);
+    if (!path.isEmpty() && !QFileInfo::exists(path) && recoverMissing(kind) == Recovery::Failed)
+        return nullptr;  // told; opening would put an empty file in its place
     auto db = std::make_unique<Database>(path, kind);
     if (db->isOpen() && db->readSchema()) {
         db->setErrorReporter([this, kind](const DbError &e) { operationFailed(kind, e); });
@@ -483,8 +493,13 @@ bool createFile(Store &store, DbKind kind)
     const QString path = store.paths().pathOf(kind);
     if (path.isEmpty())
         return false;
-    if (QFileInfo::exists(path) || RecoverMissingFile(store, kind))
+    if (QFileInfo::exists(path))
         return true;
+    switch (store.recoverMissing(kind)) {
+    case Recovery::Recovered: return true;
+    case Recovery::Failed: return false;
+    case Recovery::Nothing: break;
+    }
     Database db(path, kind);
     // Marks the file as ours; it also makes the engine write the file now.
     if (!db.isOpen() || !db.exec(u"PRAGMA application_id = 1380273481"_s)) {

@@ -25,6 +25,10 @@ class Table;
 
 // The storage of the program: opens a database file for one operation,
 // creating what is missing and handing a damaged file to the repair.
+// What became of a missing file: nothing to bring it back from, brought
+// back, or a copy that failed.
+enum class Recovery { Nothing, Recovered, Failed };
+
 class Store {
 public:
     Store(DbPaths paths, Interaction &ui);
@@ -39,6 +43,11 @@ public:
     // Errors of the reads on the database are shown once per open (see
     // Database::setErrorReporter).
     std::unique_ptr<Database> open(DbKind kind);
+
+    // A missing file brought back from its leftovers (see RecoverMissingFile).
+    // A recovery that failed is told once and not tried again in this run:
+    // the file stays missing, so that the next start tries anew.
+    Recovery recoverMissing(DbKind kind);
 
     // Opens the file with the table ready: the table and its indexes are
     // created when missing. No table when the file cannot be used.
@@ -87,6 +96,7 @@ private:
     Interaction &m_ui;
     std::function<void(Store &)> m_onDamage;
     bool m_damageAsked[2] = {false, false};
+    bool m_recoveryFailed[2] = {false, false};
     bool m_startingUp = false;
 };
 

@@ -19,6 +19,7 @@ class TestRecovery : public QObject
 private Q_SLOTS:
     void missingFileComesBackFromTheFullestLeftover_data();
     void missingFileComesBackFromTheFullestLeftover();
+    void failedRecoveryIsTriedAgain();
     void crashAtEveryStepOfACompactionLosesNothing_data();
     void crashAtEveryStepOfACompactionLosesNothing();
     void damageIsFoundAtStartUpAndAskedAboutOnce_data();
@@ -187,6 +188,31 @@ void TestRecovery::missingFileComesBackFromTheFullestLeftover()
     Store again(t.store->paths(), t.ui);
     RunStartup(again, day);
     QVERIFY2(t.ui.shown().isEmpty(), qPrintable(t.ui.texts().join(u'\n')));
+}
+
+// A backup that cannot be copied into place is told once, and no empty file
+// takes the missing one's place: the next start tries again.
+void TestRecovery::failedRecoveryIsTriedAgain()
+{
+    TempStore t;
+    RunStartup(*t.store, day);
+    QVERIFY(fillOrders(*t.store, 12));
+    const QString path = t.path(u"Remitor.MDB"_s);
+    copyFile(path, t.path(u"Remitor.BAK"_s));
+    QVERIFY(QFile::remove(path));
+    FileOps failing = FileOps::real();
+    failing.copy = [](const QString &, const QString &) { return false; };
+    setFileOpsForTesting(&failing);
+    Store first(t.store->paths(), t.ui);
+    RunStartup(first, day);
+    setFileOpsForTesting(nullptr);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(t.ui.texts().count(u"Файлът "_s + path + u" липсва и не може да се възстанови от "_s +
+                                t.path(u"Remitor.BAK"_s) + u'.'),
+             1);
+    Store again(t.store->paths(), t.ui);
+    RunStartup(again, day);
+    QCOMPARE(orders(path), 12);
 }
 
 void TestRecovery::crashAtEveryStepOfACompactionLosesNothing_data()
