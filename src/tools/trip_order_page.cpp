@@ -132,8 +132,9 @@ QList<PageElement> reportElements()
     for (int row = 0; row < rows; ++row)
         e << hline(kLeft, tableTop + headHeight + row * rowHeight, kWidth, 10);
     // The first place is the one the order sends the employee to.
-    e << value(u"arrivedAt"_s, arrivedAt + 80, tableTop + headHeight + 90,
-               arrivedOn - arrivedAt - 160, kValueHeight, kValue)
+    // The destination and the place visited, on two lines when they need.
+    e << textArea(u"arrivedAt"_s, arrivedAt + 80, tableTop + headHeight + 30,
+                  arrivedOn - arrivedAt - 160, rowHeight - 50, kValue)
              .as(ValueFormat::Particular);
 
     constexpr int workTop = tableTop + headHeight + rows * rowHeight + 200;
@@ -230,10 +231,11 @@ void fillBoth(const Record &r, PageFill &fill)
 
 Money TripDailyAllowance(const Record &order)
 {
-    // The days are at most 999 and the rate is an amount of the form: the
-    // product stays far inside the range of Money.
+    // The rate as the back prints it beside the days, so that the line adds
+    // up on paper. The days are at most 999 and the rate an amount of the
+    // form: the product stays far inside the range of Money.
     const qint64 days = order.integer(u"srok"_s);
-    const Money rate = order.money(u"dnevni"_s);
+    const Money rate = ShownAmount(order.money(u"dnevni"_s));
     return days > 0 && rate > Money() ? Money::fromRaw(rate.raw() * days) : Money();
 }
 

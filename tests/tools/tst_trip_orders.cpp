@@ -256,7 +256,8 @@ void TestTripOrders::dailyAllowanceOnTheBack_data()
     QTest::newRow("three days") << 3 << u"40"_s << u"120.00"_s;
     QTest::newRow("no days") << 0 << u"40"_s << QString();
     QTest::newRow("no rate") << 2 << QString() << QString();
-    QTest::newRow("the product rounded to the cent") << 999 << u"12,345"_s << u"12332.66"_s;
+    // The rate printed beside it is 12.35: the line adds up on paper.
+    QTest::newRow("the rate as printed") << 999 << u"12,345"_s << u"12337.65"_s;
 }
 
 void TestTripOrders::dailyAllowanceOnTheBack()
