@@ -137,6 +137,11 @@ PrintJob CalibrationWindow::testSheet()
 
 void CalibrationWindow::printTestSheet()
 {
+    // The printer may have been changed in the main window since this
+    // window opened: the sheet and what is measured on it belong to the
+    // program's printer now.
+    refresh();
+    m_sheetPrinter = m_printer;
     const PrintJob job = testSheet();
     if (m_present)
         m_present(this, job);
@@ -155,6 +160,15 @@ void CalibrationWindow::save()
         (right ? m_down : m_right)->setFocus();
         return;
     }
+    refresh();
+    if (m_sheetPrinter && *m_sheetPrinter != m_printer) {
+        m_session.ui().tell(
+            u"Пробният лист е отпечатан на друг принтер. Отпечатайте пробен лист на "_s +
+                (m_printer.isEmpty() ? u"принтера по подразбиране"_s : m_printer) +
+                u" и измерете отново."_s,
+            Interaction::Icon::Warning);
+        return;
+    }
     const PrinterSettings now =
         Calibrated(LoadPrinterSettings(m_session.store()), m_printer, *right, *down);
     if (!SavePrinterSettings(m_session.store(), now))
@@ -170,6 +184,7 @@ void CalibrationWindow::reset()
 {
     if (!m_session.ui().askOkCancel(u"Принтерът да печата без корекция?"_s))
         return;
+    refresh();  // the program's printer now, not when the window opened
     PrinterSettings s = LoadPrinterSettings(m_session.store());
     s.printerName = m_printer;
     s.offsetXTwips = 0;

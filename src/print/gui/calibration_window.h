@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,8 @@ private:
 
     Session &m_session;
     QString m_printer;  // the printer the program prints on now
+    // The printer the last test sheet of this window went to.
+    std::optional<QString> m_sheetPrinter;
     QLabel *m_printerLabel;
     QLabel *m_shiftLabel;
     QLineEdit *m_right;
