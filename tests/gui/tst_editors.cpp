@@ -241,6 +241,21 @@ void TestEditors::keysRunTheirButtons()
     QTest::keyClick(payer, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(app.ui.texts(), QStringList{u"Изчиства текущия документ?"_s});
     QCOMPARE(payer->text(), u"Алфа ООД"_s);
+    // A command leaves the field being typed first (the account's bank is
+    // filled before the save), and not again on the document it brings.
+    QLineEdit *iban = app.field(u"IBANp"_s);
+    iban->setFocus();
+    typeText(iban, u"bg80bnbg96611020345678"_s);
+    app.ui.answerSave(SaveChoice::Overwrite);
+    QTest::keyClick(iban, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(app.stored(u"BICp"_s), QStringList{u"BNBGBGSD"_s});
+    QVERIFY(execOn(app.dir.filePath(u"Remitor.MDB"_s),
+                   u"INSERT INTO PlnTable (kod, IBANp) VALUES (2, 'BG00BNBG96611020345678')"_s));
+    app.ui.clear();
+    app.click(u"cmdNext"_s);
+    payer->setFocus();
+    QCOMPARE(iban->text(), u"BG00BNBG96611020345678"_s);
+    QVERIFY(app.ui.shown().isEmpty());
 }
 
 // An order in leva becomes an order in euro at 1.95583, on OK; a document

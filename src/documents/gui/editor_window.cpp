@@ -49,8 +49,11 @@ EditorWindow::EditorWindow(Session &session, const KindWiring &wiring, QWidget *
         }
         if (key == Qt::Key_F2) {
             const FieldSpec &f = m_fields->fields()[place];
-            if (!f.ibanCode.isEmpty() && m_flow.kind().replaceKindCode != 0)
-                replaceAccount(f, m_fields->edit(place)->text());
+            if (!f.ibanCode.isEmpty() && m_flow.kind().replaceKindCode != 0) {
+                // The account as the record takes it (upper case), as stored.
+                m_fields->takeAll();
+                replaceAccount(f, m_flow.record().text(f.name).trimmed());
+            }
             return true;
         }
         return false;
@@ -290,10 +293,18 @@ void EditorWindow::connectFieldButtons()
 
 void EditorWindow::run(const std::function<void()> &command)
 {
-    m_fields->takeAll();
-    // A button of the second page works on what is typed there too.
-    if (m_secondPage && m_secondPage->isVisible())
-        m_secondPage->fields().takeAll();
+    // The field being typed is left first, as a click elsewhere leaves it:
+    // its account is checked, its bank filled, its period completed; a
+    // dialog of the command, or the document it brings, does not leave it
+    // a second time.
+    FieldBinder *second =
+        m_secondPage && m_secondPage->isVisible() ? &m_secondPage->fields() : nullptr;
+    for (FieldBinder *b : {m_fields, second})
+        if (b) {
+            b->commitFocused();
+            b->settleFocused();
+            b->takeAll();  // a button of the second page works on what is typed there too
+        }
     const QString before = m_flow.status();
     if (command)
         command();
@@ -302,6 +313,9 @@ void EditorWindow::run(const std::function<void()> &command)
     if (m_flow.status() != before || !m_flow.status().isEmpty())
         m_status->setText(m_flow.status());
     showRecord();
+    for (FieldBinder *b : {m_fields, second})
+        if (b)
+            b->settleFocused();
 }
 
 void EditorWindow::focusField(const QString &name)

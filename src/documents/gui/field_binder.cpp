@@ -8,7 +8,9 @@
 #include "session/session.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,11 @@ FieldBinder::FieldBinder(Session &session, DocumentWorkflow &flow, const QList<F
             e->setMaxLength(def->width);
         e->installEventFilter(this);
         FieldFocus::setBackground(e, Qt::white);
+        // A text that changes after a command makes the field one to leave again.
+        connect(e, &QLineEdit::textChanged, this, [this, place = int(m_edits.size())] {
+            if (place == m_settled)
+                m_settled = -1;
+        });
         m_edits.append(e);
     }
     for (int i = 0; i + 1 < m_edits.size(); ++i) QWidget::setTabOrder(m_edits[i], m_edits[i + 1]);
@@ -148,10 +155,35 @@ void FieldBinder::showOptions()
     }
 }
 
+void FieldBinder::commitFocused()
+{
+    const int place = int(m_edits.indexOf(qobject_cast<QLineEdit *>(QApplication::focusWidget())));
+    if (place < 0 || m_busy)
+        return;
+    m_busy = true;
+    left(place);
+    m_busy = false;
+}
+
+void FieldBinder::settleFocused()
+{
+    m_settled = int(m_edits.indexOf(qobject_cast<QLineEdit *>(QApplication::focusWidget())));
+}
+
 void FieldBinder::left(int place)
 {
     QLineEdit *e = m_edits[place];
     const FieldSpec &f = m_fields[place];
+    // A command has left the field already and shown its document; nothing
+    // was typed since: leaving it again would check or complete another
+    // document (Next, Read) with this field's rules.
+    if (place == m_settled) {
+        m_settled = -1;
+        FieldFocus::setBackground(e, f.leftColour ? QColor::fromRgb(QRgb(f.leftColour))
+                                  : IsAccountRule(f.rule) ? IbanCyan
+                                                          : QColor(Qt::white));
+        return;
+    }
     if (IsAccountRule(f.rule)) {
         // Upper case in the field even when the account is wrong; the user is
         // told and may go on.
@@ -189,7 +221,11 @@ bool FieldBinder::eventFilter(QObject *watched, QEvent *event)
         m_fieldNumber = place;
         break;
     case QEvent::FocusOut:
-        // A message shown while leaving takes the focus too: leave once.
+        // The field's own context menu does not leave it (its Paste goes
+        // into the field); a message shown while leaving takes the focus
+        // too: leave once.
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason)
+            break;
         if (!m_busy) {
             m_busy = true;
             left(place);

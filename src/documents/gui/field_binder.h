@@ -39,6 +39,14 @@ public:
 
     // Every field's text into the record.
     void takeAll();
+    // The focused field left, as a click elsewhere would leave it (its
+    // account checked, its bank filled, its period completed): what a
+    // command runs first.
+    void commitFocused();
+    // After a command: the focused field was left by it and shows its
+    // document; the focus leaving it later changes nothing unless its text
+    // changes first.
+    void settleFocused();
     // Stops watching the fields: a window calls it first thing when it is
     // destroyed, because deleting a focused field sends a last "left" event
     // while the record's owner is already gone.
@@ -89,6 +97,7 @@ private:
     void showOptions();
     int m_fieldNumber = -1;
     bool m_busy = false;
+    int m_settled = -1;  // the place settleFocused() marked
 };
 
 }  // namespace remitor
