@@ -519,8 +519,8 @@ bool DocumentWorkflow::pickDate(const QString &field, QPoint offsetTwips)
     if (!s.ui().pickDate(date, s.lastPickedDate, {}, offsetTwips))
         return false;
     record().setDate(field, date);
-    if (const FieldSpec *spec = m_kind.fieldSpec(field); spec && !spec->monthEnd.isEmpty())
-        setPeriodEnd(*spec);
+    if (const FieldSpec *entry = m_kind.fieldSpec(field); entry && !entry->monthEnd.isEmpty())
+        setPeriodEnd(*entry);
     return true;
 }
 

@@ -322,10 +322,10 @@ void TestKinds::eachKind()
     }
     // A total typed before its items follows them once they are taken.
     Money items;
-    for (const FieldSpec &spec : fields)
-        if (!spec.total.isEmpty()) {
-            items += f.rec().money(spec.name);
-            shown[k.placeOf(spec.total)] = AmountDisplayText(items);
+    for (const FieldSpec &entry : fields)
+        if (!entry.total.isEmpty()) {
+            items += f.rec().money(entry.name);
+            shown[k.placeOf(entry.total)] = AmountDisplayText(items);
         }
 
     QVERIFY(f.flow.save());  // the first document, without a question
@@ -336,11 +336,11 @@ void TestKinds::eachKind()
     QVERIFY(f.flow.newDocument());
     QCOMPARE(f.rec().key(), 0);
     QStringList left;
-    for (const FieldSpec &spec : fields)
-        if (const QString text = f.rec().def().field(spec.name)->type == FieldType::Text
-                                     ? f.rec().text(spec.name).trimmed() : f.flow.display(spec);
+    for (const FieldSpec &entry : fields)
+        if (const QString text = f.rec().def().field(entry.name)->type == FieldType::Text
+                                     ? f.rec().text(entry.name).trimmed() : f.flow.display(entry);
             !text.isEmpty())
-            left << spec.name + u'=' + text;
+            left << entry.name + u'=' + text;
     if (!currency.isEmpty())
         cleared << currency + u"=EUR"_s;  // a new document is paid in euro
     left.sort();

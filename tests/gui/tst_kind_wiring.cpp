@@ -25,8 +25,8 @@ Record fullRecord(const KindDescriptor &k)
         const FieldDef &f = def.fields[i];
         switch (f.type) {
         case FieldType::Text: {
-            const FieldSpec *spec = k.fieldSpec(f.name);
-            const bool amount = spec && spec->rule == FieldRule::AmountText;
+            const FieldSpec *entry = k.fieldSpec(f.name);
+            const bool amount = entry && entry->rule == FieldRule::AmountText;
             r.set(i, amount ? u"12345678.9"_s : QString(f.width, QChar(u'A' + i % 26)));
             break;
         }
