@@ -321,6 +321,39 @@ QString damageNote(const QString &path, const SalvageResult &copy)
            lines.join(u'\n') + u'\n' + kept;
 }
 
+// A compaction that did not take place, told: declined by the user, or
+// failed (`cannot` says what could not be done). False when it took place.
+bool toldNotDone(Interaction &ui, const QString &path, const CompactResult &r,
+                 const QString &cannot)
+{
+    if (r.declined) {
+        ui.tell(u"Пакетирането е прекратено.\nФайлът "_s + path +
+                    u" и архивните копия са оставени непроменени."_s,
+                Interaction::Icon::Warning, u"Пакетиране"_s);
+        return true;
+    }
+    if (!r.ok) {
+        ui.tell(cannot + u"\n"_s + r.problem + u"\nФайлът "_s + path + u" е оставен непроменен."_s,
+                Interaction::Icon::Critical);
+        return true;
+    }
+    return false;
+}
+
+// The backup named, then "Пакетирана" alone only when nothing was lost.
+void tellCompacted(Interaction &ui, const QString &backup, bool complete,
+                   const QStringList &notes)
+{
+    ui.tell(u"Създадено е архивно копие "_s + backup, Interaction::Icon::Information);
+    if (complete) {
+        for (const QString &n : notes) ui.tell(n, Interaction::Icon::Warning);
+        ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
+    } else {
+        ui.tell(u"Базата е пакетирана със загуба на данни.\n\n"_s + notes.join(u"\n\n"_s),
+                Interaction::Icon::Critical, u"Пакетиране"_s);
+    }
+}
+
 }  // namespace
 
 bool RepairAndCompact(Store &store, int ask)
@@ -337,33 +370,15 @@ bool RepairAndCompact(Store &store, int ask)
         if (kind == DbKind::Reports && !QFileInfo::exists(path))
             continue;
         const CompactResult r = compactFile(store, path, kind);
-        if (r.declined) {
-            ui.tell(u"Пакетирането е прекратено.\nФайлът "_s + path +
-                        u" и архивните копия са оставени непроменени."_s,
-                    Interaction::Icon::Warning, u"Пакетиране"_s);
+        if (toldNotDone(ui, path, r, u"Базата не може да се ремонтира."_s))
             return false;
-        }
-        if (!r.ok) {
-            ui.tell(u"Базата не може да се ремонтира.\n"_s + r.problem + u"\nФайлът "_s + path +
-                        u" е оставен непроменен."_s,
-                    Interaction::Icon::Critical);
-            return false;
-        }
         store.damageMended(kind);
         complete = complete && r.copy.complete();
         const QString note = damageNote(path, r.copy);
         if (!note.isEmpty())
             notes.append(note);
     }
-    ui.tell(u"Създадено е архивно копие "_s + mainBackup, Interaction::Icon::Information);
-    // "Пакетирана" alone only when nothing was lost.
-    if (complete) {
-        for (const QString &n : notes) ui.tell(n, Interaction::Icon::Warning);
-        ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
-    } else {
-        ui.tell(u"Базата е пакетирана със загуба на данни.\n\n"_s + notes.join(u"\n\n"_s),
-                Interaction::Icon::Critical, u"Пакетиране"_s);
-    }
+    tellCompacted(ui, mainBackup, complete, notes);
     return true;
 }
 
@@ -372,29 +387,12 @@ bool CompactDatabaseFile(Store &store, DbKind kind)
     Interaction &ui = store.ui();
     const QString path = store.paths().pathOf(kind);
     const CompactResult r = compactFile(store, path, kind);
-    if (r.declined) {
-        ui.tell(u"Пакетирането е прекратено.\nФайлът "_s + path +
-                    u" и архивните копия са оставени непроменени."_s,
-                Interaction::Icon::Warning, u"Пакетиране"_s);
+    if (toldNotDone(ui, path, r, u"Базата не може да се пакетира."_s))
         return false;
-    }
-    if (!r.ok) {
-        ui.tell(u"Базата не може да се пакетира.\n"_s + r.problem + u"\nФайлът "_s + path +
-                    u" е оставен непроменен."_s,
-                Interaction::Icon::Critical);
-        return false;
-    }
     store.damageMended(kind);
     const QString note = damageNote(path, r.copy);
-    ui.tell(u"Създадено е архивно копие "_s + BackupPathFor(path), Interaction::Icon::Information);
-    if (r.copy.complete()) {
-        if (!note.isEmpty())
-            ui.tell(note, Interaction::Icon::Warning);
-        ui.tell(u"Базата е пакетирана."_s, Interaction::Icon::None, u"Пакетиране"_s);
-    } else {
-        ui.tell(u"Базата е пакетирана със загуба на данни.\n\n"_s + note,
-                Interaction::Icon::Critical, u"Пакетиране"_s);
-    }
+    tellCompacted(ui, BackupPathFor(path), r.copy.complete(),
+                  note.isEmpty() ? QStringList() : QStringList{note});
     return true;
 }
 
