@@ -21,22 +21,6 @@ using namespace remitor;
 
 namespace {
 
-// Says OK to every question: the closing asks twice.
-class Yes final : public Interaction {
-public:
-    void tell(const QString &, Icon, const QString &) override {}
-    bool askOkCancel(const QString &, const QString &, bool, Icon) override { return true; }
-    bool askYesNo(const QString &, const QString &, Icon) override { return true; }
-    std::optional<QString> inputLine(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    SaveChoice::Result chooseSave(const SaveChoice &) override { return SaveChoice::Cancel; }
-    int pickFromList(const FindListView &) override { return -1; }
-    std::optional<SearchRequest> askSearch(const QString &) override { return std::nullopt; }
-    bool pickDate(QDate &, QDate &, const QString &, QPoint) override { return false; }
-};
-
 // `rows` rows from 1 January 2025 on, a few a day, so that the book spans
 // 2025 in leva and the start of 2026 in euro.
 void seed(Store &store, int rows)
@@ -76,7 +60,7 @@ int main(int argc, char **argv)
     const int rows = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
     QTemporaryDir temp;
     QTextStream out(stdout);
-    Yes ui;
+    SilentInteraction ui(true);  // OK to every question
     Session session(temp.path(), ui, QDate(2026, 3, 2));
     session.startUp();
 

@@ -33,22 +33,6 @@ using namespace remitor;
 
 namespace {
 
-// Answers OK ("empty the tables first") and keeps the messages to itself.
-class Answers final : public Interaction {
-public:
-    void tell(const QString &, Icon, const QString &) override {}
-    bool askOkCancel(const QString &, const QString &, bool, Icon) override { return true; }
-    bool askYesNo(const QString &, const QString &, Icon) override { return false; }
-    std::optional<QString> inputLine(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    SaveChoice::Result chooseSave(const SaveChoice &) override { return SaveChoice::Cancel; }
-    int pickFromList(const FindListView &) override { return -1; }
-    std::optional<SearchRequest> askSearch(const QString &) override { return std::nullopt; }
-    bool pickDate(QDate &, QDate &, const QString &, QPoint) override { return false; }
-};
-
 void seed(Store &store, int orders)
 {
     RunStartup(store, QDate(2010, 3, 5));
@@ -99,7 +83,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    Answers ui;
+    SilentInteraction ui(true);  // OK to every question
     QTextStream out(stdout);
     const QString mode = args.value(0);
     if (mode == u"seed"_s && args.size() == 3) {

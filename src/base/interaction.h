@@ -83,12 +83,14 @@ public:
 };
 
 // Answers nothing and shows nothing: for silent operations (the start-up
-// re-index) and for callers that have no user in front of them.
+// re-index) and for callers that have no user in front of them. One that
+// `agrees` says OK and Yes to every question (the benchmarks' runs).
 class SilentInteraction final : public Interaction {
 public:
+    explicit SilentInteraction(bool agrees = false) : m_agrees(agrees) {}
     void tell(const QString &, Icon, const QString &) override {}
-    bool askOkCancel(const QString &, const QString &, bool, Icon) override { return false; }
-    bool askYesNo(const QString &, const QString &, Icon) override { return false; }
+    bool askOkCancel(const QString &, const QString &, bool, Icon) override { return m_agrees; }
+    bool askYesNo(const QString &, const QString &, Icon) override { return m_agrees; }
     std::optional<QString> inputLine(const QString &, const QString &, const QString &) override
     {
         return std::nullopt;
@@ -97,6 +99,9 @@ public:
     int pickFromList(const FindListView &) override { return -1; }
     std::optional<SearchRequest> askSearch(const QString &) override { return std::nullopt; }
     bool pickDate(QDate &, QDate &, const QString &, QPoint) override { return false; }
+
+private:
+    bool m_agrees;
 };
 
 }  // namespace remitor

@@ -21,21 +21,21 @@ struct FieldSpec {
     // The field code F2 hands to the account replacement: "1" payee account,
     // "2" payer account (or the budget holder's code), "3"-"6" the texts the
     // budget payment order copies into every document. Empty: F2 does nothing.
-    QString ibanCode;
-    QString widget;      // the window field's object name where it is not `name`
+    QString ibanCode{};
+    QString widget{};      // the window field's object name where it is not `name`
     // An account's bank: the fields its BIC and the bank's name go into when
     // they are empty (filled from the bank directory by the account's code).
-    QString bicField;
-    QString bankField;
+    QString bicField{};
+    QString bankField{};
     // The field's background once left (0xRRGGBB), where the form has one
     // of its own; 0: white, or light cyan for an account.
     quint32 leftColour = 0;
     // A period's start: committed from its own field, the field named here
     // becomes the last day of its month (both empty when it is no date).
-    QString monthEnd;
+    QString monthEnd{};
     // One of the items of a total: when its amount changes, the total field
     // named here becomes the sum of all its items.
-    QString total;
+    QString total{};
     const QString &objectName() const { return widget.isEmpty() ? name : widget; }
 };
 
